@@ -1,0 +1,58 @@
+#pragma once
+// Every message box, question, pop-up menu and file, colour or printer
+// dialog of the program goes through this interface. The program shows the
+// Qt dialogs (QtPrompter); tests install a ScriptedPrompter that records what
+// was asked and answers from a script, so that no test waits on a modal
+// window.
+
+#include <QColor>
+#include <QMessageBox>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+namespace vedo {
+
+struct DemandeFichier {
+    QString titre;
+    QString repertoire; // where the dialog starts
+    QString nomPropose;
+    QString filtre; // "Texte au format RTF (*.RTF)"
+};
+
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+
+    // A message box; returns the button pressed (the default one when the
+    // dialog is closed otherwise).
+    virtual QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icone, const QString& titre,
+                                                const QString& texte,
+                                                QMessageBox::StandardButtons boutons = QMessageBox::Ok,
+                                                QMessageBox::StandardButton parDefaut = QMessageBox::NoButton) = 0;
+
+    // A pop-up menu at a global position; returns the index of the chosen
+    // item among `elements` (separators are empty strings), or -1.
+    virtual int menu(QWidget* parent, const QStringList& elements, const QPoint& position,
+                     const QList<bool>& actifs = {}) = 0;
+
+    virtual std::optional<QColor> couleur(QWidget* parent, const QColor& initiale) = 0;
+
+    virtual std::optional<QString> fichierAOuvrir(QWidget* parent, const DemandeFichier& demande) = 0;
+    virtual std::optional<QString> fichierAEnregistrer(QWidget* parent, const DemandeFichier& demande) = 0;
+
+    // The printer set-up dialog; false when cancelled.
+    virtual bool reglerImprimante(QWidget* parent, QPrinter& imprimante) = 0;
+
+    // Runs a modal dialog of the program's own (calculator, exercise chooser,
+    // file dialogs, print dialog); returns its result code. Tests answer it
+    // without showing it.
+    virtual int executer(class QDialog& dialogue) = 0;
+};
+
+} // namespace vedo

@@ -1,0 +1,61 @@
+#include "platform/QtPrompter.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace vedo {
+
+QMessageBox::StandardButton QtPrompter::message(QWidget* parent, QMessageBox::Icon icone, const QString& titre,
+                                                const QString& texte, QMessageBox::StandardButtons boutons,
+                                                QMessageBox::StandardButton parDefaut) {
+    QMessageBox boite(icone, titre, texte, boutons, parent);
+    if (parDefaut != QMessageBox::NoButton) boite.setDefaultButton(parDefaut);
+    return static_cast<QMessageBox::StandardButton>(boite.exec());
+}
+
+int QtPrompter::menu(QWidget* parent, const QStringList& elements, const QPoint& position,
+                     const QList<bool>& actifs) {
+    QMenu menu(parent);
+    QList<QAction*> actions;
+    for (qsizetype i = 0; i < elements.size(); ++i) {
+        QAction* action = elements[i].isEmpty() ? menu.addSeparator() : menu.addAction(elements[i]);
+        if (i < actifs.size()) action->setEnabled(actifs[i]);
+        actions << action;
+    }
+    QAction* choisie = menu.exec(position);
+    return choisie ? static_cast<int>(actions.indexOf(choisie)) : -1;
+}
+
+std::optional<QColor> QtPrompter::couleur(QWidget* parent, const QColor& initiale) {
+    const QColor c = QColorDialog::getColor(initiale, parent);
+    if (!c.isValid()) return std::nullopt;
+    return c;
+}
+
+std::optional<QString> QtPrompter::fichierAOuvrir(QWidget* parent, const DemandeFichier& demande) {
+    const QString depart =
+        demande.nomPropose.isEmpty() ? demande.repertoire : demande.repertoire + '/' + demande.nomPropose;
+    const QString nom = QFileDialog::getOpenFileName(parent, demande.titre, depart, demande.filtre);
+    if (nom.isEmpty()) return std::nullopt;
+    return nom;
+}
+
+std::optional<QString> QtPrompter::fichierAEnregistrer(QWidget* parent, const DemandeFichier& demande) {
+    const QString depart =
+        demande.nomPropose.isEmpty() ? demande.repertoire : demande.repertoire + '/' + demande.nomPropose;
+    const QString nom = QFileDialog::getSaveFileName(parent, demande.titre, depart, demande.filtre);
+    if (nom.isEmpty()) return std::nullopt;
+    return nom;
+}
+
+bool QtPrompter::reglerImprimante(QWidget* parent, QPrinter& imprimante) {
+    QPrintDialog dialogue(&imprimante, parent);
+    return dialogue.exec() == QDialog::Accepted;
+}
+
+int QtPrompter::executer(QDialog& dialogue) { return dialogue.exec(); }
+
+} // namespace vedo
