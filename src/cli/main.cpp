@@ -24,8 +24,10 @@ int main(int argc, char** argv) {
     QStringList arguments = app.arguments().mid(1);
     if (arguments.isEmpty() || !commandes().contains(arguments.first())) {
         QString usage = "Usage : vedoriruvirivi-cli COMMANDE [OPTIONS]\nCommandes :";
-        for (const auto& [nom, description] : commandes()) usage += "\n  " + description.usage;
-        return erreur(arguments.isEmpty() ? usage : "Commande inconnue : " + arguments.first() + "\n" + usage);
+        for (const auto& [nom, description] : commandes())
+            usage += "\n  " + description.usage;
+        return erreur(arguments.isEmpty() ? usage
+                                          : "Commande inconnue : " + arguments.first() + "\n" + usage);
     }
     const QString nom = arguments.takeFirst();
     return commandes().at(nom).executer(arguments);

@@ -37,7 +37,8 @@ Decimal decimal(double v, int precision) {
 }
 
 void supprimerZerosFinaux(Decimal& d) {
-    while (d.chiffres.size() > 1 && d.chiffres.back() == '0') d.chiffres.pop_back();
+    while (d.chiffres.size() > 1 && d.chiffres.back() == '0')
+        d.chiffres.pop_back();
 }
 
 // Adds one unit in the last place of a digit string; true when the carry
@@ -66,7 +67,8 @@ Decimal arrondiSignificatif(Decimal d, std::size_t n) {
             ++d.exposant;
         }
     }
-    while (d.chiffres.size() < n) d.chiffres += '0';
+    while (d.chiffres.size() < n)
+        d.chiffres += '0';
     return d;
 }
 
@@ -103,8 +105,10 @@ std::string texteScientifique(const Decimal& source, std::size_t significatifs, 
     std::string s = (d.negatif && !d.zero()) ? "-" : "";
     s += d.chiffres[0];
     s += separateur;
-    if (d.zero() && !sansZerosFinaux) s += std::string(significatifs - 1, '0');
-    else if (d.chiffres.size() > 1) s += d.chiffres.substr(1);
+    if (d.zero() && !sansZerosFinaux)
+        s += std::string(significatifs - 1, '0');
+    else if (d.chiffres.size() > 1)
+        s += d.chiffres.substr(1);
     return s + texteExposant(d.zero() ? 0 : d.exposant);
 }
 
@@ -145,8 +149,12 @@ std::string texteFormatDe(const Decimal& d, std::string_view pattern, char separ
     return {};
 }
 
-bool blanc(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool chiffre(char c) { return c >= '0' && c <= '9'; }
+bool blanc(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+bool chiffre(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Reads sign, digits, separator, digits and exponent from `pos`; returns the
 // normalised text (point as separator) and moves `pos` past what was read.
@@ -177,7 +185,8 @@ std::string lireForme(std::string_view t, std::size_t& pos, bool virguleAdmise) 
         std::string exposant = "e";
         if (j < t.size() && (t[j] == '+' || t[j] == '-')) exposant += t[j++];
         if (j < t.size() && chiffre(t[j])) {
-            while (j < t.size() && chiffre(t[j])) exposant += t[j++];
+            while (j < t.size() && chiffre(t[j]))
+                exposant += t[j++];
             forme += exposant;
             i = j;
         }
@@ -197,9 +206,13 @@ std::optional<double> convertir(const std::string& forme) {
 
 } // namespace
 
-std::string texteGeneral(double v, char separateur) { return texteGeneralDe(v, 15, 15, separateur); }
+std::string texteGeneral(double v, char separateur) {
+    return texteGeneralDe(v, 15, 15, separateur);
+}
 
-std::string texteGeneralSimple(float v, char separateur) { return texteGeneralDe(v, 7, 7, separateur); }
+std::string texteGeneralSimple(float v, char separateur) {
+    return texteGeneralDe(v, 7, 7, separateur);
+}
 
 std::string texteFormat(double v, std::string_view pattern, char separateur) {
     if (!std::isfinite(v)) return texteGeneral(v, separateur);
@@ -227,9 +240,11 @@ std::optional<std::string> texteTroisChiffres(double v) {
 
 std::optional<double> lireNombre(std::string_view texte) {
     std::size_t debut = 0;
-    while (debut < texte.size() && blanc(texte[debut])) ++debut;
+    while (debut < texte.size() && blanc(texte[debut]))
+        ++debut;
     std::size_t fin = texte.size();
-    while (fin > debut && blanc(texte[fin - 1])) --fin;
+    while (fin > debut && blanc(texte[fin - 1]))
+        --fin;
     const auto t = texte.substr(debut, fin - debut);
     std::size_t pos = 0;
     const auto forme = lireForme(t, pos, true);
@@ -239,7 +254,8 @@ std::optional<double> lireNombre(std::string_view texte) {
 
 double valeurEnTete(std::string_view texte) {
     std::size_t pos = 0;
-    while (pos < texte.size() && blanc(texte[pos])) ++pos;
+    while (pos < texte.size() && blanc(texte[pos]))
+        ++pos;
     const auto forme = lireForme(texte, pos, false);
     if (forme.empty()) return 0.0;
     if (const auto v = convertir(forme)) return *v;

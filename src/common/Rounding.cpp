@@ -25,8 +25,12 @@ template <typename Entier> std::optional<Entier> versEntier(double v) {
 }
 } // namespace
 
-std::optional<std::int16_t> versEntier16(double v) { return versEntier<std::int16_t>(v); }
-std::optional<std::int32_t> versEntier32(double v) { return versEntier<std::int32_t>(v); }
+std::optional<std::int16_t> versEntier16(double v) {
+    return versEntier<std::int16_t>(v);
+}
+std::optional<std::int32_t> versEntier32(double v) {
+    return versEntier<std::int32_t>(v);
+}
 
 std::optional<float> versSimple(double v) {
     if (!std::isfinite(v) || std::fabs(v) > static_cast<double>(std::numeric_limits<float>::max()))

@@ -19,7 +19,8 @@ ValidationQuantites validerQuantites(const std::array<std::string, 4>& textes, i
     if (indexQuitte < 0 || indexQuitte > 3) return r;
 
     std::array<float, 4> valeurs{};
-    for (int i = 0; i < 4; ++i) valeurs[i] = quantiteSaisie(textes[i]).value_or(0.0f);
+    for (int i = 0; i < 4; ++i)
+        valeurs[i] = quantiteSaisie(textes[i]).value_or(0.0f);
     float total = 0.0f;
     float autres = 0.0f;
     for (int i = 0; i < 4; ++i) {

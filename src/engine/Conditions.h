@@ -8,11 +8,11 @@
 namespace vedo {
 
 struct Conditions {
-    std::int16_t reaction = 0;       // 0..3
-    std::int16_t classeAlcool = 0;   // 0 primary, 1 secondary, 2 tertiary
-    std::int16_t temperature = 200;  // tenths of a degree Celsius, 0..1000
-    std::int16_t catalyseur = 0;     // 1 with the catalyst
-    std::int16_t distillation = 0;   // 1 when especeVolatile is distilled off
+    std::int16_t reaction = 0;        // 0..3
+    std::int16_t classeAlcool = 0;    // 0 primary, 1 secondary, 2 tertiary
+    std::int16_t temperature = 200;   // tenths of a degree Celsius, 0..1000
+    std::int16_t catalyseur = 0;      // 1 with the catalyst
+    std::int16_t distillation = 0;    // 1 when especeVolatile is distilled off
     std::int16_t especeVolatile = -1; // 0..3 = A..D; anything else removes nothing
 };
 

@@ -5,9 +5,8 @@
 namespace vedo {
 
 std::int32_t dureePosition(int position) {
-    static constexpr std::array<std::int32_t, 16> secondes = {720000, 360000, 180000, 72000, 36000, 18000,
-                                                              7200,   3600,   1800,   1200,  600,   300,
-                                                              120,    60,     30,     20};
+    static constexpr std::array<std::int32_t, 16> secondes = {
+        720000, 360000, 180000, 72000, 36000, 18000, 7200, 3600, 1800, 1200, 600, 300, 120, 60, 30, 20};
     if (position < premierePositionDuree || position > dernierePositionDuree) return 0;
     return secondes[position - 1];
 }

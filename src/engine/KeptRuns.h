@@ -13,10 +13,11 @@ namespace vedo {
 inline constexpr int nombreEmplacements = 11;
 
 struct CourbeConservee {
-    std::array<double, 5> courbeQuantite{};        // 1..4: initial amounts of A..D (single precision)
-    std::array<std::uint32_t, 5> courbeCouleur{};  // 1..4: curve colours, r + 256 g + 65536 b
-    std::array<std::int16_t, 6> courbeParam{};     // reaction, temperature, class, volatile, distillation, catalyst
-    std::int32_t courbeDuree = 0;                  // seconds
+    std::array<double, 5> courbeQuantite{};       // 1..4: initial amounts of A..D (single precision)
+    std::array<std::uint32_t, 5> courbeCouleur{}; // 1..4: curve colours, r + 256 g + 65536 b
+    std::array<std::int16_t, 6>
+        courbeParam{};            // reaction, temperature, class, volatile, distillation, catalyst
+    std::int32_t courbeDuree = 0; // seconds
 
     Conditions conditions() const;
     Quantites quantites() const;

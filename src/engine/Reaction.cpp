@@ -25,6 +25,8 @@ const std::array<std::string, 4>& nomsEspeces(int reaction) {
     return noms[(reaction >= 0 && reaction < nombreReactions) ? reaction : 0];
 }
 
-bool reactionAvecClasse(int reaction) { return reaction == 0 || reaction == 2; }
+bool reactionAvecClasse(int reaction) {
+    return reaction == 0 || reaction == 2;
+}
 
 } // namespace vedo

@@ -31,10 +31,10 @@ public:
 
     // A message box; returns the button pressed (the default one when the
     // dialog is closed otherwise).
-    virtual QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icone, const QString& titre,
-                                                const QString& texte,
-                                                QMessageBox::StandardButtons boutons = QMessageBox::Ok,
-                                                QMessageBox::StandardButton parDefaut = QMessageBox::NoButton) = 0;
+    virtual QMessageBox::StandardButton
+    message(QWidget* parent, QMessageBox::Icon icone, const QString& titre, const QString& texte,
+            QMessageBox::StandardButtons boutons = QMessageBox::Ok,
+            QMessageBox::StandardButton parDefaut = QMessageBox::NoButton) = 0;
 
     // A pop-up menu at a global position; returns the index of the chosen
     // item among `elements` (separators are empty strings), or -1.

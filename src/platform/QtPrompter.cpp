@@ -8,8 +8,9 @@
 
 namespace vedo {
 
-QMessageBox::StandardButton QtPrompter::message(QWidget* parent, QMessageBox::Icon icone, const QString& titre,
-                                                const QString& texte, QMessageBox::StandardButtons boutons,
+QMessageBox::StandardButton QtPrompter::message(QWidget* parent, QMessageBox::Icon icone,
+                                                const QString& titre, const QString& texte,
+                                                QMessageBox::StandardButtons boutons,
                                                 QMessageBox::StandardButton parDefaut) {
     QMessageBox boite(icone, titre, texte, boutons, parent);
     if (parDefaut != QMessageBox::NoButton) boite.setDefaultButton(parDefaut);
@@ -56,6 +57,8 @@ bool QtPrompter::reglerImprimante(QWidget* parent, QPrinter& imprimante) {
     return dialogue.exec() == QDialog::Accepted;
 }
 
-int QtPrompter::executer(QDialog& dialogue) { return dialogue.exec(); }
+int QtPrompter::executer(QDialog& dialogue) {
+    return dialogue.exec();
+}
 
 } // namespace vedo

@@ -26,7 +26,8 @@ QMessageBox::StandardButton boutonParDefaut(QMessageBox::StandardButtons boutons
 } // namespace
 
 QMessageBox::StandardButton ScriptedPrompter::message(QWidget*, QMessageBox::Icon icone, const QString& titre,
-                                                      const QString& texte, QMessageBox::StandardButtons boutons,
+                                                      const QString& texte,
+                                                      QMessageBox::StandardButtons boutons,
                                                       QMessageBox::StandardButton parDefaut) {
     questions << QuestionPosee{"message", titre, texte, icone, boutons};
     if (echo) std::fprintf(stderr, "%s: %s\n", qPrintable(titre), qPrintable(texte));
@@ -59,8 +60,11 @@ bool ScriptedPrompter::reglerImprimante(QWidget*, QPrinter&) {
 }
 
 int ScriptedPrompter::executer(QDialog& dialogue) {
-    questions << QuestionPosee{"dialogue", dialogue.windowTitle(),
-                               QString::fromLatin1(dialogue.metaObject()->className()), QMessageBox::NoIcon, {}};
+    questions << QuestionPosee{"dialogue",
+                               dialogue.windowTitle(),
+                               QString::fromLatin1(dialogue.metaObject()->className()),
+                               QMessageBox::NoIcon,
+                               {}};
     if (auto jouer = prendre(reponsesDialogues)) return (*jouer)(dialogue);
     return QDialog::Rejected;
 }

@@ -59,26 +59,46 @@ private slots:
         QTest::addColumn<double>("valeur");
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("texte");
-        QTest::newRow("three digits, half away from zero") << 2.675 << "0.00E+00" << "2,68E+00";
-        QTest::newRow("three digits of zero") << 0.0 << "0.00E+00" << "0,00E+00";
-        QTest::newRow("three digits carry") << 9.996 << "0.00E+00" << "1,00E+01";
-        QTest::newRow("three digits small") << 0.000123456 << "0.00E+00" << "1,23E-04";
-        QTest::newRow("three digits negative") << -0.5 << "0.00E+00" << "-5,00E-01";
-        QTest::newRow("two digits") << 3.54 << "0.0E+00" << "3,5E+00";
-        QTest::newRow("two digits carry") << 9.96 << "0.0E+00" << "1,0E+01";
-        QTest::newRow("two digits small") << 0.0354 << "0.0E+00" << "3,5E-02";
-        QTest::newRow("time one decimal") << 0.2 << "######0.0" << "0,2";
-        QTest::newRow("time integer gets .0") << 10.0 << "######0.0" << "10,0";
-        QTest::newRow("time zero") << 0.0 << "######0.0" << "0,0";
-        QTest::newRow("time half away") << 0.25 << "######0.0" << "0,3";
-        QTest::newRow("time below one tenth") << 0.04 << "######0.0" << "0,0";
-        QTest::newRow("time one twentieth") << 0.05 << "######0.0" << "0,1";
-        QTest::newRow("time carry") << 9.96 << "######0.0" << "10,0";
-        QTest::newRow("integer") << 2.5 << "#0" << "3";
-        QTest::newRow("integer of small") << 0.4 << "#0" << "0";
-        QTest::newRow("scientific keeps the point") << 5.0 << "#.#######E+00" << "5,E+00";
-        QTest::newRow("scientific eight digits") << 123.456789 << "#.#######E+00" << "1,2345679E+02";
-        QTest::newRow("scientific negative exponent") << 0.00025 << "#.#######E+00" << "2,5E-04";
+        QTest::newRow("three digits, half away from zero") << 2.675 << "0.00E+00"
+                                                           << "2,68E+00";
+        QTest::newRow("three digits of zero") << 0.0 << "0.00E+00"
+                                              << "0,00E+00";
+        QTest::newRow("three digits carry") << 9.996 << "0.00E+00"
+                                            << "1,00E+01";
+        QTest::newRow("three digits small") << 0.000123456 << "0.00E+00"
+                                            << "1,23E-04";
+        QTest::newRow("three digits negative") << -0.5 << "0.00E+00"
+                                               << "-5,00E-01";
+        QTest::newRow("two digits") << 3.54 << "0.0E+00"
+                                    << "3,5E+00";
+        QTest::newRow("two digits carry") << 9.96 << "0.0E+00"
+                                          << "1,0E+01";
+        QTest::newRow("two digits small") << 0.0354 << "0.0E+00"
+                                          << "3,5E-02";
+        QTest::newRow("time one decimal") << 0.2 << "######0.0"
+                                          << "0,2";
+        QTest::newRow("time integer gets .0") << 10.0 << "######0.0"
+                                              << "10,0";
+        QTest::newRow("time zero") << 0.0 << "######0.0"
+                                   << "0,0";
+        QTest::newRow("time half away") << 0.25 << "######0.0"
+                                        << "0,3";
+        QTest::newRow("time below one tenth") << 0.04 << "######0.0"
+                                              << "0,0";
+        QTest::newRow("time one twentieth") << 0.05 << "######0.0"
+                                            << "0,1";
+        QTest::newRow("time carry") << 9.96 << "######0.0"
+                                    << "10,0";
+        QTest::newRow("integer") << 2.5 << "#0"
+                                 << "3";
+        QTest::newRow("integer of small") << 0.4 << "#0"
+                                          << "0";
+        QTest::newRow("scientific keeps the point") << 5.0 << "#.#######E+00"
+                                                    << "5,E+00";
+        QTest::newRow("scientific eight digits") << 123.456789 << "#.#######E+00"
+                                                 << "1,2345679E+02";
+        QTest::newRow("scientific negative exponent") << 0.00025 << "#.#######E+00"
+                                                      << "2,5E-04";
     }
     void patterns() {
         QFETCH(double, valeur);

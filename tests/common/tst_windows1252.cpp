@@ -13,7 +13,10 @@ private slots:
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QByteArray>("octets");
         QTest::newRow("ascii") << "ESTER" << QByteArray("ESTER");
-        QTest::newRow("latin accents") << "Réaction à 20 °C" << QByteArray("R\xe9" "action \xe0 20 \xb0" "C");
+        QTest::newRow("latin accents") << "Réaction à 20 °C"
+                                       << QByteArray("R\xe9"
+                                                     "action \xe0 20 \xb0"
+                                                     "C");
         QTest::newRow("euro and quotes") << "€ ‘’ “” …" << QByteArray("\x80 \x91\x92 \x93\x94 \x85");
         QTest::newRow("oe ligature") << "œuvre Œ" << QByteArray("\x9cuvre \x8c");
         QTest::newRow("outside the page") << "α→" << QByteArray("??");
@@ -26,19 +29,20 @@ private slots:
     }
 
     void invalidUtf8BecomesQuestionMarks() {
-        QCOMPARE(utf8VersCp1252("a\xff" "b"), std::string("a?b"));
+        QCOMPARE(utf8VersCp1252("a\xff"
+                                "b"),
+                 std::string("a?b"));
         QCOMPARE(utf8VersCp1252("\xc3"), std::string("?"));
     }
 
     void everyByteRoundTrips() {
         std::string tous;
-        for (int b = 0; b < 256; ++b) tous += static_cast<char>(b);
+        for (int b = 0; b < 256; ++b)
+            tous += static_cast<char>(b);
         QCOMPARE(utf8VersCp1252(cp1252VersUtf8(tous)), tous);
     }
 
-    void toUtf8() {
-        QCOMPARE(QString::fromStdString(cp1252VersUtf8("\xc9tat \x80")), QString("État €"));
-    }
+    void toUtf8() { QCOMPARE(QString::fromStdString(cp1252VersUtf8("\xc9tat \x80")), QString("État €")); }
 };
 
 VEDO_TEST(TestWindows1252);

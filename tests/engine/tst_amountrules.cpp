@@ -1,0 +1,97 @@
+#include "TestRegistry.h"
+
+#include "engine/AmountRules.h"
+#include "engine/Durations.h"
+
+#include <QtTest>
+
+using namespace vedo;
+
+Q_DECLARE_METATYPE(DepassementQuantite)
+
+class TestAmountRules : public QObject {
+    Q_OBJECT
+private slots:
+    void validation_data() {
+        QTest::addColumn<QStringList>("saisies");
+        QTest::addColumn<int>("quitte");
+        QTest::addColumn<DepassementQuantite>("depassement");
+        QTest::addColumn<QStringList>("textes");
+        QTest::newRow("all zero: the box left becomes 0,001")
+            << QStringList{"0", "0", "0", "0"} << 0 << DepassementQuantite::inferieur
+            << QStringList{"0,001", "0", "0", "0"};
+        QTest::newRow("5, 5, 3, 0 leaving the third: it becomes 0")
+            << QStringList{"5", "5", "3", "0"} << 2 << DepassementQuantite::superieur
+            << QStringList{"5", "5", "0", "0"};
+        QTest::newRow("three digits after leaving any box")
+            << QStringList{"1,23456", "0,1", "0", "0"} << 3 << DepassementQuantite::aucun
+            << QStringList{"1,23", "0,1", "0", "0"};
+        QTest::newRow("typed point reads like a comma")
+            << QStringList{"0.25", "0,1", "0", "0"} << 0 << DepassementQuantite::aucun
+            << QStringList{"0,25", "0,1", "0", "0"};
+        QTest::newRow("empty box counts as 0 and becomes a number")
+            << QStringList{"", "0,1", "0", "0"} << 1 << DepassementQuantite::aucun
+            << QStringList{"0", "0,1", "0", "0"};
+        QTest::newRow("others above 10 mol: corrected box 0, never negative")
+            << QStringList{"6", "6", "1", "0"} << 2 << DepassementQuantite::superieur
+            << QStringList{"6", "6", "0", "0"};
+        QTest::newRow("exactly 10 mol is accepted")
+            << QStringList{"2,5", "2,5", "2,5", "2,5"} << 0 << DepassementQuantite::aucun
+            << QStringList{"2,5", "2,5", "2,5", "2,5"};
+        QTest::newRow("exactly 0,001 mol is accepted")
+            << QStringList{"0,001", "0", "0", "0"} << 0 << DepassementQuantite::aucun
+            << QStringList{"0,001", "0", "0", "0"};
+        QTest::newRow("over the top by a fraction")
+            << QStringList{"9,5", "0,4", "0,2", "0"} << 0 << DepassementQuantite::superieur
+            << QStringList{"9,4", "0,4", "0,2", "0"};
+    }
+    void validation() {
+        QFETCH(QStringList, saisies);
+        QFETCH(int, quitte);
+        QFETCH(DepassementQuantite, depassement);
+        QFETCH(QStringList, textes);
+        std::array<std::string, 4> boites;
+        for (int i = 0; i < 4; ++i)
+            boites[i] = saisies[i].toStdString();
+        const auto r = validerQuantites(boites, quitte);
+        QCOMPARE(r.depassement, depassement);
+        QStringList obtenus;
+        for (const auto& t : r.textes)
+            obtenus << QString::fromStdString(t);
+        QCOMPARE(obtenus, textes);
+    }
+
+    void typedAmountIsSinglePrecision() {
+        QCOMPARE(double(*quantiteSaisie("0,1")), double(0.1f));
+        QVERIFY(!quantiteSaisie("abc"));
+    }
+
+    void durations_data() {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<int>("secondes");
+        QTest::addColumn<QString>("legende");
+        QTest::newRow("top: 200 h") << 1 << 720000 << "200 h";
+        QTest::newRow("5 h") << 6 << 18000 << "5 h";
+        QTest::newRow("1 h") << 8 << 3600 << "1 h";
+        QTest::newRow("30 min") << 9 << 1800 << "30 min";
+        QTest::newRow("start-up: 10 min") << 11 << 600 << "10 min";
+        QTest::newRow("1 min") << 14 << 60 << "1 min";
+        QTest::newRow("30 s") << 15 << 30 << "30 s";
+        QTest::newRow("bottom: 20 s") << 16 << 20 << "20 s";
+    }
+    void durations() {
+        QFETCH(int, position);
+        QFETCH(int, secondes);
+        QFETCH(QString, legende);
+        QCOMPARE(dureePosition(position), secondes);
+        QCOMPARE(QString::fromStdString(legendeDuree(secondes)), legende);
+    }
+
+    void positionOutsideTheSelector() {
+        QCOMPARE(dureePosition(0), 0);
+        QCOMPARE(dureePosition(17), 0);
+    }
+};
+
+VEDO_TEST(TestAmountRules);
+#include "tst_amountrules.moc"

@@ -1,0 +1,139 @@
+#include "TestRegistry.h"
+
+#include "engine/History.h"
+#include "engine/KeptRuns.h"
+
+#include <QtTest>
+
+using namespace vedo;
+
+namespace {
+
+CourbeConservee courbe(int reaction, int temperature, int classe = 0, int distillation = 0,
+                       int catalyseur = 0) {
+    CourbeConservee c;
+    c.courbeParam = {std::int16_t(reaction),     std::int16_t(temperature), std::int16_t(classe), 0,
+                     std::int16_t(distillation), std::int16_t(catalyseur)};
+    c.courbeDuree = 600;
+    return c;
+}
+
+// Runs to its end and stores a run as "État final" does.
+void terminerRun(KeptRuns& store, bool conserver, int marque) {
+    store.debutRun(conserver);
+    store.finRun(conserver);
+    store.enrcourbe(courbe(0, marque), 1.0f);
+}
+
+QString texte(const std::vector<MorceauHistorique>& morceaux) {
+    QString s;
+    for (const auto& m : morceaux)
+        s += QString::fromStdString(m.texte);
+    return s;
+}
+
+} // namespace
+
+class TestKeptRuns : public QObject {
+    Q_OBJECT
+private slots:
+    void twelveRunsKeepElevenSlots() {
+        KeptRuns store;
+        for (int run = 1; run <= 12; ++run)
+            terminerRun(store, true, run);
+        QCOMPARE(int(store.nbCourbes), 10);
+        for (int s = 0; s <= 9; ++s)
+            QCOMPARE(int(store.emplacement(s).courbeParam[1]), s + 1);
+        QCOMPARE(int(store.emplacement(10).courbeParam[1]), 12);
+        const auto histoire = texte(makehisto(store));
+        QCOMPARE(histoire.count(QString::fromUtf8("\u2022")), 11);
+        QVERIFY(histoire.contains("Réaction 11 : "));
+        QVERIFY(!histoire.contains("Réaction 12 : "));
+    }
+
+    void withoutKeepingEachRunReplacesSlotZero() {
+        KeptRuns store;
+        terminerRun(store, false, 1);
+        terminerRun(store, false, 2);
+        QCOMPARE(int(store.nbCourbes), 0);
+        QCOMPARE(int(store.emplacement(0).courbeParam[1]), 2);
+    }
+
+    void resetCounterRules_data() {
+        QTest::addColumn<bool>("conserver");
+        QTest::addColumn<int>("avant");
+        QTest::addColumn<bool>("animation");
+        QTest::addColumn<int>("apres");
+        QTest::newRow("kept, idle: the run just stored is forgotten") << true << 3 << false << 2;
+        QTest::newRow("kept, animated: unchanged") << true << 3 << true << 3;
+        QTest::newRow("kept, empty store") << true << -1 << false << -1;
+        QTest::newRow("not kept") << false << 3 << false << -1;
+    }
+    void resetCounterRules() {
+        QFETCH(bool, conserver);
+        QFETCH(int, avant);
+        QFETCH(bool, animation);
+        QFETCH(int, apres);
+        KeptRuns store;
+        store.nbCourbes = std::int16_t(avant);
+        store.retourEtatInitial(conserver, animation);
+        QCOMPARE(int(store.nbCourbes), apres);
+    }
+
+    void storeOutsideTheSlotsIsSkipped() {
+        KeptRuns store;
+        store.nbCourbes = -1;
+        store.enrcourbe(courbe(1, 500), 3.0f);
+        QCOMPARE(store.ymaxEnr, 0.0f);
+        store.nbCourbes = 0;
+        store.enrcourbe(courbe(1, 500), 3.0f);
+        QCOMPARE(store.ymaxEnr, 3.0f);
+    }
+
+    void historyTexts_data() {
+        QTest::addColumn<int>("reaction");
+        QTest::addColumn<int>("temperature");
+        QTest::addColumn<int>("classe");
+        QTest::addColumn<int>("distillation");
+        QTest::addColumn<int>("catalyseur");
+        QTest::addColumn<QString>("arial");
+        QTest::newRow("esterification with its class line")
+            << 0 << 200 << 0 << 0 << 0
+            << "Réaction 1 : Acide carboxylique et alcool\r\nTempérature : 20 °C\r\n\r\nAlcool primaire";
+        QTest::newRow("half degree with a comma")
+            << 2 << 205 << 2 << 0 << 0
+            << "Réaction 1 : Ester et eau\r\nTempérature : 20,5 °C\r\n\r\nAlcool tertiaire";
+        QTest::newRow("anhydride has no class line")
+            << 1 << 1000 << 1 << 0 << 0
+            << "Réaction 1 : Anhydride d'acide et alcool\r\nTempérature : 100 °C\r\n";
+        QTest::newRow("saponification, distillation and catalyst")
+            << 3 << 0 << 0 << 1 << 1
+            << "Réaction 1 : Ester et hydroxyde de sodium\r\nTempérature : 0 "
+               "°C\r\n\r\nDistillation\r\nCatalyseur";
+    }
+    void historyTexts() {
+        QFETCH(int, reaction);
+        QFETCH(int, temperature);
+        QFETCH(int, classe);
+        QFETCH(int, distillation);
+        QFETCH(int, catalyseur);
+        QFETCH(QString, arial);
+        KeptRuns store;
+        store.nbCourbes = 0;
+        store.enrcourbe(courbe(reaction, temperature, classe, distillation, catalyseur), 1.0f);
+        const auto morceaux = makehisto(store);
+        QCOMPARE(morceaux.size(), std::size_t(2));
+        QCOMPARE(morceaux[0].police, MorceauHistorique::Police::symbole);
+        QCOMPARE(QString::fromStdString(morceaux[0].texte), QString::fromUtf8(" \u2022 \r\n"));
+        QCOMPARE(morceaux[1].police, MorceauHistorique::Police::arial);
+        QCOMPARE(QString::fromStdString(morceaux[1].texte), arial);
+    }
+
+    void emptyStoreGivesEmptyHistory() {
+        KeptRuns store;
+        QVERIFY(makehisto(store).empty());
+    }
+};
+
+VEDO_TEST(TestKeptRuns);
+#include "tst_keptruns.moc"
