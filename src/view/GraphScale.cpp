@@ -1,0 +1,98 @@
+#include "view/GraphScale.h"
+
+#include "common/NumberText.h"
+#include "common/Rounding.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vedo {
+
+Quantites quantitesMaximales(const Quantites& q) {
+    const double produits = std::min(q[2], q[3]);
+    const double reactifs = std::min(q[0], q[1]);
+    return {q[0] + produits, q[1] + produits, q[2] + reactifs, q[3] + reactifs};
+}
+
+namespace {
+void elever(float& ymax, const Quantites& initiales, const CourbesAffichees& affichees) {
+    const Quantites maxima = quantitesMaximales(initiales);
+    for (int i = 0; i < 4; ++i)
+        if (affichees[i] && maxima[i] > static_cast<double>(ymax)) ymax = static_cast<float>(maxima[i]);
+}
+} // namespace
+
+float ymaxBrut(const Quantites& initiales, const CourbesAffichees& affichees, const KeptRuns* conserves) {
+    float ymax = 0.0f;
+    elever(ymax, initiales, affichees);
+    if (conserves && conserves->nbCourbes >= 0) {
+        for (int j = 0; j <= conserves->nbCourbes && j < nombreEmplacements; ++j)
+            elever(ymax, conserves->emplacement(j).quantites(), affichees);
+        if (conserves->ymaxEnr > ymax) ymax = conserves->ymaxEnr;
+    }
+    return ymax;
+}
+
+float arrondirYmax(float ymax) {
+    const std::string s = texteFormatSimple(ymax, "0.0E+00");
+    if (s.size() < 6) return ymax;
+    const double m0 = 10.0 * lireNombre(s.substr(0, 3)).value_or(0.0);
+    const int e = static_cast<int>(lireNombre(s.substr(s.size() - 3)).value_or(0.0)) - 1;
+    const double puissance = std::pow(10.0, e);
+    double m = m0;
+    if (static_cast<double>(ymax) > m * puissance + static_cast<double>(ymax) / 10000.0) m += 1.0;
+    return static_cast<float>(m * puissance);
+}
+
+std::int16_t uniteTemps(std::int32_t duree) {
+    std::int16_t unite = 1;
+    if (duree >= 600) unite = 60;
+    if (duree >= 18000) unite = 3600;
+    return unite;
+}
+
+std::string nomUnite(std::int16_t unite) {
+    if (unite == 60) return "min";
+    if (unite == 3600) return "h";
+    return "s";
+}
+
+double PlotMapping::X(double t) const {
+    return 50.0 + 300.0 * k * t / duree;
+}
+
+double PlotMapping::Y(double n) const {
+    return (200.0 * k + 10.0) - k * (n / static_cast<double>(ymax)) * 200.0;
+}
+
+std::optional<std::int16_t> PlotMapping::x(double t) const {
+    return versEntier16(X(t));
+}
+std::optional<std::int16_t> PlotMapping::y(double n) const {
+    return versEntier16(Y(n));
+}
+
+std::vector<Graduation> graduationsTemps(const PlotMapping& m) {
+    std::vector<Graduation> lignes;
+    if (m.duree <= 0) return lignes;
+    const auto unite = static_cast<float>(uniteTemps(m.duree));
+    const float duree = static_cast<float>(m.duree);
+    const float pas = duree / 10.0f;
+    for (float t = 0.0f; t <= duree; t += pas)
+        lignes.push_back({m.X(t), texteGeneralSimple(t / unite)});
+    return lignes;
+}
+
+std::vector<Graduation> graduationsQuantite(const PlotMapping& m) {
+    std::vector<Graduation> lignes;
+    if (!(m.ymax >= ymaxMinimal)) return lignes;
+    const float fin = m.ymax + m.ymax / 100.0f;
+    const float pas = m.ymax / 5.0f;
+    for (float v = 0.0f; v <= fin; v += pas) {
+        const auto arrondi = lireNombre(texteFormatSimple(v, "0.00E+00")).value_or(0.0);
+        lignes.push_back({m.Y(v), texteGeneralSimple(static_cast<float>(arrondi))});
+    }
+    return lignes;
+}
+
+} // namespace vedo

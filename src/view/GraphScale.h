@@ -1,0 +1,62 @@
+#pragma once
+// The scale of the graph: the top of the amount axis `ymax`, its rounding to
+// two significant digits, the time unit, the graduations, and the plot
+// mapping from (t, n) to pixels of the picture:
+//   X(t) = 50 + 300 k t / T           Y(n) = 10 + 200 k - 200 k n / ymax
+// k = `facteurGraphe` (1 at normal size, 2 enlarged), T = `duree` in seconds.
+
+#include "engine/Conditions.h"
+#include "engine/KeptRuns.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vedo {
+
+using CourbesAffichees = std::array<bool, 4>;
+
+// The largest amount each species can reach from initial amounts a, b, c, d:
+// a + min(c, d), b + min(c, d), c + min(a, b), d + min(a, b).
+Quantites quantitesMaximales(const Quantites& initiales);
+
+// The largest reachable amount of the shown species, raised by the kept runs
+// and by `ymaxEnr` when `conserves` is given (runs kept and shown).
+float ymaxBrut(const Quantites& initiales, const CourbesAffichees& affichees, const KeptRuns* conserves);
+
+// Rounds up to two significant digits: 3.54 -> 3.6, 3.5 -> 3.5, 9.96 -> 10.
+float arrondirYmax(float ymax);
+
+inline constexpr float ymaxMinimal = 1e-9f; // below it nothing is drawn
+
+// 1 (seconds), 60 (minutes from 600 s) or 3600 (hours from 18000 s).
+std::int16_t uniteTemps(std::int32_t duree);
+// "s", "min" or "h".
+std::string nomUnite(std::int16_t unite);
+
+struct PlotMapping {
+    int k = 1;
+    std::int32_t duree = 0;
+    float ymax = 0.0f;
+
+    double X(double t) const;
+    double Y(double n) const;
+    // Rounded to the nearest integer, halves to even; no value when it does
+    // not fit 16 bits (the point is skipped).
+    std::optional<std::int16_t> x(double t) const;
+    std::optional<std::int16_t> y(double n) const;
+};
+
+struct Graduation {
+    double position; // x of a time line or y of an amount line, in picture units
+    std::string texte;
+};
+
+// Every tenth of the duration, labelled in `uniteTemps`.
+std::vector<Graduation> graduationsTemps(const PlotMapping& m);
+// Six lines, 0 to ymax by fifths, labelled with three significant digits.
+std::vector<Graduation> graduationsQuantite(const PlotMapping& m);
+
+} // namespace vedo

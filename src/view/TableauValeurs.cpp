@@ -1,0 +1,62 @@
+#include "view/TableauValeurs.h"
+
+#include "common/NumberText.h"
+#include "engine/RateLaw.h"
+#include "engine/Reaction.h"
+#include "view/GraphScale.h"
+
+namespace vedo {
+
+int nombreLignesTableau(int valeurDefilement) {
+    return 111 - valeurDefilement;
+}
+
+std::string texteCellule(double valeur) {
+    return texteTroisChiffres(valeur).value_or(std::string());
+}
+
+std::optional<std::string> texteQr(const Quantites& n) {
+    const double denominateur = n[0] * n[1];
+    if (denominateur == 0.0) return std::nullopt;
+    return texteCellule(n[2] * n[3] / denominateur);
+}
+
+void TableauValeurs::prepatab(std::int32_t duree, int valeurDefilement,
+                              const std::array<std::string, 4>& textesQuantites, const Conditions& conditions,
+                              const Quantites& n) {
+    for (auto& l : lignes_)
+        l = LigneTableau{};
+    if (duree == 0) return;
+    unite_ = uniteTemps(duree);
+    const int r = nombreLignesTableau(valeurDefilement);
+    if (r < 2) return;
+    lignes_.assign(static_cast<std::size_t>(r), LigneTableau{});
+    for (int i = 0; i < r; ++i) {
+        const double t = static_cast<double>(i) * duree / (r - 1);
+        lignes_[static_cast<std::size_t>(i)][0] = texteFormat(t / unite_, "######0.0");
+    }
+    auto& premiere = lignes_[0];
+    for (int i = 0; i < 4; ++i)
+        premiere[static_cast<std::size_t>(i + 1)] = textesQuantites[static_cast<std::size_t>(i)];
+    // Row 0 shows the mixture the run starts from, the distilled species gone.
+    Quantites depart = n;
+    distiller(depart, conditions);
+    if (conditions.distillation == 1 && conditions.especeVolatile >= 0 && conditions.especeVolatile <= 3)
+        premiere[static_cast<std::size_t>(conditions.especeVolatile + 1)] = "0";
+    if (const auto qr = texteQr(depart)) premiere[5] = *qr;
+}
+
+void TableauValeurs::ecrireLigne(int ligne, const Quantites& n) {
+    if (ligne < 0 || ligne >= nombreLignes()) return;
+    auto& l = lignes_[static_cast<std::size_t>(ligne)];
+    for (int i = 0; i < 4; ++i)
+        l[static_cast<std::size_t>(i + 1)] = texteCellule(n[static_cast<std::size_t>(i)]);
+    if (const auto qr = texteQr(n)) l[5] = *qr;
+}
+
+std::array<std::string, colonnesTableau> TableauValeurs::enTetes(int reaction) const {
+    const auto& noms = nomsEspeces(reaction);
+    return {"\r\nt (" + nomUnite(unite_) + ")", noms[0], noms[1], noms[2], noms[3], "\r\nQr"};
+}
+
+} // namespace vedo

@@ -1,0 +1,126 @@
+#include "TestRegistry.h"
+
+#include "view/TableauValeurs.h"
+
+#include <QtTest>
+
+using namespace vedo;
+
+namespace {
+const std::array<std::string, 4> defauts = {"0,1", "0,1", "0", "0"};
+QString cellule(const TableauValeurs& t, int r, int c) {
+    return QString::fromStdString(t.ligne(r)[static_cast<std::size_t>(c)]);
+}
+} // namespace
+
+class TestTableauValeurs : public QObject {
+    Q_OBJECT
+private slots:
+    void rowCountsAndTimes_data() {
+        QTest::addColumn<int>("defilement");
+        QTest::addColumn<int>("duree");
+        QTest::addColumn<int>("lignes");
+        QTest::addColumn<QString>("deuxieme");
+        QTest::addColumn<QString>("derniere");
+        QTest::addColumn<QString>("enTete");
+        QTest::newRow("start-up: 51 rows of 10 min") << 60 << 600 << 51 << "0,2"
+                                                     << "10,0"
+                                                     << "\r\nt (min)";
+        QTest::newRow("101 rows") << 10 << 600 << 101 << "0,1"
+                                  << "10,0"
+                                  << "\r\nt (min)";
+        QTest::newRow("11 rows") << 100 << 600 << 11 << "1,0"
+                                 << "10,0"
+                                 << "\r\nt (min)";
+        QTest::newRow("hours") << 60 << 18000 << 51 << "0,1"
+                               << "5,0"
+                               << "\r\nt (h)";
+        QTest::newRow("seconds") << 60 << 20 << 51 << "0,4"
+                                 << "20,0"
+                                 << "\r\nt (s)";
+    }
+    void rowCountsAndTimes() {
+        QFETCH(int, defilement);
+        QFETCH(int, duree);
+        QFETCH(int, lignes);
+        QFETCH(QString, deuxieme);
+        QFETCH(QString, derniere);
+        QFETCH(QString, enTete);
+        TableauValeurs t;
+        t.prepatab(duree, defilement, defauts, Conditions{}, {0.1, 0.1, 0, 0});
+        QCOMPARE(t.nombreLignes(), lignes);
+        QCOMPARE(cellule(t, 0, 0), QString("0,0"));
+        QCOMPARE(cellule(t, 1, 0), deuxieme);
+        QCOMPARE(cellule(t, lignes - 1, 0), derniere);
+        QCOMPARE(QString::fromStdString(t.enTetes(0)[0]), enTete);
+        QVERIFY(cellule(t, 1, 1).isEmpty());
+    }
+
+    void firstRow_data() {
+        QTest::addColumn<QStringList>("boites");
+        QTest::addColumn<int>("distillation");
+        QTest::addColumn<int>("espece");
+        QTest::addColumn<QStringList>("ligne");
+        QTest::newRow("texts as typed, Qr 0")
+            << QStringList{"1", "1,0", "0", "0"} << 0 << 0 << QStringList{"1", "1,0", "0", "0", "0"};
+        QTest::newRow("no reactant: no Qr")
+            << QStringList{"0", "1", "1", "1"} << 0 << 0 << QStringList{"0", "1", "1", "1", ""};
+        QTest::newRow("distilled species shows 0 whatever its text")
+            << QStringList{"1", "1", "0,5", "0,5"} << 1 << 2 << QStringList{"1", "1", "0", "0,5", "0"};
+        QTest::newRow("distillation off keeps the text")
+            << QStringList{"1", "1", "0,5", "0,5"} << 0 << 2 << QStringList{"1", "1", "0,5", "0,5", "0,25"};
+    }
+    void firstRow() {
+        QFETCH(QStringList, boites);
+        QFETCH(int, distillation);
+        QFETCH(int, espece);
+        QFETCH(QStringList, ligne);
+        std::array<std::string, 4> textes;
+        Quantites n;
+        for (int i = 0; i < 4; ++i) {
+            textes[i] = boites[i].toStdString();
+            n[i] = boites[i].replace(',', '.').toDouble();
+        }
+        Conditions c;
+        c.distillation = std::int16_t(distillation);
+        c.especeVolatile = std::int16_t(espece);
+        TableauValeurs t;
+        t.prepatab(600, 60, textes, c, n);
+        QStringList obtenue;
+        for (int col = 1; col < 6; ++col)
+            obtenue << cellule(t, 0, col);
+        QCOMPARE(obtenue, ligne);
+    }
+
+    void rowsWrittenWithThreeDigits() {
+        TableauValeurs t;
+        t.prepatab(600, 60, defauts, Conditions{}, {0.1, 0.1, 0, 0});
+        t.ecrireLigne(50, {0.0333333, 0.0333333, 0.0666667, 0.0666667});
+        QCOMPARE(cellule(t, 50, 1), QString("0,0333"));
+        QCOMPARE(cellule(t, 50, 3), QString("0,0667"));
+        QCOMPARE(cellule(t, 50, 5), QString("4"));
+        t.ecrireLigne(51, {1, 1, 1, 1}); // beyond the grid: ignored
+        t.ecrireLigne(3, {0, 1, 1, 1});
+        QCOMPARE(cellule(t, 3, 5), QString());
+    }
+
+    void zeroDurationLeavesTheGridEmpty() {
+        TableauValeurs t;
+        t.prepatab(600, 60, defauts, Conditions{}, {0.1, 0.1, 0, 0});
+        t.prepatab(0, 60, defauts, Conditions{}, {0.1, 0.1, 0, 0});
+        QCOMPARE(t.nombreLignes(), 51);
+        QVERIFY(cellule(t, 0, 0).isEmpty());
+        QVERIFY(cellule(t, 0, 1).isEmpty());
+    }
+
+    void headers() {
+        TableauValeurs t;
+        t.prepatab(600, 60, defauts, Conditions{}, {0.1, 0.1, 0, 0});
+        const auto h = t.enTetes(3);
+        QCOMPARE(QString::fromStdString(h[2]), QString("Ion hydroxyde"));
+        QCOMPARE(QString::fromStdString(h[5]), QString("\r\nQr"));
+    }
+};
+
+VEDO_TEST(TestTableauValeurs);
+#include "tst_tableauvaleurs.moc"
