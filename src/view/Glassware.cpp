@@ -165,9 +165,9 @@ QImage dessinerRefrigerantABoules() {
     verre(p, rectangle(axe - 5, 111, axe + 5, 121), interieurVerre);
     rodage(p, axe, 120, 143, 7.5, 5.5);
 
-    trait(p, {axe - 9, 28}, {axe - 9, 102}, reflet, 1.6);
-    trait(p, {axe - 3, 5}, {axe - 3, 16}, reflet, 1.2);
-    trait(p, {axe - 3, 113}, {axe - 3, 119}, reflet, 1.2);
+    trait(p, {axe - 8.5, 28}, {axe - 8.5, 102}, reflet, 1.6);
+    trait(p, {axe - 2.5, 5}, {axe - 2.5, 16}, reflet, 1.2);
+    trait(p, {axe - 2.5, 113}, {axe - 2.5, 119}, reflet, 1.2);
 
     // Cold water comes in at the bottom and leaves at the top.
     QPainterPath entree(QPointF(37, 98));
@@ -288,7 +288,7 @@ QImage dessinerDistillation() {
 
     verre(p, rectangle(axe - 6, 18, axe + 6, 121), interieurVerre);
     pointesVigreux(p, axe, 48, 110);
-    trait(p, {axe - 4, 22}, {axe - 4, 116}, reflet, 1.3);
+    trait(p, {axe - 3.5, 22}, {axe - 3.5, 116}, reflet, 1.3);
     rodage(p, axe, 120, 143, 7.5, 5.5);
     thermometre(p, axe, 33);
 
