@@ -44,6 +44,11 @@ float arrondirYmax(float ymax) {
     return static_cast<float>(m * puissance);
 }
 
+float ymaxGraphe(const Quantites& initiales, const CourbesAffichees& affichees, const KeptRuns* conserves) {
+    const float brut = ymaxBrut(initiales, affichees, conserves);
+    return brut < ymaxMinimal ? brut : arrondirYmax(brut);
+}
+
 std::int16_t uniteTemps(std::int32_t duree) {
     std::int16_t unite = 1;
     if (duree >= 600) unite = 60;

@@ -31,6 +31,10 @@ float arrondirYmax(float ymax);
 
 inline constexpr float ymaxMinimal = 1e-9f; // below it nothing is drawn
 
+// The scale the graph takes: the raw maximum, rounded unless it is below
+// `ymaxMinimal` (then the graph stays empty and the value is kept as it is).
+float ymaxGraphe(const Quantites& initiales, const CourbesAffichees& affichees, const KeptRuns* conserves);
+
 // 1 (seconds), 60 (minutes from 600 s) or 3600 (hours from 18000 s).
 std::int16_t uniteTemps(std::int32_t duree);
 // "s", "min" or "h".

@@ -4,6 +4,7 @@
 // these cells; the command-line tool prints them.
 
 #include "engine/Conditions.h"
+#include "engine/RunLoop.h"
 
 #include <array>
 #include <cstdint>
@@ -47,6 +48,18 @@ public:
 private:
     std::vector<LigneTableau> lignes_;
     std::int16_t unite_ = 1;
+};
+
+// Writes the rows a run reports into a table; draws nothing.
+class RemplisseurTableau : public RunSink {
+public:
+    explicit RemplisseurTableau(TableauValeurs& tableau) : tableau_(tableau) {}
+    void premierPoint(const Quantites&) override {}
+    void point(double, const Quantites&) override {}
+    void ligne(int ligneTab, const Quantites& n) override { tableau_.ecrireLigne(ligneTab, n); }
+
+private:
+    TableauValeurs& tableau_;
 };
 
 } // namespace vedo
