@@ -1,0 +1,176 @@
+#include "view/GraphPainter.h"
+
+#include <QFontMetrics>
+
+namespace vedo {
+
+namespace {
+
+const QColor grisGrille(192, 192, 192);
+
+QFont policeGraphe(bool italique = false) {
+    QFont police(QStringLiteral("Arial"));
+    police.setPixelSize(11); // 8 points on the 96-dpi grid of the layout
+    police.setItalic(italique);
+    return police;
+}
+
+// Picture coordinates to image pixels.
+class Plan {
+public:
+    explicit Plan(int k) : origine_(origineGraphe(k)) {}
+    QPoint operator()(double x, double y) const {
+        return {qRound(x) - origine_.x(), qRound(y) - origine_.y()};
+    }
+
+private:
+    QPoint origine_;
+};
+
+void tracer(QPainter& p, QPoint de, QPoint a) {
+    if (de == a)
+        p.drawPoint(de);
+    else
+        p.drawLine(de, a);
+}
+
+// Text with its top-left corner at (x, y) in image pixels.
+void ecrire(QPainter& p, double x, double y, const QString& texte) {
+    const QFontMetrics m(p.font());
+    p.drawText(QPointF(qRound(x), qRound(y) + m.ascent()), texte);
+}
+
+} // namespace
+
+int facteurGraphe(int largeurImage) {
+    return largeurImage == largeurGrapheNormal ? 1 : 2;
+}
+
+QPoint origineGraphe(int facteur) {
+    return facteur == 1 ? QPoint(0, -8) : QPoint(-36, -45);
+}
+
+QColor couleurDepuisEntier(std::uint32_t rgb) {
+    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
+
+std::uint32_t entierDepuisCouleur(const QColor& c) {
+    return static_cast<std::uint32_t>(c.red()) + 256u * c.green() + 65536u * c.blue();
+}
+
+bool dessinerCadre(QImage& image, const CadreGraphe& cadre) {
+    image.fill(Qt::white);
+    const PlotMapping& m = cadre.echelle;
+    if (!(m.ymax >= ymaxMinimal)) return false;
+    const int k = m.k;
+    const Plan plan(k);
+    QPainter p(&image);
+    p.setFont(policeGraphe());
+    const QFontMetrics mesure(p.font());
+
+    p.setPen(QPen(grisGrille, 1));
+    for (const auto& g : graduationsTemps(m)) {
+        tracer(p, plan(g.position, 10), plan(g.position, 10 + 200 * k));
+        const QString texte = QString::fromStdString(g.texte);
+        const QPoint coin = plan(g.position - mesure.horizontalAdvance(texte) / 2.0, 200 * k + 11);
+        p.setPen(Qt::black);
+        ecrire(p, coin.x(), coin.y(), texte);
+        p.setPen(QPen(grisGrille, 1));
+    }
+    for (const auto& g : graduationsQuantite(m)) {
+        tracer(p, plan(50, g.position), plan(50 + 300 * k, g.position));
+        const QString texte = QString::fromStdString(g.texte);
+        const QPoint coin = plan(45 - mesure.horizontalAdvance(texte), g.position - 6);
+        p.setPen(Qt::black);
+        ecrire(p, coin.x(), coin.y(), texte);
+        p.setPen(QPen(grisGrille, 1));
+    }
+
+    p.setPen(QPen(Qt::black, 1));
+    const int bas = 10 + 200 * k;
+    const int droite = 300 * k;
+    tracer(p, plan(50, -6), plan(50, bas));
+    tracer(p, plan(50, -6), plan(47, 0));
+    tracer(p, plan(50, -6), plan(53, 0));
+    tracer(p, plan(50, bas), plan(80 + droite, bas));
+    tracer(p, plan(74 + droite, 7 + 200 * k), plan(80 + droite, bas));
+    tracer(p, plan(74 + droite, 13 + 200 * k), plan(80 + droite, bas));
+
+    const QPoint titre = plan(70 + droite, 200 * k - 10);
+    p.setFont(policeGraphe(true));
+    const QString t = QStringLiteral("t ");
+    ecrire(p, titre.x(), titre.y(), t);
+    const int apresT = titre.x() + QFontMetrics(p.font()).horizontalAdvance(t);
+    p.setFont(policeGraphe());
+    ecrire(p, apresT, titre.y(), "(" + QString::fromStdString(nomUnite(uniteTemps(m.duree))) + ")");
+    const QPoint titreQuantite = plan(55, -7 * k);
+    ecrire(p, titreQuantite.x(), titreQuantite.y(), QStringLiteral("Quantité de matière (mol)"));
+
+    const int largeur = cadre.gras ? 2 : 1;
+    for (int i = 0; i < 4; ++i) {
+        if (!cadre.affichees[i] || !cadre.departs[i]) continue;
+        const auto y = m.y(*cadre.departs[i]);
+        if (!y) continue;
+        p.setPen(Qt::NoPen);
+        p.setBrush(cadre.couleurs[i]);
+        const QPoint q = plan(50, *y);
+        p.drawRect(q.x() - (largeur - 1) / 2, q.y() - (largeur - 1) / 2, largeur, largeur);
+    }
+    return true;
+}
+
+TraceurCourbes::TraceurCourbes(QImage& image, const PlotMapping& echelle, const CourbesAffichees& affichees,
+                               const CouleursCourbes& couleurs, int largeurTrait,
+                               PointsPrecedents& precedents)
+    : image_(image), peintre_(&image), echelle_(echelle), affichees_(affichees), largeur_(largeurTrait),
+      precedents_(precedents) {
+    for (int i = 0; i < 4; ++i)
+        plumes_[i] = QPen(couleurs[i], largeurTrait, Qt::SolidLine, Qt::RoundCap);
+}
+
+void TraceurCourbes::placer(double t, const Quantites& n, PointsPrecedents& p) const {
+    if (const auto x = echelle_.x(t)) p.x = *x;
+    for (int i = 0; i < 4; ++i)
+        if (affichees_[i])
+            if (const auto y = echelle_.y(n[i])) p.y[i] = *y;
+}
+
+void TraceurCourbes::premierPoint(const Quantites& n) {
+    placer(0.0, n, precedents_);
+}
+
+void TraceurCourbes::point(double t, const Quantites& n) {
+    PointsPrecedents suivants = precedents_;
+    placer(t, n, suivants);
+    const Plan plan(echelle_.k);
+    for (int i = 0; i < 4; ++i) {
+        if (!affichees_[i]) continue;
+        // Hundreds of thousands of steps land on the same pixels: draw only moves.
+        if (suivants.x == precedents_.x && suivants.y[i] == precedents_.y[i]) continue;
+        peintre_.setPen(plumes_[i]);
+        tracer(peintre_, plan(precedents_.x, precedents_.y[i]), plan(suivants.x, suivants.y[i]));
+    }
+    precedents_ = suivants;
+}
+
+void dessinerCourbesConservees(QImage& image, const PlotMapping& echelle, const CourbesAffichees& affichees,
+                               int largeurTrait, const KeptRuns& conserves) {
+    for (int j = 0; j <= conserves.nbCourbes && j < nombreEmplacements; ++j) {
+        const CourbeConservee& c = conserves.emplacement(j);
+        CouleursCourbes couleurs;
+        for (int i = 0; i < 4; ++i)
+            couleurs[i] = couleurDepuisEntier(c.courbeCouleur[i + 1]);
+        PointsPrecedents precedents;
+        TraceurCourbes traceur(image, echelle, affichees, couleurs, largeurTrait, precedents);
+        ParametresRun p;
+        p.duree = echelle.duree;
+        p.dureeTableau = c.courbeDuree;
+        p.conditions = c.conditions();
+        p.ymax = echelle.ymax;
+        Quantites n = c.quantites();
+        ConstantesVitesse k;
+        speed(n, p, traceur, k);
+    }
+}
+
+} // namespace vedo

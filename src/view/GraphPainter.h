@@ -1,0 +1,84 @@
+#pragma once
+// Drawing the graph of amounts against time into the persistent image of
+// the graph picture: the frame that does not depend on the run (grid,
+// graduations, axes, titles, starting dots), then the curves of runs as the
+// engine reports their points, with the plot mapping of GraphScale.h.
+
+#include "engine/KeptRuns.h"
+#include "engine/RunLoop.h"
+#include "view/GraphScale.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QPoint>
+
+#include <array>
+#include <optional>
+
+namespace vedo {
+
+inline constexpr int largeurGrapheNormal = 413;
+inline constexpr int hauteurGrapheNormal = 235;
+inline constexpr int largeurGrapheAgrandi = 789;
+inline constexpr int hauteurGrapheAgrandi = 503;
+
+// 1 when the picture is exactly 413 pixels wide, 2 otherwise.
+int facteurGraphe(int largeurImage);
+// The picture coordinates of the image's top-left pixel: (0, -8) or (-36, -45).
+QPoint origineGraphe(int facteur);
+
+using CouleursCourbes = std::array<QColor, 4>;
+
+struct CadreGraphe {
+    PlotMapping echelle;
+    CourbesAffichees affichees{true, true, true, true};
+    CouleursCourbes couleurs;
+    // The starting amount of each species, where its box holds a number.
+    std::array<std::optional<double>, 4> departs;
+    bool gras = false; // "Tracer en gras": lines 2 pixels wide from here on
+};
+
+// Clears the image to white and draws the frame. Returns false, leaving the
+// image blank, when the scale is below `ymaxMinimal`.
+bool dessinerCadre(QImage& image, const CadreGraphe& cadre);
+
+// The last point drawn of each curve (`xPrec`, `yPrecA`..`yPrecD`), kept by
+// the window between the ticks of an animated run.
+struct PointsPrecedents {
+    std::int16_t x = 0;
+    std::array<std::int16_t, 4> y{};
+};
+
+// Draws each step of a run as segments in the colours of the shown species.
+// A coordinate that does not fit 16 bits keeps its previous value.
+class TraceurCourbes : public RunSink {
+public:
+    TraceurCourbes(QImage& image, const PlotMapping& echelle, const CourbesAffichees& affichees,
+                   const CouleursCourbes& couleurs, int largeurTrait, PointsPrecedents& precedents);
+
+    void premierPoint(const Quantites& n) override;
+    void point(double t, const Quantites& n) override;
+    void ligne(int, const Quantites&) override {}
+
+private:
+    void placer(double t, const Quantites& n, PointsPrecedents& p) const;
+
+    QImage& image_;
+    QPainter peintre_;
+    PlotMapping echelle_;
+    CourbesAffichees affichees_;
+    std::array<QPen, 4> plumes_;
+    int largeur_;
+    PointsPrecedents& precedents_;
+};
+
+// Computes every kept run again from its stored conditions, on the current
+// scale, and draws it in its own colours; no table row is written.
+void dessinerCourbesConservees(QImage& image, const PlotMapping& echelle, const CourbesAffichees& affichees,
+                               int largeurTrait, const KeptRuns& conserves);
+
+QColor couleurDepuisEntier(std::uint32_t rgb); // r + 256 g + 65536 b
+std::uint32_t entierDepuisCouleur(const QColor& c);
+
+} // namespace vedo

@@ -1,0 +1,125 @@
+#include "TestRegistry.h"
+
+#include "CliRunner.h"
+#include "persistence/ConfigurationFile.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace vedo;
+
+class TestTableCommand : public QObject {
+    Q_OBJECT
+private slots:
+    void defaultConditions() {
+        const auto r = executerCli({"table"});
+        QCOMPARE(r.statut, 0);
+        const QStringList lignes = r.sortie.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lignes.size(), 52);
+        QCOMPARE(lignes[0], QString("t (min)\tAcide carboxylique\tAlcool\tEster\tEau\tQr"));
+        QCOMPARE(lignes[1], QString("0,0\t0,1\t0,1\t0\t0\t0"));
+        QVERIFY(lignes[51].startsWith("10,0\t"));
+        QCOMPARE(lignes[51].split('\t').size(), 6);
+    }
+
+    void options_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("lignes");
+        QTest::addColumn<QString>("enTete");
+        QTest::addColumn<QString>("premiere");
+        QTest::newRow("saponification, hours, 11 rows")
+            << QStringList{"--reaction", "3", "--duration-position", "6", "--rows-position", "100"} << 12
+            << "t (h)\tEster\tIon hydroxyde\tIon carboxylate\tAlcool\tQr"
+            << "0,0\t0,1\t0,1\t0\t0\t0";
+        QTest::newRow("distilled ester in row 0")
+            << QStringList{"--amounts", "1;1;0,5;0,5", "--distil", "1", "--volatile", "2"} << 52
+            << "t (min)\tAcide carboxylique\tAlcool\tEster\tEau\tQr"
+            << "0,0\t1\t1\t0\t0,5\t0";
+        QTest::newRow("no reactant: no Qr")
+            << QStringList{"--amounts", "0;1;1;1", "--duration-position", "16"} << 52
+            << "t (s)\tAcide carboxylique\tAlcool\tEster\tEau\tQr"
+            << "0,0\t0\t1\t1\t1\t";
+    }
+    void options() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, lignes);
+        QFETCH(QString, enTete);
+        QFETCH(QString, premiere);
+        const auto r = executerCli(QStringList{"table"} + arguments);
+        QCOMPARE(r.statut, 0);
+        const QStringList sortie = r.sortie.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(sortie.size(), lignes);
+        QCOMPARE(sortie[0], enTete);
+        QCOMPARE(sortie[1], premiere);
+    }
+
+    void configurationFile() {
+        QTemporaryDir dossier;
+        Configuration c;
+        c.reaction = 2;
+        c.quantites = {"1", "1", "0", "0"};
+        c.positionDuree = 1;
+        c.temperature = 1000;
+        c.catalyseur = true;
+        const QString chemin = dossier.filePath("hydrolyse.C15");
+        QVERIFY(ecrireConfiguration(chemin, c));
+        // An option given beside the file overrides it.
+        const auto r = executerCli({"table", "--config", chemin, "--rows-position", "100"});
+        QCOMPARE(r.statut, 0);
+        const QStringList sortie = r.sortie.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(sortie.size(), 12);
+        // One third hydrolysed; the steps of a thousandth of the axis keep Qr within a percent of 1/4.
+        QVERIFY(sortie.last().startsWith("200,0\t0,667\t0,667\t0,333\t0,333\t0,2"));
+    }
+
+    void errors_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("reaction out of range") << QStringList{"table", "--reaction", "4"} << "--reaction";
+        QTest::newRow("reaction not a number") << QStringList{"table", "--reaction", "x"} << "--reaction";
+        QTest::newRow("three amounts") << QStringList{"table", "--amounts", "1;1;1"} << "--amounts";
+        QTest::newRow("curves not binary") << QStringList{"table", "--curves", "1121"} << "--curves";
+        QTest::newRow("unknown option") << QStringList{"table", "--colour", "3"} << "Option inconnue";
+        QTest::newRow("missing file")
+            << QStringList{"table", "--config", "/nonexistent.C15"} << "Lecture impossible sur disque";
+        QTest::newRow("unknown command") << QStringList{"tableau"} << "Commande inconnue";
+        QTest::newRow("graph without output") << QStringList{"graph"} << "-o FICHIER.png";
+    }
+    void errors() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        const auto r = executerCli(arguments);
+        QCOMPARE(r.statut, 2);
+        QVERIFY2(r.erreurs.contains(message), qPrintable(r.erreurs));
+        QVERIFY(r.sortie.isEmpty());
+    }
+
+    void wrongIdentification() {
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath("autre.C15");
+        QFile f(chemin);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("\x05\x00"
+                           "ester",
+                           7)
+                    .leftJustified(128, '\0'));
+        f.close();
+        const auto r = executerCli({"table", "--config", chemin});
+        QCOMPARE(r.statut, 2);
+        QVERIFY(r.erreurs.contains("Ce fichier ne correspond pas à cette application"));
+    }
+
+    void graphPicture() {
+        QTemporaryDir dossier;
+        const QString png = dossier.filePath("g.png");
+        const auto r = executerCli({"graph", "-o", png, "--amounts", "1;2;0;0"});
+        QCOMPARE(r.statut, 0);
+        const QImage image(png);
+        QCOMPARE(image.size(), QSize(413, 235));
+        QCOMPARE(image.pixelColor(50, 10 + 8), QColor(255, 0, 255)); // B starts at the top: 2 mol
+    }
+};
+
+VEDO_TEST(TestTableCommand);
+#include "tst_tablecommand.moc"

@@ -1,0 +1,162 @@
+#include "TestRegistry.h"
+
+#include "view/GraphPainter.h"
+
+#include <QtTest>
+
+using namespace vedo;
+
+namespace {
+
+const QColor gris(192, 192, 192);
+const CouleursCourbes couleursDefaut = {QColor(0, 0, 255), QColor(255, 0, 255), QColor(255, 128, 0),
+                                        QColor(0, 192, 0)};
+
+QImage imageGraphe(int k) {
+    return k == 1 ? QImage(largeurGrapheNormal, hauteurGrapheNormal, QImage::Format_RGB32)
+                  : QImage(largeurGrapheAgrandi, hauteurGrapheAgrandi, QImage::Format_RGB32);
+}
+
+CadreGraphe cadre(int k, float ymax = 2.0f, std::int32_t duree = 600) {
+    CadreGraphe c;
+    c.echelle = {k, duree, ymax};
+    c.couleurs = couleursDefaut;
+    c.departs = {1.0, 2.0, 0.0, 0.0};
+    return c;
+}
+
+// The pixel at a picture coordinate.
+QColor pixel(const QImage& image, int k, int x, int y) {
+    const QPoint o = origineGraphe(k);
+    return image.pixelColor(x - o.x(), y - o.y());
+}
+
+} // namespace
+
+class TestGraphPainter : public QObject {
+    Q_OBJECT
+private slots:
+    void sizeFactorAndOrigin() {
+        QCOMPARE(facteurGraphe(413), 1);
+        QCOMPARE(facteurGraphe(789), 2);
+        QCOMPARE(facteurGraphe(412), 2);
+        QCOMPARE(origineGraphe(1), QPoint(0, -8));
+        QCOMPARE(origineGraphe(2), QPoint(-36, -45));
+    }
+
+    void framePixels_data() {
+        QTest::addColumn<int>("k");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<QColor>("couleur");
+        for (int k : {1, 2}) {
+            const QByteArray t = k == 1 ? "normal: " : "enlarged: ";
+            const int bas = 10 + 200 * k;
+            QTest::newRow(t + "time axis near the corner") << k << 60 << bas << QColor(Qt::black);
+            QTest::newRow(t + "amount axis top") << k << 50 << -6 << QColor(Qt::black);
+            QTest::newRow(t + "amount arrowhead left") << k << 47 << 0 << QColor(Qt::black);
+            QTest::newRow(t + "amount arrowhead right") << k << 53 << 0 << QColor(Qt::black);
+            QTest::newRow(t + "time axis end") << k << 80 + 300 * k << bas << QColor(Qt::black);
+            QTest::newRow(t + "time arrowhead upper")
+                << k << 74 + 300 * k << 7 + 200 * k << QColor(Qt::black);
+            QTest::newRow(t + "time arrowhead lower")
+                << k << 74 + 300 * k << 13 + 200 * k << QColor(Qt::black);
+            QTest::newRow(t + "last vertical grid line") << k << 50 + 300 * k << 100 << gris;
+            QTest::newRow(t + "middle vertical grid line") << k << 50 + 150 * k << 100 << gris;
+            QTest::newRow(t + "top horizontal grid line") << k << 100 << 10 << gris;
+            QTest::newRow(t + "inside a grid cell") << k << 60 << 20 << QColor(Qt::white);
+            QTest::newRow(t + "starting dot of A at 1 mol") << k << 50 << 10 + 100 * k << QColor(0, 0, 255);
+            QTest::newRow(t + "starting dot of B at 2 mol") << k << 50 << 10 << QColor(255, 0, 255);
+        }
+    }
+    void framePixels() {
+        QFETCH(int, k);
+        QFETCH(int, x);
+        QFETCH(int, y);
+        QFETCH(QColor, couleur);
+        QImage image = imageGraphe(k);
+        QVERIFY(dessinerCadre(image, cadre(k)));
+        QCOMPARE(pixel(image, k, x, y), couleur);
+    }
+
+    void emptyScaleLeavesTheImageBlank() {
+        QImage image = imageGraphe(1);
+        QVERIFY(!dessinerCadre(image, cadre(1, 0.0f)));
+        QImage blanche = imageGraphe(1);
+        blanche.fill(Qt::white);
+        QCOMPARE(image, blanche);
+    }
+
+    void boldLinesAreTwoPixelsWide() {
+        QImage image = imageGraphe(1);
+        auto c = cadre(1);
+        c.gras = true;
+        QVERIFY(dessinerCadre(image, c));
+        PointsPrecedents precedents;
+        TraceurCourbes traceur(image, c.echelle, c.affichees, c.couleurs, 2, precedents);
+        traceur.premierPoint({1.0, 1.0, 1.0, 1.0});
+        traceur.point(600.0, {1.0, 1.0, 1.0, 1.0}); // a horizontal line at y = 110
+        const QColor d = pixel(image, 1, 205, 110);
+        const QColor voisin = pixel(image, 1, 205, 111) == QColor(Qt::white) ? pixel(image, 1, 205, 109)
+                                                                             : pixel(image, 1, 205, 111);
+        QCOMPARE(d, couleursDefaut[3]);
+        QCOMPARE(voisin, couleursDefaut[3]);
+    }
+
+    void curvesFollowTheMapping() {
+        QImage image = imageGraphe(1);
+        auto c = cadre(1);
+        c.affichees = {true, false, false, false};
+        QVERIFY(dessinerCadre(image, c));
+        PointsPrecedents precedents;
+        TraceurCourbes traceur(image, c.echelle, c.affichees, c.couleurs, 1, precedents);
+        traceur.premierPoint({2.0, 0, 0, 0});
+        traceur.point(300.0, {1.0, 0, 0, 0});
+        QCOMPARE(int(precedents.x), 200);
+        QCOMPARE(int(precedents.y[0]), 110);
+        QCOMPARE(pixel(image, 1, 200, 110), couleursDefaut[0]);
+        QCOMPARE(pixel(image, 1, 125, 60), couleursDefaut[0]); // half way along the segment
+    }
+
+    void offScaleCoordinateKeepsItsLastValue() {
+        QImage image = imageGraphe(1);
+        PointsPrecedents precedents;
+        const PlotMapping m{1, 600, 1e-6f};
+        TraceurCourbes traceur(image, m, {true, true, true, true}, couleursDefaut, 1, precedents);
+        traceur.premierPoint({0, 0, 0, 0});
+        traceur.point(60.0, {1.0, 0, 0, 0}); // 1 mol on a micro-mole axis does not fit 16 bits
+        QCOMPARE(int(precedents.x), 80);
+        QCOMPARE(int(precedents.y[0]), 210);
+    }
+
+    void keptRunsDrawnInTheirColours() {
+        KeptRuns store;
+        store.nbCourbes = 0;
+        CourbeConservee run;
+        run.courbeQuantite = {0, 1, 1, 0, 0};
+        run.courbeCouleur = {0, entierDepuisCouleur(Qt::red), entierDepuisCouleur(Qt::red),
+                             entierDepuisCouleur(Qt::cyan), entierDepuisCouleur(Qt::cyan)};
+        run.courbeParam = {0, 1000, 0, -1, 0, 1};
+        run.courbeDuree = 600;
+        store.enrcourbe(run, 1.0f);
+        QImage image = imageGraphe(1);
+        auto c = cadre(1, 1.0f);
+        QVERIFY(dessinerCadre(image, c));
+        dessinerCourbesConservees(image, c.echelle, c.affichees, 1, store);
+        QCOMPARE(pixel(image, 1, 50, 10), QColor(Qt::red)); // A and B start at the top
+        int rouges = 0;
+        for (int x = 51; x < 350; ++x)
+            for (int y = 10; y <= 210; ++y)
+                if (pixel(image, 1, x, y) == QColor(Qt::cyan)) ++rouges;
+        QVERIFY(rouges > 100);
+    }
+
+    void colourIntegers() {
+        QCOMPARE(entierDepuisCouleur(QColor(0, 0, 255)), 16711680u);
+        QCOMPARE(entierDepuisCouleur(QColor(255, 128, 0)), 33023u);
+        QCOMPARE(couleurDepuisEntier(49152u), QColor(0, 192, 0));
+    }
+};
+
+VEDO_TEST(TestGraphPainter);
+#include "tst_graphpainter.moc"
