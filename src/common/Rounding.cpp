@@ -5,14 +5,9 @@
 
 namespace vedo {
 
-double arrondiPair(double v) {
-    if (!std::isfinite(v)) return v;
-    const double bas = std::floor(v);
-    const double ecart = v - bas;
-    if (ecart > 0.5) return bas + 1.0;
-    if (ecart < 0.5) return bas;
-    return std::fmod(bas, 2.0) == 0.0 ? bas : bas + 1.0;
-}
+// The default floating-point rounding mode is to nearest, halves to even,
+// and nothing in the program changes it.
+double arrondiPair(double v) { return std::nearbyint(v); }
 
 namespace {
 template <typename Entier> std::optional<Entier> versEntier(double v) {
