@@ -104,7 +104,8 @@ void Calculatrice::reponse() {
 std::string Calculatrice::texteResultat(double valeur) const {
     if (!std::isfinite(valeur)) return {};
     if (scientifique_) return texteFormat(valeur, "#.#######E+00", '.');
-    return (valeur < 0.0 ? "" : " ") + texteNombreCalcul(valeur);
+    std::string texte = valeur < 0.0 ? "" : " "; // the sign's place
+    return texte += texteNombreCalcul(valeur);
 }
 
 void Calculatrice::signalerErreur(const std::string& message) {
