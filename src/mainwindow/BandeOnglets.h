@@ -1,0 +1,50 @@
+#pragma once
+// The tab strip `Onglets`, drawn by code: five titles whose tabs are as wide
+// as their titles plus an equal gap, the active title bold and one pixel
+// lower, a sunken frame around the panel area. A release of the mouse on
+// the tab row selects a tab; the panels are children of the strip.
+
+#include "platform/PictureBox.h"
+
+#include <array>
+#include <cstdint>
+
+namespace vedo {
+
+class BandeOnglets : public PictureBox {
+    Q_OBJECT
+public:
+    explicit BandeOnglets(QWidget* parent = nullptr);
+
+    // The panel of each tab 1..5, in the order of the titles.
+    void setPanneaux(const std::array<QWidget*, 5>& panneaux);
+
+    // Active tab 1..5; 0 until a tab is chosen, turned into 1 by the next paint.
+    std::int16_t ongletActif = 0;
+    // Indices 1..5 used; rewritten at every paint.
+    std::array<QString, 6> titresOnglets;
+    // Tab i spans from bordsOnglets[i - 1] (excluded) to bordsOnglets[i].
+    std::array<std::int16_t, 6> bordsOnglets{};
+
+    // Redraws the strip and shows the active tab's panel.
+    void dessiner();
+    // A mouse release at (x, y) in the strip's pixels.
+    void relacher(int x, int y);
+
+    int hauteurTitre() const { return hauteurTitre_; }
+    // Where the active panel goes, inside the sunken frame.
+    QRect zonePanneau() const;
+    int nombreDessins() const { return nombreDessins_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    std::array<QWidget*, 5> panneaux_{};
+    int hauteurTitre_ = 0;
+    int nombreDessins_ = 0;
+};
+
+} // namespace vedo

@@ -1,0 +1,42 @@
+#include "mainwindow/FenetreHorsEcran.h"
+
+#include <QApplication>
+
+namespace vedo {
+
+std::optional<QString> lireOptionsFenetre(QStringList& arguments, OptionsFenetre& options) {
+    const int position = arguments.indexOf("--tab");
+    if (position < 0) return std::nullopt;
+    bool lu = false;
+    const int onglet = position + 1 < arguments.size() ? arguments.at(position + 1).toInt(&lu) : 0;
+    if (!lu || onglet < 1 || onglet > 5) return QString("L'option --tab attend un numéro d'onglet de 1 à 5.");
+    options.onglet = onglet;
+    arguments.remove(position, 2);
+    return std::nullopt;
+}
+
+SessionHorsEcran::SessionHorsEcran(const OptionsFenetre& options) {
+    prompteur_.echo = true;
+    fenetre_ = std::make_unique<FeuilleP>(etat_);
+    FeuilleP* fenetre = fenetre_.get();
+    fenetre->show();
+    fenetre->activateWindow();
+    QApplication::processEvents();
+    // Without a window system nothing activates the window: do it as the
+    // system would at the first showing.
+    if (fenetre->nombreActivations() == 0) fenetre->activation();
+    if (options.onglet > 0) {
+        BandeOnglets* onglets = fenetre->Onglets;
+        const int milieu =
+            (onglets->bordsOnglets[options.onglet - 1] + onglets->bordsOnglets[options.onglet]) / 2;
+        onglets->relacher(milieu, onglets->hauteurTitre() / 2);
+    }
+    QApplication::processEvents();
+}
+
+// Unloading the window is the end of the session.
+SessionHorsEcran::~SessionHorsEcran() {
+    fenetre_.reset();
+}
+
+} // namespace vedo

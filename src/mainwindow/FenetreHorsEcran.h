@@ -1,0 +1,39 @@
+#pragma once
+// The main window as the simulator shows it, built without a screen for the
+// command-line tool: the same load and first activation, then the options
+// applied as the user would (a tab clicked, ...).
+
+#include "mainwindow/FeuilleP.h"
+#include "platform/ScriptedPrompter.h"
+
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+namespace vedo {
+
+struct OptionsFenetre {
+    int onglet = 0; // 1..5, 0 leaves the start-up tab
+};
+
+// Takes the window options out of `arguments`; a French message when one is wrong.
+std::optional<QString> lireOptionsFenetre(QStringList& arguments, OptionsFenetre& options);
+
+// The application with its window, loaded, shown and activated, the options
+// applied. Every message is answered with its default button and echoed on
+// stderr as "title: text".
+class SessionHorsEcran {
+public:
+    explicit SessionHorsEcran(const OptionsFenetre& options);
+    ~SessionHorsEcran();
+
+    FeuilleP& fenetre() { return *fenetre_; }
+
+private:
+    ScriptedPrompter prompteur_;
+    ApplicationState etat_{prompteur_};
+    std::unique_ptr<FeuilleP> fenetre_;
+};
+
+} // namespace vedo

@@ -1,0 +1,430 @@
+#include "mainwindow/FeuilleP.h"
+
+#include "common/NumberText.h"
+#include "common/Rounding.h"
+#include "engine/AmountRules.h"
+#include "engine/Durations.h"
+#include "engine/Reaction.h"
+#include "mainwindow/CouleursFenetre.h"
+#include "mainwindow/IconesBoutons.h"
+#include "mainwindow/Indices.h"
+#include "mainwindow/SaisieQuantite.h"
+#include "mainwindow/TailleFenetre.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QPainter>
+#include <QScreen>
+
+namespace vedo {
+
+namespace {
+QPushButton* bouton(QWidget* parent, const char* nom, const QString& legende, QRect rectangle) {
+    auto* b = new QPushButton(legende, parent);
+    b->setObjectName(nom);
+    b->setGeometry(rectangle);
+    return b;
+}
+
+void colorer(QWidget* controle, QPalette::ColorRole role, const QColor& couleur) {
+    QPalette palette = controle->palette();
+    palette.setColor(role, couleur);
+    controle->setPalette(palette);
+}
+} // namespace
+
+FeuilleP::FeuilleP(ApplicationState& etat, QWidget* parent) : QWidget(parent), application(etat) {
+    setObjectName("feuilleP");
+    setWindowTitle("Vedoriruvirivi");
+    setFont(policeArial());
+    resize(tailleFeuilleP);
+    construireBoutons();
+    construireGraphe();
+    construireTableau();
+    construireExercice();
+    construireOnglets();
+    relier();
+    installerIndices();
+    chargement();
+}
+
+void FeuilleP::construireBoutons() {
+    Command2 = bouton(this, "Command2", "&Ouvrir", {0, 0, 121, 41});
+    Command11 = bouton(this, "Command11", "&Enregistrer", {120, 0, 113, 41});
+    Command4 = bouton(this, "Command4", "Co&pier", {232, 0, 113, 41});
+    Command10 = bouton(this, "Command10", "&Imprimer", {344, 0, 113, 41});
+    Command8 = bouton(this, "Command8", "&Calculatrice", {456, 0, 113, 41});
+    Command7 = bouton(this, "Command7", "&Aide", {568, 0, 113, 41});
+    Command1 = bouton(this, "Command1", "&Fermer", {680, 0, 121, 41});
+    // Plain grey raised buttons, whatever the style.
+    const QString gris = QString("QPushButton { background-color: %1; border: 2px outset %1; }"
+                                 "QPushButton:pressed { border-style: inset; }")
+                             .arg(couleurs::boutons.name());
+    for (QPushButton* b : {Command2, Command11, Command4, Command10, Command8, Command7, Command1})
+        b->setStyleSheet(gris);
+
+    // The run buttons close the exercise column, under its text.
+    Command5 = bouton(this, "Command5", "Début de la réaction", {432, 525, 121, 25});
+    Command3 = bouton(this, "Command3", "État final", {552, 525, 121, 25});
+    Command9 = bouton(this, "Command9", "Retour état initial", {672, 525, 121, 25});
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(100);
+}
+
+void FeuilleP::construireGraphe() {
+    Picture2 = new PictureBox(this);
+    Picture2->setObjectName("Picture2");
+    Picture2->setGeometry(8, 48, 413, 235);
+    Picture2->setFond(couleurs::blanc);
+
+    Command12 = new QToolButton(Picture2);
+    Command12->setObjectName("Command12");
+    Command12->setIcon(iconeAgrandir());
+    Command12->setToolTip("Agrandir");
+    Command12->resize(21, 21);
+    Command6 = bouton(Picture2, "Command6", "Effacer", {0, 0, 57, 21});
+    Command6->hide();
+    Label5 = new QLabel("Cliquer pour obtenir la tangente", Picture2);
+    Label5->setObjectName("Label5");
+    Label5->adjustSize();
+    Label5->hide();
+
+    animpic = new PictureBox(this);
+    animpic->setObjectName("animpic");
+    animpic->setGeometry(432, 48, 361, 235);
+    animpic->setFond(couleurs::animation);
+}
+
+void FeuilleP::construireTableau() {
+    Frame3 = new QFrame(this);
+    Frame3->setObjectName("Frame3");
+    Frame3->setGeometry(Picture2->geometry());
+    Frame3->setAutoFillBackground(true);
+    colorer(Frame3, QPalette::Window, couleurs::panneau);
+    for (int i = 0; i < 7; ++i) {
+        Label1[i] = new QLabel(Frame3);
+        Label1[i]->setObjectName(QString("Label1(%1)").arg(i));
+        Label1[i]->setAlignment(Qt::AlignCenter);
+        Label1[i]->setWordWrap(true);
+        Label1[i]->setAutoFillBackground(true);
+        colorer(Label1[i], QPalette::Window, couleurs::panneau);
+    }
+    Label1[6]->setText("Quantités de matière (mol)");
+    MSFlexGrid1 = new QTableWidget(Frame3);
+    MSFlexGrid1->setObjectName("MSFlexGrid1");
+    MSFlexGrid1->setColumnCount(6);
+    MSFlexGrid1->horizontalHeader()->hide();
+    MSFlexGrid1->verticalHeader()->hide();
+    MSFlexGrid1->verticalHeader()->setDefaultSectionSize(16);
+    MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Frame3->hide();
+    disposerTableau();
+}
+
+void FeuilleP::construireExercice() {
+    info = new QLabel(this);
+    info->setObjectName("info");
+    info->setGeometry(120, 288, 233, 33);
+    info->setAutoFillBackground(true);
+    info->setWordWrap(true);
+    colorer(info, QPalette::Window, palette().color(QPalette::ToolTipBase));
+    colorer(info, QPalette::WindowText, palette().color(QPalette::ToolTipText));
+
+    btexo = new QToolButton(this);
+    btexo->setObjectName("btexo");
+    btexo->setGeometry(83, 288, 33, 33);
+    btexo->setIcon(iconeExercice());
+    btexo->setIconSize({24, 24});
+
+    fich = new QLabel(this);
+    fich->setObjectName("fich");
+    fich->setGeometry(432, 288, 361, 19);
+    fich->setAutoFillBackground(true);
+    colorer(fich, QPalette::Window, couleurs::blanc);
+
+    supertext = new QTextEdit(this);
+    supertext->setObjectName("supertext");
+    supertext->setGeometry(432, 307, 361, 211);
+}
+
+void FeuilleP::construireOnglets() {
+    Onglets = new BandeOnglets(this);
+    Onglets->setObjectName("Onglets");
+    Onglets->setGeometry(8, 328, 413, 221);
+    Picture4 = new PanneauReaction(Onglets);
+    Picture3 = new PanneauConditions(Onglets);
+    frame2 = new PanneauAffichage(Onglets);
+    Picture1 = new PanneauSuivi(Onglets);
+    rtf1 = new QTextEdit(Onglets);
+    rtf1->setObjectName("rtf1");
+    rtf1->setReadOnly(true);
+    rtf1->hide();
+    Onglets->setPanneaux({Picture4, Picture3, frame2, Picture1, rtf1});
+    Picture4->couleurEspece = [this](int espece) { return Picture1->couleurCourbe(espece); };
+}
+
+void FeuilleP::relier() {
+    connect(Picture4->Combo1, &QComboBox::currentIndexChanged, this, &FeuilleP::Combo1_Click);
+    auto* saisie = new SaisieQuantite([this](int index) { Text1_LostFocus(index); }, this);
+    for (int k = 0; k < 4; ++k)
+        saisie->surveiller(Picture4->Text1[k], k);
+    connect(Picture3, &PanneauConditions::apparatusChange, this, &FeuilleP::fondi);
+    connect(Picture1, &PanneauSuivi::dureeChangee, this, &FeuilleP::VScroll2_Change);
+    connect(Picture1, &PanneauSuivi::lignesChangees, this, &FeuilleP::VScroll3_Change);
+    connect(Picture1, &PanneauSuivi::representationChangee, this, &FeuilleP::Option1_Click);
+    connect(Picture1, &PanneauSuivi::couleurDemandee, this, &FeuilleP::Label4_Click);
+    connect(Command9, &QPushButton::clicked, this, &FeuilleP::Command9_Click);
+}
+
+void FeuilleP::installerIndices() {
+    auto* survol = new SurvolIndices(info, messageCopie, this);
+    for (QWidget* controle : std::initializer_list<QWidget*>{
+             this, Command1, Command2, Command4, Command6, Command7, Command8, Command10, Command11,
+             Command12, Picture4, Picture3, frame2, Picture1, btexo, animpic, Picture2})
+        survol->surveiller(controle);
+    for (QWidget* boite : Picture4->Text1)
+        survol->surveiller(boite);
+    for (QWidget* choix : Picture1->option2)
+        survol->surveiller(choix);
+    for (int i = 1; i <= 4; ++i)
+        survol->surveiller(Picture1->Label4[i]);
+}
+
+void FeuilleP::chargement() {
+    appliquerTaille();
+    info->setText(indiceFenetre);
+    messageCopie = messageCopieDemarrage;
+
+    QComboBox* reactions = Picture4->Combo1;
+    {
+        const QSignalBlocker bloque(reactions);
+        for (const auto& nom : nomsReactions())
+            reactions->addItem(QString::fromStdString(nom));
+        reactions->setCurrentIndex(-1);
+    }
+    reactions->setCurrentIndex(0);
+    for (const auto& nom : nomsClasses())
+        Picture4->Combo2->addItem(QString::fromStdString(nom));
+    Picture4->Combo2->setCurrentIndex(0);
+    Picture1->VScroll2->setValue(positionDureeDemarrage);
+    Picture1->VScroll3->setValue(60);
+    fondi();
+    Command9_Click();
+}
+
+void FeuilleP::activation() {
+    ++nombreActivations_;
+    colorer(rtf1, QPalette::Base, couleurs::panneau);
+    application.courbes.nbCourbes = -1;
+    disposerTableau();
+}
+
+void FeuilleP::disposerTableau() {
+    const int largeur = Frame3->contentsRect().width();
+    const int colonne = largeur / 6;
+    const int hautEntetes = 42;
+    MSFlexGrid1->setGeometry(0, hautEntetes, largeur, Frame3->contentsRect().height() - hautEntetes - 2);
+    MSFlexGrid1->setColumnWidth(0, colonne - 20);
+    for (int c = 1; c < 6; ++c)
+        MSFlexGrid1->setColumnWidth(c, colonne);
+    int gauche = 0;
+    for (int c = 0; c < 6; ++c) {
+        const int large = MSFlexGrid1->columnWidth(c);
+        const bool espece = c >= 1 && c <= 4;
+        Label1[c]->setGeometry(gauche, espece ? 14 : 0, large + 1, espece ? hautEntetes - 14 : hautEntetes);
+        gauche += large;
+    }
+    Label1[6]->setGeometry(Label1[1]->x(), 0, 4 * colonne + 1, 14);
+}
+
+void FeuilleP::initialise() {
+    Timer1->stop();
+    const std::array<double*, 4> quantites = {&nA, &nB, &nC, &nD};
+    for (int k = 0; k < 4; ++k)
+        if (const auto v = quantiteSaisie(Picture4->Text1[k]->text().toStdString())) *quantites[k] = *v;
+    if (const auto d = versEntier32(valeurEnTete(Picture1->tagDuree().toStdString()))) duree = *d;
+    tempsEcoule = 0;
+    echgraphe(1);
+    Command6->setVisible(frame2->Check2->isChecked() && application.courbes.nbCourbes >= 0);
+}
+
+void FeuilleP::Command9_Click() {
+    application.courbes.retourEtatInitial(frame2->Check2->isChecked(), Timer1->isActive());
+    initialise();
+}
+
+void FeuilleP::echgraphe(int rafraichirTableau) {
+    makehisto();
+    if (duree == 0) return;
+    const QPointF origine(0, -8);
+    Picture2->setOrigine(origine);
+    Label5->move(QPoint(190, -7) - origine.toPoint());
+    Command12->move(Picture2->width() - Command12->width(), 0);
+    Command6->move(Command12->x() - Command6->width(), Command12->y());
+    if (rafraichirTableau == 1) prepatab();
+    Picture2->effacer();
+    if (application.courbes.nbCourbes < 0)
+        Command6->hide();
+    else if (frame2->Check2->isChecked())
+        Command6->show();
+}
+
+void FeuilleP::prepatab() {
+    MSFlexGrid1->clearContents();
+    const std::int32_t T = versEntier32(valeurEnTete(Picture1->tagDuree().toStdString())).value_or(0);
+    duree = T;
+    if (T == 0) return;
+    int uniteTemps = 1;
+    if (T >= 600) uniteTemps = 60;
+    if (T >= 18000) uniteTemps = 3600;
+    const int lignes = nombreLignesTableau();
+    MSFlexGrid1->setRowCount(lignes);
+    const auto cellule = [this](int r, int c, const QString& texte) {
+        auto* element = new QTableWidgetItem(texte);
+        element->setTextAlignment(c == 0 ? Qt::AlignHCenter | Qt::AlignTop
+                                         : Qt::AlignRight | Qt::AlignVCenter);
+        MSFlexGrid1->setItem(r, c, element);
+    };
+    for (int r = 0; r < lignes; ++r) {
+        const double t = double(r) * T / (lignes - 1);
+        cellule(r, 0, QString::fromStdString(texteFormat(t / uniteTemps, "######0.0")));
+    }
+    const QString unite = uniteTemps == 1 ? "s" : uniteTemps == 60 ? "min" : "h";
+    Label1[0]->setText("\nt (" + unite + ")");
+    for (int i = 1; i <= 4; ++i)
+        Label1[i]->setText(nomEspece[i]);
+    Label1[5]->setText("\nQr");
+    for (int i = 1; i <= 4; ++i) {
+        const bool distillee = Picture3->Check4->isChecked() && i == Picture3->Combo3->currentIndex() + 1;
+        cellule(0, i, distillee ? "0" : Picture4->Text1[i - 1]->text());
+    }
+    if (nA * nB == 0) return;
+    if (const auto qr = texteTroisChiffres(nC * nD / (nA * nB))) cellule(0, 5, QString::fromStdString(*qr));
+}
+
+void FeuilleP::fondi() {
+    animpic->effacer();
+}
+
+void FeuilleP::makehisto() {
+    rtf1->clear();
+}
+
+void FeuilleP::Combo1_Click() {
+    const int reaction = Picture4->Combo1->currentIndex();
+    if (Picture4->isVisible()) Picture4->dessiner();
+    const auto& noms = nomsEspeces(reaction);
+    for (int i = 1; i <= 4; ++i) {
+        nomEspece[i] = QString::fromStdString(noms[i - 1]);
+        Picture1->nomsEspeces[i - 1] = nomEspece[i];
+    }
+    QCheckBox* catalyseur = Picture3->Check5;
+    if (reaction == 3) catalyseur->setChecked(false);
+    catalyseur->setEnabled(reaction != 3);
+
+    // Filling the list must not select an entry by itself.
+    QComboBox* volatile_ = Picture3->Combo3;
+    const int choisi = volatile_->currentIndex();
+    {
+        const QSignalBlocker bloque(volatile_);
+        while (volatile_->count() < 4)
+            volatile_->addItem(QString());
+        volatile_->setCurrentIndex(choisi);
+    }
+    for (int i = 1; i <= 4; ++i)
+        volatile_->setItemText(i - 1, nomEspece[i]);
+    prepatab();
+}
+
+void FeuilleP::Text1_LostFocus(int index) {
+    std::array<std::string, 4> textes;
+    for (int k = 0; k < 4; ++k)
+        textes[k] = Picture4->Text1[k]->text().toStdString();
+    const ValidationQuantites r = validerQuantites(textes, index);
+    const QString titre = "Dépassement de capacité";
+    if (r.depassement == DepassementQuantite::inferieur)
+        application.prompteur.message(this, QMessageBox::Critical, titre,
+                                      "La quantité de matière ne peut être inférieure à 0,001 mol");
+    if (r.depassement == DepassementQuantite::superieur)
+        application.prompteur.message(this, QMessageBox::Critical, titre,
+                                      "La quantité de matière ne peut être supérieure à 10 mol");
+    for (int k = 0; k < 4; ++k)
+        Picture4->Text1[k]->setText(QString::fromStdString(r.textes[k]));
+    echgraphe(1);
+}
+
+void FeuilleP::VScroll2_Change() {
+    echgraphe(0);
+    if (Timer1->isActive()) Command3->click();
+}
+
+void FeuilleP::VScroll3_Change() {
+    prepatab();
+}
+
+void FeuilleP::Option1_Click() {
+    const bool graphe = Picture1->Option1[0]->isChecked();
+    for (QCheckBox* choix : Picture1->option2)
+        choix->setEnabled(graphe);
+    Frame3->setVisible(!graphe);
+}
+
+void FeuilleP::Label4_Click(int espece) {
+    const auto couleur = application.prompteur.couleur(this, Picture1->couleurCourbe(espece));
+    if (!couleur) return;
+    Picture1->setCouleurCourbe(espece, *couleur);
+    update();
+}
+
+void FeuilleP::paintEvent(QPaintEvent*) {
+    QPainter peintre(this);
+    const int hauteur = tailleFeuilleP.height();
+    for (int y = 0; y <= hauteur; ++y) {
+        const int r = static_cast<int>(arrondiPair(255.0 - 55.0 * y / hauteur));
+        const int b = static_cast<int>(arrondiPair(255.0 - 75.0 * y / hauteur));
+        peintre.setPen(QColor(r, r, b));
+        peintre.drawLine(0, y, tailleFeuilleP.width(), y);
+    }
+    // The exercise area casts a 3-pixel shadow to the right and below.
+    const QRect ombre(
+        QPoint(supertext->x() + 3, fich->y() + 3),
+        QPoint(supertext->x() + supertext->width() + 3, supertext->y() + supertext->height() + 3));
+    peintre.fillRect(ombre, couleurs::gris);
+}
+
+void FeuilleP::appliquerTaille() {
+    const QScreen* ecran = screen();
+    if (!ecran) return;
+    const auto cadre = cadreFeuilleP(ecran->geometry().size());
+    if (!cadre) return;
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
+        setWindowState(Qt::WindowNoState);
+    const QRect exterieur = frameGeometry();
+    const QRect interieur = geometry();
+    const QMargins bords(interieur.left() - exterieur.left(), interieur.top() - exterieur.top(),
+                         exterieur.right() - interieur.right(), exterieur.bottom() - interieur.bottom());
+    ajustementTaille_ = true;
+    setGeometry(cadre->translated(ecran->geometry().topLeft()).marginsRemoved(bords));
+    ajustementTaille_ = false;
+}
+
+void FeuilleP::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // Any resize brings the window back to its size, once the resize is over.
+    if (!ajustementTaille_ && isVisible() && frameGeometry().size() != tailleFeuilleP)
+        QTimer::singleShot(0, this, &FeuilleP::appliquerTaille);
+}
+
+void FeuilleP::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized))
+        QTimer::singleShot(0, this, &FeuilleP::appliquerTaille);
+}
+
+bool FeuilleP::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) activation();
+    return QWidget::event(event);
+}
+
+} // namespace vedo

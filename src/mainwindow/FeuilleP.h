@@ -1,0 +1,138 @@
+#pragma once
+// The main window `feuilleP`: the button row, the graph and the table over
+// it, the apparatus picture, the hint line, the exercise area and the tab
+// strip with its four panels and the history. It owns the run state; its
+// controls are the single source of the conditions of a run.
+
+#include "mainwindow/BandeOnglets.h"
+#include "mainwindow/PanneauAffichage.h"
+#include "mainwindow/PanneauConditions.h"
+#include "mainwindow/PanneauReaction.h"
+#include "mainwindow/PanneauSuivi.h"
+#include "platform/ApplicationState.h"
+#include "platform/PictureBox.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+
+#include <array>
+#include <cstdint>
+
+namespace vedo {
+
+class FeuilleP : public QWidget {
+    Q_OBJECT
+public:
+    // Builds the window and runs its load: size, hints, lists, duration,
+    // apparatus, then "Retour état initial".
+    explicit FeuilleP(ApplicationState& etat, QWidget* parent = nullptr);
+
+    ApplicationState& application;
+
+    // Button row.
+    QPushButton* Command2;  // "&Ouvrir"
+    QPushButton* Command11; // "&Enregistrer"
+    QPushButton* Command4;  // "Co&pier"
+    QPushButton* Command10; // "&Imprimer"
+    QPushButton* Command8;  // "&Calculatrice"
+    QPushButton* Command7;  // "&Aide"
+    QPushButton* Command1;  // "&Fermer"
+
+    // Run buttons.
+    QPushButton* Command5; // "Début de la réaction"
+    QPushButton* Command3; // "État final"
+    QPushButton* Command9; // "Retour état initial"
+    QTimer* Timer1;
+
+    // The graph and what sits on it.
+    PictureBox* Picture2;
+    QToolButton* Command12; // "Agrandir"
+    QPushButton* Command6;  // "Effacer"
+    QLabel* Label5;         // "Cliquer pour obtenir la tangente"
+
+    // The table of values, shown over the graph.
+    QFrame* Frame3;
+    std::array<QLabel*, 7> Label1; // headers: 0 time, 1..4 species, 5 Qr, 6 "Quantités de matière (mol)"
+    QTableWidget* MSFlexGrid1;
+
+    PictureBox* animpic;
+    QLabel* info;
+    QToolButton* btexo;
+    QLabel* fich;
+    QTextEdit* supertext;
+
+    BandeOnglets* Onglets;
+    PanneauReaction* Picture4;
+    PanneauConditions* Picture3;
+    PanneauAffichage* frame2;
+    PanneauSuivi* Picture1;
+    QTextEdit* rtf1;
+
+    // Copy confirmation shown in `info` after a copy.
+    QString messageCopie;
+    // Names of A..D of the current reaction, indices 1..4.
+    std::array<QString, 5> nomEspece;
+
+    // Run state.
+    double nA = 0, nB = 0, nC = 0, nD = 0;
+    double nA0 = 0, nB0 = 0, nC0 = 0, nD0 = 0;
+    float kDirect = 0, kInverse = 0;
+    std::int32_t duree = 0;       // seconds
+    std::int32_t tempsEcoule = 0; // tenths of a second
+    std::int16_t ligneTab = 1;
+    std::int16_t xPrec = 0, yPrecA = 0, yPrecB = 0, yPrecC = 0, yPrecD = 0;
+
+    // Resets the run: timer off, amounts from the boxes, graph and table rebuilt.
+    void initialise();
+    // Rebuilds the graph; with 1 the table of values first.
+    void echgraphe(int rafraichirTableau);
+    // Rebuilds the table of values: rows, times, headers and row 0.
+    void prepatab();
+    // Draws the apparatus.
+    void fondi();
+    // Rewrites the run history shown on the "Historique" tab.
+    void makehisto();
+
+    // Event handlers that other pieces call as the user's action would.
+    void Command9_Click();
+    void Combo1_Click();
+    void Text1_LostFocus(int index);
+    void Label4_Click(int espece);
+    // Runs at every activation of the window.
+    void activation();
+    // Lays the grid and its header labels out in `Frame3`.
+    void disposerTableau();
+
+    // The number of table rows chosen on the "Suivi" panel.
+    int nombreLignesTableau() const { return 111 - Picture1->VScroll3->value(); }
+    int nombreActivations() const { return nombreActivations_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void construireBoutons();
+    void construireGraphe();
+    void construireTableau();
+    void construireExercice();
+    void construireOnglets();
+    void relier();
+    void installerIndices();
+    void chargement();
+    void appliquerTaille();
+    void VScroll2_Change();
+    void VScroll3_Change();
+    void Option1_Click();
+
+    int nombreActivations_ = 0;
+    bool ajustementTaille_ = false;
+};
+
+} // namespace vedo

@@ -1,0 +1,11 @@
+#pragma once
+// The pictures of the picture buttons, drawn by code.
+
+#include <QIcon>
+
+namespace vedo {
+
+QIcon iconeAgrandir(); // four arrows pointing outwards
+QIcon iconeExercice(); // a written sheet and a pencil
+
+} // namespace vedo

@@ -1,0 +1,42 @@
+#pragma once
+// The hint line `info`: passing the mouse over a control writes that
+// control's hint into it; the hint stays until another replaces it.
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace vedo {
+
+inline const QString indiceFenetre =
+    "Vous pouvez modifier les paramètres,\nouvrir une configuration ou un exercice";
+inline const QString messageCopieDemarrage =
+    "L'image est copiée : vous pouvez la retrouver depuis toute application Windows (coller)";
+
+// The hint of a control (its object name, "Text1(2)" counting as "Text1"),
+// the mouse at `position` in its own pixels. A null text leaves `info` as it
+// is: controls without a hint, and "Co&pier" while a copy is being confirmed.
+QString indice(const QString& nomControle, QPoint position, const QString& infoActuel,
+               const QString& messageCopie);
+
+class SurvolIndices : public QObject {
+    Q_OBJECT
+public:
+    SurvolIndices(QLabel* info, const QString& messageCopie, QObject* parent = nullptr);
+
+    // Writes `controle`'s hint whenever the mouse moves over it, not over
+    // one of its children.
+    void surveiller(QWidget* controle);
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* event) override;
+
+private:
+    QLabel* info_;
+    const QString& messageCopie_;
+};
+
+} // namespace vedo

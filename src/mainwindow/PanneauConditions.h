@@ -1,0 +1,39 @@
+#pragma once
+// The "Conditions" panel `Picture3`: the temperature bar over its
+// cold-to-hot scale, the catalyst with the formula of the oxonium ion, and
+// the distillation with the most volatile species.
+
+#include "mainwindow/Panneau.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QScrollBar>
+
+namespace vedo {
+
+// "20 °C" for 200, "20,5 °C" for 205: the bar holds tenths of a degree.
+QString legendeTemperature(int dixiemes);
+
+class PanneauConditions : public Panneau {
+    Q_OBJECT
+public:
+    explicit PanneauConditions(QWidget* parent = nullptr);
+
+    QScrollBar* HScroll1; // temperature in tenths of °C
+    QLabel* Label6;       // the temperature
+    QCheckBox* Check5;    // "Ajouter un catalyseur"
+    QCheckBox* Check4;    // "Distiller "
+    QComboBox* Combo3;    // the species distilled off
+
+    void dessiner() override;
+
+signals:
+    // The temperature or the distillation changed: the apparatus is redrawn.
+    void apparatusChange();
+
+private:
+    void HScroll1_Change();
+};
+
+} // namespace vedo

@@ -1,0 +1,31 @@
+#pragma once
+// The "Réaction" panel `Picture4`: the reaction and the class of the alcohol,
+// and the four initial amounts laid out as the equation A + B = C + D under
+// the species names in their curve colours.
+
+#include "mainwindow/Panneau.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include <array>
+#include <functional>
+
+namespace vedo {
+
+class PanneauReaction : public Panneau {
+    Q_OBJECT
+public:
+    explicit PanneauReaction(QWidget* parent = nullptr);
+
+    QComboBox* Combo1;               // reaction
+    QComboBox* Combo2;               // class of the alcohol
+    std::array<QLineEdit*, 4> Text1; // initial amounts of A..D
+
+    // The curve colour of species 0..3, read at each paint.
+    std::function<QColor(int)> couleurEspece;
+
+    void dessiner() override;
+};
+
+} // namespace vedo

@@ -1,0 +1,54 @@
+#include "mainwindow/SaisieQuantite.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace vedo {
+
+namespace {
+const char* const proprieteIndex = "indexQuantite";
+
+bool estAccepte(QChar c) {
+    return (c >= '0' && c <= '9') || c == ',' || c == '\b';
+}
+} // namespace
+
+SaisieQuantite::SaisieQuantite(std::function<void(int)> valider, QObject* parent)
+    : QObject(parent), valider_(std::move(valider)) {}
+
+void SaisieQuantite::surveiller(QLineEdit* boite, int index) {
+    boite->setProperty(proprieteIndex, index);
+    boite->installEventFilter(this);
+}
+
+bool SaisieQuantite::eventFilter(QObject* objet, QEvent* event) {
+    auto* boite = static_cast<QLineEdit*>(objet);
+    const int index = boite->property(proprieteIndex).toInt();
+    if (event->type() == QEvent::FocusOut) {
+        // Losing the focus to another window (a message box, another
+        // program) is not leaving the box.
+        const auto raison = static_cast<QFocusEvent*>(event)->reason();
+        if (raison != Qt::ActiveWindowFocusReason && raison != Qt::PopupFocusReason) valider_(index);
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* touche = static_cast<QKeyEvent*>(event);
+    if (touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter) {
+        valider_(index);
+        return true;
+    }
+    // Keys that type nothing (arrows, Delete, Tab, shortcuts) keep their use.
+    const QString texte = touche->text();
+    if (texte.isEmpty() || touche->modifiers().testFlag(Qt::ControlModifier) ||
+        touche->key() == Qt::Key_Tab || touche->key() == Qt::Key_Backtab || touche->key() == Qt::Key_Delete ||
+        texte.at(0) == QChar(0x7f))
+        return false;
+    if (texte == ".") {
+        boite->insert(",");
+        return true;
+    }
+    return !(texte.size() == 1 && estAccepte(texte.at(0)));
+}
+
+} // namespace vedo

@@ -1,0 +1,29 @@
+#pragma once
+// The few values the whole application shares: owned by the application,
+// handed to every window that needs them.
+
+#include "engine/KeptRuns.h"
+#include "platform/Prompter.h"
+
+#include <QString>
+
+namespace vedo {
+
+struct ApplicationState {
+    explicit ApplicationState(Prompter& prompteur) : prompteur(prompteur) {}
+
+    // Every message, question and dialog of the program goes through it.
+    Prompter& prompteur;
+
+    KeptRuns courbes;
+
+    QString fichcourant; // full path of the last configuration saved or opened
+    QString repexo;      // directory of the exercise files
+
+    double memoire = 0.0; // the calculator's memory register
+
+    bool correctionDisponible = false; // "Voir la correction" is offered
+    bool texteModifie = false;         // the exercise text changed since opened or saved
+};
+
+} // namespace vedo

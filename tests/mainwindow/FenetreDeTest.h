@@ -1,0 +1,31 @@
+#pragma once
+// The main window loaded, shown and activated, its messages answered by a
+// scripted prompter.
+
+#include "mainwindow/FeuilleP.h"
+#include "platform/ScriptedPrompter.h"
+
+#include <QApplication>
+
+#include <memory>
+
+struct FenetreDeTest {
+    vedo::ScriptedPrompter prompteur;
+    vedo::ApplicationState etat{prompteur};
+    std::unique_ptr<vedo::FeuilleP> fenetre;
+
+    FenetreDeTest() {
+        fenetre = std::make_unique<vedo::FeuilleP>(etat);
+        fenetre->show();
+        QApplication::processEvents();
+        if (fenetre->nombreActivations() == 0) fenetre->activation();
+    }
+
+    vedo::FeuilleP* operator->() { return fenetre.get(); }
+
+    // Clicks the middle of a tab's title, as the user would.
+    void choisirOnglet(int onglet) {
+        auto* bande = fenetre->Onglets;
+        bande->relacher((bande->bordsOnglets[onglet - 1] + bande->bordsOnglets[onglet]) / 2, 5);
+    }
+};

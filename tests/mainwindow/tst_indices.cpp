@@ -1,0 +1,108 @@
+#include "TestRegistry.h"
+
+#include "FenetreDeTest.h"
+#include "mainwindow/Indices.h"
+
+#include <QMouseEvent>
+#include <QtTest>
+
+using namespace vedo;
+
+namespace {
+void survoler(QWidget* controle, QPoint position) {
+    QMouseEvent mouvement(QEvent::MouseMove, position, controle->mapToGlobal(position), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(controle, &mouvement);
+}
+} // namespace
+
+class TestIndices : public QObject {
+    Q_OBJECT
+    std::unique_ptr<FenetreDeTest> f;
+
+private slots:
+    void init() { f = std::make_unique<FenetreDeTest>(); }
+    void cleanup() { f.reset(); }
+
+    void indices_data() {
+        QTest::addColumn<QString>("controle");
+        QTest::addColumn<int>("onglet");
+        QTest::addColumn<QPoint>("position");
+        QTest::addColumn<QString>("texte");
+        const QPoint coin(2, 2);
+        QTest::newRow("window background") << "feuilleP" << 1 << QPoint(4, 590) << indiceFenetre;
+        QTest::newRow("close") << "Command1" << 1 << coin
+                               << "Pour retrouver le module principal et quitter cette application";
+        QTest::newRow("open") << "Command2" << 1 << coin << "Pour retrouver une situation enregistrée";
+        QTest::newRow("copy")
+            << "Command4" << 1 << coin
+            << "Copier pour placer l'image dans le presse- papiers puis coller depuis Word, Paint...";
+        QTest::newRow("help") << "Command7" << 1 << coin
+                              << "Si vous rencontrez une difficulté avec cette application";
+        QTest::newRow("calculator") << "Command8" << 1 << coin << "Machine à calculer";
+        QTest::newRow("print") << "Command10" << 1 << coin
+                               << "Pour configurer l'imprimante et imprimer l'image";
+        QTest::newRow("save") << "Command11" << 1 << coin << "Pour conserver la configuration en cours";
+        QTest::newRow("enlarge") << "Command12" << 1 << coin << "Agrandir le graphe";
+        QTest::newRow("reaction panel") << "Picture4" << 1 << coin << "Choisir la réaction dans la liste";
+        QTest::newRow("an amount box")
+            << "Text1(2)" << 1 << coin << "Saisir les quantités de matière à l'état initial";
+        QTest::newRow("conditions panel, upper part")
+            << "Picture3" << 2 << QPoint(5, 119)
+            << "Vous pouvez augmenter ou diminuer la température du système ou ajouter un catalyseur";
+        QTest::newRow("conditions panel, lower part") << "Picture3" << 2 << QPoint(5, 120) << "Distillation";
+        QTest::newRow("display panel")
+            << "frame2" << 3 << coin << "Vous pouvez modifier les paramètres d'affichage.";
+        QTest::newRow("follow-up panel")
+            << "Picture1" << 4 << coin << "Vous pouvez modifier les paramètres du graphe et du tableau";
+        QTest::newRow("a curve selector") << "option2(3)" << 4 << coin << "Choisir les courbes représentées";
+        QTest::newRow("a colour swatch")
+            << "Label4(2)" << 4 << coin << "Cliquer pour modifier la couleur d'affichage";
+        QTest::newRow("exercise button")
+            << "btexo" << 1 << coin
+            << "Ouvrir un énoncé, enregistrer le texte, obtenir la correction, imprimer ou fermer.";
+        QTest::newRow("apparatus") << "animpic" << 1 << coin
+                                   << "Utiliser l'onglet Conditions pour modifier les paramètres";
+        QTest::newRow("graph")
+            << "Picture2" << 1 << QPoint(100, 100)
+            << "Vous pouvez lire les coordonnées d'un point et tracer la tangente à une courbe";
+    }
+    void indices() {
+        QFETCH(QString, controle);
+        QFETCH(int, onglet);
+        QFETCH(QPoint, position);
+        QFETCH(QString, texte);
+        f->choisirOnglet(onglet);
+        (*f)->info->setText("avant");
+        auto* w = controle == "feuilleP" ? f->fenetre.get() : (*f)->findChild<QWidget*>(controle);
+        QVERIFY(w);
+        survoler(w, position);
+        QCOMPARE((*f)->info->text(), texte);
+    }
+
+    void effacerQuandVisible() {
+        (*f)->Command6->show();
+        survoler((*f)->Command6, {2, 2});
+        QCOMPARE((*f)->info->text(), QString("Effacer les courbes"));
+    }
+
+    void controleSansIndiceLaisseLeTexte() {
+        (*f)->info->setText("avant");
+        survoler((*f)->Command3, {2, 2});
+        // A move over a child without a hint is not a move over the window.
+        survoler(f->fenetre.get(), (*f)->Command3->geometry().center());
+        QCOMPARE((*f)->info->text(), QString("avant"));
+    }
+
+    void copieConfirmeeGardee() {
+        (*f)->info->setText((*f)->messageCopie);
+        survoler((*f)->Command4, {2, 2});
+        QCOMPARE((*f)->info->text(), (*f)->messageCopie);
+        survoler((*f)->Command2, {2, 2});
+        survoler((*f)->Command4, {2, 2});
+        QVERIFY((*f)->info->text().startsWith("Copier pour placer"));
+    }
+};
+
+VEDO_TEST(TestIndices);
+#include "tst_indices.moc"
