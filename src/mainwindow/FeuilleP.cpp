@@ -4,17 +4,21 @@
 #include "common/Rounding.h"
 #include "engine/AmountRules.h"
 #include "engine/Durations.h"
+#include "engine/History.h"
 #include "engine/Reaction.h"
 #include "mainwindow/CouleursFenetre.h"
 #include "mainwindow/IconesBoutons.h"
 #include "mainwindow/Indices.h"
 #include "mainwindow/SaisieQuantite.h"
 #include "mainwindow/TailleFenetre.h"
+#include "view/Apparatus.h"
 
 #include <QEvent>
 #include <QHeaderView>
 #include <QPainter>
 #include <QScreen>
+#include <QTextCursor>
+#include <QTime>
 
 namespace vedo {
 
@@ -216,6 +220,7 @@ void FeuilleP::chargement() {
 void FeuilleP::activation() {
     ++nombreActivations_;
     colorer(rtf1, QPalette::Base, couleurs::panneau);
+    alea_.seed(static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay() / 1000));
     application.courbes.nbCourbes = -1;
     disposerTableau();
 }
@@ -304,11 +309,20 @@ void FeuilleP::prepatab() {
 }
 
 void FeuilleP::fondi() {
-    animpic->effacer();
+    const auto consigne = vedo::fondi(animpic->imageADessiner(), Picture3->HScroll1->value(),
+                                      Picture3->Check4->isChecked(), alea_);
+    // Distilling heats to the maximum; the bar's own handler redraws.
+    if (consigne.temperatureImposee) Picture3->HScroll1->setValue(*consigne.temperatureImposee);
 }
 
 void FeuilleP::makehisto() {
     rtf1->clear();
+    QTextCursor curseur(rtf1->document());
+    QTextCharFormat format;
+    // The bullet is a Unicode character: every piece takes the text font.
+    format.setFont(policeArial());
+    for (const auto& morceau : vedo::makehisto(application.courbes))
+        curseur.insertText(QString::fromStdString(morceau.texte).replace("\r\n", "\n"), format);
 }
 
 void FeuilleP::Combo1_Click() {

@@ -21,6 +21,7 @@
 
 #include <array>
 #include <cstdint>
+#include <random>
 
 namespace vedo {
 
@@ -131,6 +132,7 @@ private:
     void VScroll3_Change();
     void Option1_Click();
 
+    std::mt19937 alea_; // places the ice of the apparatus picture
     int nombreActivations_ = 0;
     bool ajustementTaille_ = false;
 };

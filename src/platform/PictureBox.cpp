@@ -26,7 +26,14 @@ void PictureBox::setFond(const QColor& couleur) {
     effacer();
 }
 
+QImage& PictureBox::imageADessiner() {
+    ajusterImage();
+    update();
+    return image_;
+}
+
 void PictureBox::effacer() {
+    ajusterImage();
     image_.fill(fond_);
     courant_ = origine_;
     update();
@@ -37,6 +44,7 @@ QPoint PictureBox::versImage(QPointF p) const {
 }
 
 void PictureBox::ligne(QPointF de, QPointF a, const QColor& couleur) {
+    ajusterImage();
     const QPoint p1 = versImage(de);
     const QPoint p2 = versImage(a);
     if (p1 == p2) return;
@@ -53,6 +61,7 @@ void PictureBox::ligne(QPointF de, QPointF a, const QColor& couleur) {
 }
 
 void PictureBox::rectangle(QPointF coin1, QPointF coin2, const QColor& couleur, bool plein) {
+    ajusterImage();
     const QRect r = QRect(versImage(coin1), versImage(coin2)).normalized();
     QPainter peintre(&image_);
     if (plein) {
@@ -66,6 +75,7 @@ void PictureBox::rectangle(QPointF coin1, QPointF coin2, const QColor& couleur, 
 }
 
 void PictureBox::point(QPointF p, const QColor& couleur) {
+    ajusterImage();
     const QPoint q = versImage(p);
     QPainter peintre(&image_);
     peintre.setPen(Qt::NoPen);
@@ -77,6 +87,7 @@ void PictureBox::point(QPointF p, const QColor& couleur) {
 }
 
 void PictureBox::imprimer(const QString& texte, bool finLigne) {
+    ajusterImage();
     const QFontMetricsF mesure(police_);
     {
         QPainter peintre(&image_);
@@ -114,6 +125,10 @@ void PictureBox::paintEvent(QPaintEvent* event) {
 }
 
 void PictureBox::resizeEvent(QResizeEvent*) {
+    ajusterImage();
+}
+
+void PictureBox::ajusterImage() {
     if (image_.size() == size() || size().isEmpty()) return;
     // The drawing survives a resize; uncovered parts take the back colour.
     QImage agrandie(size(), QImage::Format_RGB32);

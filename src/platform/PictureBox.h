@@ -67,6 +67,9 @@ public:
     // A pixel of the image at a user point (tests and readouts).
     QColor pixel(QPointF p) const;
     const QImage& image() const { return image_; }
+    // The image for drawing of one's own, at the widget's size; shown at the
+    // next paint.
+    QImage& imageADessiner();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -74,6 +77,8 @@ protected:
 
 private:
     QPoint versImage(QPointF p) const;
+    // Follows the widget's size, even before the first showing.
+    void ajusterImage();
 
     QImage image_;
     QColor fond_ = Qt::white;

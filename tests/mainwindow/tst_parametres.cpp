@@ -130,6 +130,25 @@ private slots:
         QVERIFY(catalyseur->isChecked());
     }
 
+    void distillationChauffeAuMaximum() {
+        (*f)->Picture3->Check4->click();
+        QCOMPARE((*f)->Picture3->HScroll1->value(), 1000);
+        QCOMPARE((*f)->Picture3->Label6->text(), QString("100 °C"));
+    }
+
+    void historiqueDansLOngletCinq() {
+        FeuilleP& w = *f->fenetre;
+        w.application.courbes.nbCourbes = 0;
+        w.application.courbes.enrcourbe(CourbeConservee{}, 1.0f);
+        w.makehisto();
+        const QString texte = w.rtf1->toPlainText();
+        QVERIFY2(texte.startsWith(" \u2022 \nRéaction 1 : Acide carboxylique et alcool\n"),
+                 qPrintable(texte));
+        w.application.courbes.nbCourbes = -1;
+        w.makehisto();
+        QVERIFY(w.rtf1->toPlainText().isEmpty());
+    }
+
     void especeVolatileChoisieAuPremierDessin() {
         f->choisirOnglet(2);
         QCOMPARE((*f)->Picture3->Combo3->currentIndex(), 0);
