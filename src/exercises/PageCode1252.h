@@ -1,0 +1,12 @@
+#pragma once
+// Single characters of the Windows-1252 code page, for the RTF \'hh escapes.
+
+#include <QChar>
+
+namespace vedo {
+
+QChar caractereDeOctet1252(unsigned char octet);
+// -1 when the character has no byte in the code page.
+int octet1252DeCaractere(QChar c);
+
+} // namespace vedo
