@@ -43,7 +43,7 @@ QString styleTouches() {
            " font-size: 8pt; font-weight: bold; color: #0b3b3b; }\n"
            "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }\n"
            "QRadioButton { font-family: Arial; font-size: 8pt; color: #0b2b2b; }\n"
-           "QLineEdit#z1 { font-family: Arial; font-size: 13pt; font-weight: bold; color: #102418;"
+           "QLineEdit#z1 { color: #102418;"
            " background: #d9ead0; border: 2px solid #244; border-radius: 3px; padding: 0 4px; }\n";
 }
 
@@ -150,9 +150,24 @@ void Machine::executer() {
 
 void Machine::actualiser() {
     const QString texte = QString::fromStdString(calculatrice_.affichage());
+    ajusterPolice(texte);
     if (z1_->text() != texte) z1_->setText(texte);
     z1_->setFocus();
     z1_->setCursorPosition(texte.size());
+}
+
+// The error messages are long: the display's font shrinks until the text
+// fits, down to a size still easy to read; a longer entry scrolls.
+void Machine::ajusterPolice(const QString& texte) {
+    constexpr int grande = 13;
+    constexpr int petite = 7;
+    const int largeurUtile = z1_->contentsRect().width() - 12;
+    QFont police("Arial", grande, QFont::Bold);
+    while (police.pointSize() > petite && QFontMetrics(police).horizontalAdvance(texte) > largeurUtile) {
+        police.setPointSize(police.pointSize() - 1);
+        police.setBold(police.pointSize() >= 10); // thin strokes are more legible when small
+    }
+    z1_->setFont(police);
 }
 
 bool Machine::frappe(const QKeyEvent& event) {

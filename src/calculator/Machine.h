@@ -34,6 +34,7 @@ private:
     void executer();
     // The display shows the calculator's text, with the focus and the caret at its end.
     void actualiser();
+    void ajusterPolice(const QString& texte);
     // Form_KeyPress: false for a key that does nothing here.
     bool frappe(const QKeyEvent& event);
 

@@ -216,6 +216,24 @@ private slots:
         QCOMPARE(z1->text(), affiche);
     }
 
+    void messagesEntiers_data() {
+        QTest::addColumn<QString>("script");
+        QTest::newRow("parentheses") << "Bpo B2 EXE";
+        QTest::newRow("operators") << "B2 multip multip B3 EXE";
+        QTest::newRow("waiting message length") << "B1 div B0 EXE";
+    }
+    // The longest texts shrink the display's font instead of being cut.
+    void messagesEntiers() {
+        QFETCH(QString, script);
+        MemoireCalculatrice memoire;
+        Machine machine(memoire);
+        machine.show();
+        cliquer(machine, script);
+        const auto* z1 = machine.findChild<QLineEdit*>("z1");
+        QVERIFY(QFontMetrics(z1->font()).horizontalAdvance(z1->text()) <= z1->contentsRect().width());
+        QVERIFY(z1->font().pointSize() >= 7);
+    }
+
     void retourArriereAuClavier() {
         MemoireCalculatrice memoire;
         Machine machine(memoire);
