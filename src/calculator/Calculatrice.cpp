@@ -155,22 +155,22 @@ void Calculatrice::toutEffacer() {
 }
 
 void Calculatrice::ajouterMemoire() {
-    const double somme = memoire_.memoire + valeurEnTete(affichage_);
-    if (std::isfinite(somme)) memoire_.memoire = somme;
+    const double somme = memoire_ + valeurEnTete(affichage_);
+    if (std::isfinite(somme)) memoire_ = somme;
 }
 
 void Calculatrice::soustraireMemoire() {
-    const double difference = memoire_.memoire - valeurEnTete(affichage_);
-    if (std::isfinite(difference)) memoire_.memoire = difference;
+    const double difference = memoire_ - valeurEnTete(affichage_);
+    if (std::isfinite(difference)) memoire_ = difference;
 }
 
 void Calculatrice::rappelerMemoire() {
-    const double m = memoire_.memoire;
+    const double m = memoire_;
     ajouter(scientifique_ ? texteFormat(m, "#.#######E+00", '.') : texteNombreCalcul(m));
 }
 
 void Calculatrice::effacerMemoire() {
-    memoire_.memoire = 0.0;
+    memoire_ = 0.0;
 }
 
 void Calculatrice::choisirAffichage(bool scientifique) {

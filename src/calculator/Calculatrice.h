@@ -4,7 +4,6 @@
 // text follows. The window only maps its buttons and keyboard onto these.
 
 #include "calculator/Evaluateur.h"
-#include "calculator/MemoireCalculatrice.h"
 
 #include <functional>
 #include <string>
@@ -17,7 +16,8 @@ public:
     static constexpr std::string_view messageAttente = "    Patience... Calculs en cours.     ";
     static constexpr std::string_view messageDepassement = "Dépassement de capacité";
 
-    explicit Calculatrice(MemoireCalculatrice& memoire) : memoire_(memoire) {}
+    // `memoire` is the application's register, which outlives the calculator.
+    explicit Calculatrice(double& memoire) : memoire_(memoire) {}
 
     const std::string& saisie() const { return saisie_; }
     const std::string& affichage() const { return affichage_; }
@@ -69,7 +69,7 @@ private:
     std::string texteResultat(double valeur) const;
     void signalerErreur(const std::string& message);
 
-    MemoireCalculatrice& memoire_;
+    double& memoire_;
     std::string saisie_;
     std::string affichage_;
     std::string derniereReponse_;

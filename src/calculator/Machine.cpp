@@ -69,7 +69,7 @@ QString nomFamille(FamilleTouche f) {
 
 } // namespace
 
-Machine::Machine(MemoireCalculatrice& memoire, QWidget* parent)
+Machine::Machine(double& memoire, QWidget* parent)
     : QDialog(parent), calculatrice_(memoire), z1_(new QLineEdit(this)) {
     setWindowTitle("Machine à calculer");
     setFixedSize(largeur, hauteur);

@@ -2,8 +2,8 @@
 // The calculator window "Machine à calculer": keys, the one-line display
 // `z1`, the angle and display modes. It is modal over the main window,
 // which opens it with
-//     Machine machine(application.memoireCalculatrice, this);
-//     prompter.executer(machine);
+//     Machine machine(etat.memoire, this); // ApplicationState::memoire
+//     etat.prompteur.executer(machine);
 // and the memory register it is given outlives every opening.
 
 #include "calculator/Calculatrice.h"
@@ -21,7 +21,7 @@ public:
     static constexpr int largeur = 302;
     static constexpr int hauteur = 431;
 
-    explicit Machine(MemoireCalculatrice& memoire, QWidget* parent = nullptr);
+    explicit Machine(double& memoire, QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

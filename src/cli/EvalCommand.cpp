@@ -32,7 +32,7 @@ int commandeEval(const QStringList& arguments) {
         return erreur("Expression manquante.\nUsage : vedoriruvirivi-cli eval [--radians] [--scientific] "
                       "EXPRESSION");
 
-    MemoireCalculatrice memoire;
+    double memoire = 0.0;
     Calculatrice calculatrice(memoire);
     calculatrice.choisirAngle(radians ? ModeAngle::radians : ModeAngle::degres);
     calculatrice.choisirAffichage(scientifique);

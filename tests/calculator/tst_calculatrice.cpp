@@ -12,7 +12,7 @@ using namespace vedo;
 namespace {
 
 struct Banc {
-    MemoireCalculatrice memoire;
+    double memoire = 0.0;
     Calculatrice calculatrice{memoire};
     int bips = 0;
     Banc() {
@@ -81,14 +81,14 @@ private slots:
 
     void memoireToujoursFinie() {
         Banc banc;
-        banc.memoire.memoire = std::numeric_limits<double>::max();
+        banc.memoire = std::numeric_limits<double>::max();
         banc.calculatrice.ajouter("1E308");
         banc.calculatrice.executer();
         banc.calculatrice.ajouterMemoire();
-        QCOMPARE(banc.memoire.memoire, std::numeric_limits<double>::max());
-        banc.memoire.memoire = -std::numeric_limits<double>::max();
+        QCOMPARE(banc.memoire, std::numeric_limits<double>::max());
+        banc.memoire = -std::numeric_limits<double>::max();
         banc.calculatrice.soustraireMemoire();
-        QCOMPARE(banc.memoire.memoire, -std::numeric_limits<double>::max());
+        QCOMPARE(banc.memoire, -std::numeric_limits<double>::max());
     }
 
     // Fifteen digits round the largest double beyond the range.
@@ -166,7 +166,7 @@ private slots:
         QFETCH(bool, scientifique);
         QFETCH(QString, texte);
         Banc banc;
-        banc.memoire.memoire = memoire;
+        banc.memoire = memoire;
         banc.calculatrice.choisirAffichage(scientifique);
         banc.calculatrice.rappelerMemoire();
         QCOMPARE(banc.saisie(), texte);

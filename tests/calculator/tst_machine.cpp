@@ -177,7 +177,7 @@ private slots:
     void touches() {
         QFETCH(QString, script);
         QFETCH(QString, affiche);
-        MemoireCalculatrice memoire;
+        double memoire = 0.0;
         Machine machine(memoire);
         machine.show();
         cliquer(machine, script);
@@ -207,7 +207,7 @@ private slots:
         QFETCH(QString, frappe);
         QFETCH(bool, entree);
         QFETCH(QString, affiche);
-        MemoireCalculatrice memoire;
+        double memoire = 0.0;
         Machine machine(memoire);
         machine.show();
         auto* z1 = machine.findChild<QLineEdit*>("z1");
@@ -225,7 +225,7 @@ private slots:
     // The longest texts shrink the display's font instead of being cut.
     void messagesEntiers() {
         QFETCH(QString, script);
-        MemoireCalculatrice memoire;
+        double memoire = 0.0;
         Machine machine(memoire);
         machine.show();
         cliquer(machine, script);
@@ -235,7 +235,7 @@ private slots:
     }
 
     void retourArriereAuClavier() {
-        MemoireCalculatrice memoire;
+        double memoire = 0.0;
         Machine machine(memoire);
         machine.show();
         auto* z1 = machine.findChild<QLineEdit*>("z1");
@@ -252,12 +252,12 @@ private slots:
     }
 
     void memoirePartageeEntreOuvertures() {
-        MemoireCalculatrice memoire;
+        double memoire = 0.0;
         {
             Machine premiere(memoire);
             cliquer(premiere, "B4 B2 EXE Command1");
         }
-        QCOMPARE(memoire.memoire, 42.0);
+        QCOMPARE(memoire, 42.0);
         Machine seconde(memoire);
         cliquer(seconde, "B2 plus Command3 EXE");
         QCOMPARE(affichage(seconde), QString(" 44"));
@@ -379,7 +379,7 @@ private slots:
         QFETCH(QString, nom);
         QFETCH(QString, legende);
         QFETCH(QString, infoBulle);
-        MemoireCalculatrice memoire;
+        double memoire = 0.0;
         Machine machine(memoire);
         const auto* bouton = machine.findChild<QPushButton*>(nom);
         QVERIFY(bouton);
@@ -389,7 +389,7 @@ private slots:
     }
 
     void disposition() {
-        MemoireCalculatrice memoire;
+        double memoire = 0.0;
         Machine machine(memoire);
         QCOMPARE(machine.windowTitle(), QString("Machine à calculer"));
         QCOMPARE(machine.size(), QSize(302, 431));
@@ -437,7 +437,7 @@ private slots:
     void fond() {
         QFETCH(QPoint, point);
         QFETCH(QColor, couleur);
-        MemoireCalculatrice memoire;
+        double memoire = 0.0;
         Machine machine(memoire);
         const QImage image = machine.grab().toImage();
         QCOMPARE(image.pixelColor(point), couleur);
