@@ -30,6 +30,8 @@ private:
     void ecrireTables();
     void ecrireParagraphe(const QTextBlock& bloc);
     void ecrireCaracteres(const QTextCharFormat& f);
+    void ecrirePolice(const QTextCharFormat& f);
+    int demiPoints(const QTextCharFormat& f) const;
     void ecrireTexte(const QString& texte);
     void mot(const char* nom) { sortie_ += '\\' + QByteArray(nom); }
     void mot(const char* nom, int valeur) { sortie_ += '\\' + QByteArray(nom) + QByteArray::number(valeur); }
@@ -121,21 +123,34 @@ void EcrivainRtf::ecrireParagraphe(const QTextBlock& bloc) {
     if (const int premiere = enTwips(p.textIndent()); premiere != 0) mot("fi", premiere);
     if (const int avant = enTwips(p.topMargin()); avant != 0) mot("sb", avant);
     if (const int apres = enTwips(p.bottomMargin()); apres != 0) mot("sa", apres);
-    // An empty paragraph keeps the size of its line through its own format.
-    if (bloc.length() <= 1) ecrireCaracteres(bloc.charFormat());
+    // The paragraph mark takes the font and size of the last characters, as in
+    // word processors, so that it does not change the height of the last line.
+    const QTextCharFormat marque =
+        bloc.length() <= 1 ? bloc.charFormat() : (--bloc.end()).fragment().charFormat();
+    mot("plain");
+    ecrirePolice(marque);
+    // Each run in its own group: some readers mishandle \super and its kin
+    // when they are switched off by \plain instead of by the end of a group.
     for (auto it = bloc.begin(); !it.atEnd(); ++it) {
+        sortie_ += '{';
         ecrireCaracteres(it.fragment().charFormat());
         ecrireTexte(it.fragment().text());
+        sortie_ += '}';
     }
     sortie_ += "\\par\n";
 }
 
-void EcrivainRtf::ecrireCaracteres(const QTextCharFormat& f) {
-    mot("plain");
+void EcrivainRtf::ecrirePolice(const QTextCharFormat& f) {
     mot("f", static_cast<int>(polices_.indexOf(famille(f))));
-    const double taille = points(f);
-    const int demiPoints = std::max(2, static_cast<int>(std::lround(taille * 2)));
-    mot("fs", demiPoints);
+    mot("fs", demiPoints(f));
+}
+
+int EcrivainRtf::demiPoints(const QTextCharFormat& f) const {
+    return std::max(2, static_cast<int>(std::lround(points(f) * 2)));
+}
+
+void EcrivainRtf::ecrireCaracteres(const QTextCharFormat& f) {
+    ecrirePolice(f);
     if (f.fontWeight() >= QFont::DemiBold) mot("b");
     if (f.fontItalic()) mot("i");
     if (f.fontUnderline()) mot("ul");
@@ -144,7 +159,7 @@ void EcrivainRtf::ecrireCaracteres(const QTextCharFormat& f) {
     if (const int c = indexCouleur(couleur(f.background())); c > 0) mot("highlight", c);
     if (f.verticalAlignment() == QTextCharFormat::AlignSuperScript) mot("super");
     if (f.verticalAlignment() == QTextCharFormat::AlignSubScript) mot("sub");
-    if (const int decalage = static_cast<int>(std::lround(f.baselineOffset() * demiPoints / 100.0));
+    if (const int decalage = static_cast<int>(std::lround(f.baselineOffset() * demiPoints(f) / 100.0));
         decalage > 0)
         mot("up", decalage);
     else if (decalage < 0)

@@ -123,6 +123,16 @@ private slots:
             std::all_of(rtf.begin(), rtf.end(), [](char o) { return static_cast<unsigned char>(o) < 0x80; }));
     }
 
+    // Some readers lose text when \super is switched off other than by the
+    // end of its group.
+    void eachRunIsItsOwnGroup() {
+        QTextDocument d;
+        d.setHtml("<p>10<sup>-3</sup> mol</p>");
+        const QByteArray rtf = ecrireRtf(d);
+        QVERIFY2(rtf.contains("\\super -3}{"), rtf.constData());
+        QVERIFY2(rtf.contains(" mol}\\par"), rtf.constData());
+    }
+
     void readingReplacesTheWholeDocumentInOneUndoStep() {
         QTextDocument d;
         d.setPlainText("ancien");

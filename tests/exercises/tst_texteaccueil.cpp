@@ -1,6 +1,7 @@
 #include "DescriptionTexte.h"
 #include "TestRegistry.h"
 
+#include "exercises/RtfEcrivain.h"
 #include "exercises/RtfLecteur.h"
 #include "exercises/TexteAccueil.h"
 
@@ -139,6 +140,14 @@ private slots:
         textaccueil(d);
         QCOMPARE(d.toPlainText(), texteAttendu);
         QCOMPARE(decrireDocument(d), une);
+    }
+
+    void savedAndReadBackUnchanged() {
+        QTextDocument d;
+        textaccueil(d);
+        QTextDocument relu;
+        QVERIFY(lireRtf(ecrireRtf(d), relu));
+        QCOMPARE(decrireDocument(relu), decrireDocument(d));
     }
 
     void replacesAnyTextAndCannotBeUndoneBackToIt() {
