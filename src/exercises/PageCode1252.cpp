@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <string>
 
 namespace vedo {
 

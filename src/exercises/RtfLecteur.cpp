@@ -11,6 +11,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <array>
 
 namespace vedo {
 
@@ -127,106 +128,96 @@ void basculer(bool& drapeau, const JetonRtf& j) {
 const QHash<QByteArray, Gestion>& gestionnaires() {
     using L = LecteurRtf;
     using J = JetonRtf;
-    static const QHash<QByteArray, Gestion> table = {
-        // Destinations
-        {"fonttbl", [](L& l, const J&) { l.changerDestination(Destination::TablePolices); }},
-        {"colortbl", [](L& l, const J&) { l.changerDestination(Destination::TableCouleurs); }},
-        {"*", [](L& l, const J&) { l.marqueIgnorable(); }},
-        {"info", [](L& l, const J&) { l.changerDestination(Destination::Ignoree); }},
-        {"stylesheet", [](L& l, const J&) { l.changerDestination(Destination::Ignoree); }},
-        {"pict", [](L& l, const J&) { l.changerDestination(Destination::Ignoree); }},
-        {"object", [](L& l, const J&) { l.changerDestination(Destination::Ignoree); }},
-        {"header", [](L& l, const J&) { l.changerDestination(Destination::Ignoree); }},
-        {"headerl", [](L& l, const J&) { l.changerDestination(Destination::Ignoree); }},
-        {"headerr", [](L& l, const J&) { l.changerDestination(Destination::Ignoree); }},
-        {"headerf", [](L& l, const J&) { l.changerDestination(Destination::Ignoree); }},
-        {"footer", [](L& l, const J&) { l.changerDestination(Destination::Ignoree); }},
-        {"footerl", [](L& l, const J&) { l.changerDestination(Destination::Ignoree); }},
-        {"footerr", [](L& l, const J&) { l.changerDestination(Destination::Ignoree); }},
-        {"footerf", [](L& l, const J&) { l.changerDestination(Destination::Ignoree); }},
-        {"footnote", [](L& l, const J&) { l.changerDestination(Destination::Ignoree); }},
-        {"fldinst", [](L& l, const J&) { l.changerDestination(Destination::Ignoree); }},
-        // Document
-        {"deff", [](L& l, const J& j) { l.policeParDefaut(j.parametre); }},
-        {"uc", [](L& l, const J& j) { l.etat().sautUnicode = borne(j.parametre, 0, sautUnicodeMax); }},
-        {"u", [](L& l, const J& j) { l.unicode(j.parametre); }},
-        // Font and colour tables
-        {"f", [](L& l, const J& j) { l.choisirPolice(j.parametre); }},
-        {"red", [](L& l, const J& j) { l.composanteCouleur(0, j.parametre); }},
-        {"green", [](L& l, const J& j) { l.composanteCouleur(1, j.parametre); }},
-        {"blue", [](L& l, const J& j) { l.composanteCouleur(2, j.parametre); }},
-        // Characters
-        {"plain", [](L& l, const J&) { l.car() = Caracteres{}; }},
-        {"fs",
-         [](L& l, const J& j) {
-             l.car().demiPoints = j.aParametre ? borne(j.parametre, 2, demiPointsMax) : 24;
-         }},
-        {"b", [](L& l, const J& j) { basculer(l.car().gras, j); }},
-        {"i", [](L& l, const J& j) { basculer(l.car().italique, j); }},
-        {"ul", [](L& l, const J& j) { basculer(l.car().souligne, j); }},
-        {"uld", [](L& l, const J& j) { basculer(l.car().souligne, j); }},
-        {"uldb", [](L& l, const J& j) { basculer(l.car().souligne, j); }},
-        {"ulw", [](L& l, const J& j) { basculer(l.car().souligne, j); }},
-        {"ulnone", [](L& l, const J&) { l.car().souligne = false; }},
-        {"strike", [](L& l, const J& j) { basculer(l.car().barre, j); }},
-        {"cf", [](L& l, const J& j) { l.car().couleur = j.parametre; }},
-        {"highlight", [](L& l, const J& j) { l.car().surlignage = j.parametre; }},
-        {"cb", [](L& l, const J& j) { l.car().surlignage = j.parametre; }},
-        {"chcbpat", [](L& l, const J& j) { l.car().surlignage = j.parametre; }},
-        {"super",
-         [](L& l, const J&) {
-             l.car().position = QTextCharFormat::AlignSuperScript;
-             l.car().decalage = 0;
-         }},
-        {"sub",
-         [](L& l, const J&) {
-             l.car().position = QTextCharFormat::AlignSubScript;
-             l.car().decalage = 0;
-         }},
-        {"nosupersub", [](L& l, const J&) { l.car().position = QTextCharFormat::AlignNormal; }},
-        {"up",
-         [](L& l, const J& j) {
-             l.car().decalage = j.aParametre ? borne(j.parametre, 0, demiPointsMax) : 6;
-         }},
-        {"dn",
-         [](L& l, const J& j) {
-             l.car().decalage = -(j.aParametre ? borne(j.parametre, 0, demiPointsMax) : 6);
-         }},
-        // Paragraphs
-        {"par", [](L& l, const J&) { l.finParagraphe(); }},
-        {"sect", [](L& l, const J&) { l.finParagraphe(); }},
-        {"page", [](L& l, const J&) { l.finParagraphe(); }},
-        {"row", [](L& l, const J&) { l.finParagraphe(); }},
-        {"pard", [](L& l, const J&) { l.para() = Paragraphe{}; }},
-        {"ql", [](L& l, const J&) { l.para().alignement = Qt::AlignLeft; }},
-        {"qc", [](L& l, const J&) { l.para().alignement = Qt::AlignHCenter; }},
-        {"qr", [](L& l, const J&) { l.para().alignement = Qt::AlignRight; }},
-        {"qj", [](L& l, const J&) { l.para().alignement = Qt::AlignJustify; }},
-        {"li", [](L& l, const J& j) { l.para().gauche = borne(j.parametre, 0, twipsMax); }},
-        {"lin", [](L& l, const J& j) { l.para().gauche = borne(j.parametre, 0, twipsMax); }},
-        {"ri", [](L& l, const J& j) { l.para().droite = borne(j.parametre, 0, twipsMax); }},
-        {"rin", [](L& l, const J& j) { l.para().droite = borne(j.parametre, 0, twipsMax); }},
-        {"fi", [](L& l, const J& j) { l.para().premiereLigne = borne(j.parametre, -twipsMax, twipsMax); }},
-        {"sb", [](L& l, const J& j) { l.para().avant = borne(j.parametre, 0, twipsMax); }},
-        {"sa", [](L& l, const J& j) { l.para().apres = borne(j.parametre, 0, twipsMax); }},
-        // Special characters
-        {"line", [](L& l, const J&) { l.ecrireCaractere(QChar::LineSeparator); }},
-        {"tab", [](L& l, const J&) { l.ecrireCaractere(u'\t'); }},
-        {"cell", [](L& l, const J&) { l.ecrireCaractere(u'\t'); }},
-        {"emdash", [](L& l, const J&) { l.ecrireCaractere(u'\u2014'); }},
-        {"endash", [](L& l, const J&) { l.ecrireCaractere(u'\u2013'); }},
-        {"bullet", [](L& l, const J&) { l.ecrireCaractere(u'\u2022'); }},
-        {"lquote", [](L& l, const J&) { l.ecrireCaractere(u'\u2018'); }},
-        {"rquote", [](L& l, const J&) { l.ecrireCaractere(u'\u2019'); }},
-        {"ldblquote", [](L& l, const J&) { l.ecrireCaractere(u'\u201C'); }},
-        {"rdblquote", [](L& l, const J&) { l.ecrireCaractere(u'\u201D'); }},
-        {"~", [](L& l, const J&) { l.ecrireCaractere(u'\u00A0'); }},
-        {"-", [](L& l, const J&) { l.ecrireCaractere(u'\u00AD'); }},
-        {"_", [](L& l, const J&) { l.ecrireCaractere(u'\u2011'); }},
-        {"\\", [](L& l, const J&) { l.ecrireCaractere(u'\\'); }},
-        {"{", [](L& l, const J&) { l.ecrireCaractere(u'{'); }},
-        {"}", [](L& l, const J&) { l.ecrireCaractere(u'}'); }},
-    };
+    static const QHash<QByteArray, Gestion> table = [] {
+        QHash<QByteArray, Gestion> t = {
+            // Destinations
+            {"fonttbl", [](L& l, const J&) { l.changerDestination(Destination::TablePolices); }},
+            {"colortbl", [](L& l, const J&) { l.changerDestination(Destination::TableCouleurs); }},
+            {"*", [](L& l, const J&) { l.marqueIgnorable(); }},
+            // Document
+            {"deff", [](L& l, const J& j) { l.policeParDefaut(j.parametre); }},
+            {"uc", [](L& l, const J& j) { l.etat().sautUnicode = borne(j.parametre, 0, sautUnicodeMax); }},
+            {"u", [](L& l, const J& j) { l.unicode(j.parametre); }},
+            // Font and colour tables
+            {"f", [](L& l, const J& j) { l.choisirPolice(j.parametre); }},
+            {"red", [](L& l, const J& j) { l.composanteCouleur(0, j.parametre); }},
+            {"green", [](L& l, const J& j) { l.composanteCouleur(1, j.parametre); }},
+            {"blue", [](L& l, const J& j) { l.composanteCouleur(2, j.parametre); }},
+            // Characters
+            {"plain", [](L& l, const J&) { l.car() = Caracteres{}; }},
+            {"fs",
+             [](L& l, const J& j) {
+                 l.car().demiPoints = j.aParametre ? borne(j.parametre, 2, demiPointsMax) : 24;
+             }},
+            {"b", [](L& l, const J& j) { basculer(l.car().gras, j); }},
+            {"i", [](L& l, const J& j) { basculer(l.car().italique, j); }},
+            {"ul", [](L& l, const J& j) { basculer(l.car().souligne, j); }},
+            {"ulnone", [](L& l, const J&) { l.car().souligne = false; }},
+            {"strike", [](L& l, const J& j) { basculer(l.car().barre, j); }},
+            {"cf", [](L& l, const J& j) { l.car().couleur = j.parametre; }},
+            {"highlight", [](L& l, const J& j) { l.car().surlignage = j.parametre; }},
+            {"super",
+             [](L& l, const J&) {
+                 l.car().position = QTextCharFormat::AlignSuperScript;
+                 l.car().decalage = 0;
+             }},
+            {"sub",
+             [](L& l, const J&) {
+                 l.car().position = QTextCharFormat::AlignSubScript;
+                 l.car().decalage = 0;
+             }},
+            {"nosupersub", [](L& l, const J&) { l.car().position = QTextCharFormat::AlignNormal; }},
+            {"up",
+             [](L& l, const J& j) {
+                 l.car().decalage = j.aParametre ? borne(j.parametre, 0, demiPointsMax) : 6;
+             }},
+            {"dn",
+             [](L& l, const J& j) {
+                 l.car().decalage = -(j.aParametre ? borne(j.parametre, 0, demiPointsMax) : 6);
+             }},
+            // Paragraphs
+            {"par", [](L& l, const J&) { l.finParagraphe(); }},
+            {"pard", [](L& l, const J&) { l.para() = Paragraphe{}; }},
+            {"ql", [](L& l, const J&) { l.para().alignement = Qt::AlignLeft; }},
+            {"qc", [](L& l, const J&) { l.para().alignement = Qt::AlignHCenter; }},
+            {"qr", [](L& l, const J&) { l.para().alignement = Qt::AlignRight; }},
+            {"qj", [](L& l, const J&) { l.para().alignement = Qt::AlignJustify; }},
+            {"li", [](L& l, const J& j) { l.para().gauche = borne(j.parametre, 0, twipsMax); }},
+            {"ri", [](L& l, const J& j) { l.para().droite = borne(j.parametre, 0, twipsMax); }},
+            {"fi",
+             [](L& l, const J& j) { l.para().premiereLigne = borne(j.parametre, -twipsMax, twipsMax); }},
+            {"sb", [](L& l, const J& j) { l.para().avant = borne(j.parametre, 0, twipsMax); }},
+            {"sa", [](L& l, const J& j) { l.para().apres = borne(j.parametre, 0, twipsMax); }},
+            // Special characters
+            {"line", [](L& l, const J&) { l.ecrireCaractere(QChar::LineSeparator); }},
+            {"tab", [](L& l, const J&) { l.ecrireCaractere(u'\t'); }},
+            {"emdash", [](L& l, const J&) { l.ecrireCaractere(u'\u2014'); }},
+            {"endash", [](L& l, const J&) { l.ecrireCaractere(u'\u2013'); }},
+            {"bullet", [](L& l, const J&) { l.ecrireCaractere(u'\u2022'); }},
+            {"lquote", [](L& l, const J&) { l.ecrireCaractere(u'\u2018'); }},
+            {"rquote", [](L& l, const J&) { l.ecrireCaractere(u'\u2019'); }},
+            {"ldblquote", [](L& l, const J&) { l.ecrireCaractere(u'\u201C'); }},
+            {"rdblquote", [](L& l, const J&) { l.ecrireCaractere(u'\u201D'); }},
+            {"~", [](L& l, const J&) { l.ecrireCaractere(u'\u00A0'); }},
+            {"-", [](L& l, const J&) { l.ecrireCaractere(u'\u00AD'); }},
+            {"_", [](L& l, const J&) { l.ecrireCaractere(u'\u2011'); }},
+            {"\\", [](L& l, const J&) { l.ecrireCaractere(u'\\'); }},
+            {"{", [](L& l, const J&) { l.ecrireCaractere(u'{'); }},
+            {"}", [](L& l, const J&) { l.ecrireCaractere(u'}'); }},
+        };
+        // Destinations that hold no text of the document.
+        for (const char* nom : {"info", "stylesheet", "pict", "object", "header", "headerl", "headerr",
+                                "headerf", "footer", "footerl", "footerr", "footerf", "footnote", "fldinst"})
+            t.insert(nom, [](L& l, const J&) { l.changerDestination(Destination::Ignoree); });
+        // In a text without pages, tables or underline styles, these words mean what another word means.
+        const std::pair<const char*, const char*> synonymes[] = {
+            {"uld", "ul"},   {"uldb", "ul"},      {"ulw", "ul"},           {"lin", "li"},
+            {"rin", "ri"},   {"sect", "par"},     {"page", "par"},         {"row", "par"},
+            {"cell", "tab"}, {"cb", "highlight"}, {"chcbpat", "highlight"}};
+        for (const auto& [mot, sens] : synonymes)
+            t.insert(mot, t.value(sens));
+        return t;
+    }();
     return table;
 }
 
