@@ -1,0 +1,30 @@
+#pragma once
+// "Co&pier": the pop-up menu `menucop` puts the apparatus picture, the graph,
+// the table's cells as text or a picture of the table on the clipboard.
+
+#include "output/Vues.h"
+
+#include <QPoint>
+#include <QString>
+
+class QWidget;
+
+namespace vedo {
+
+class Prompter;
+
+// `messageCopie`, the copy confirmation shown in `info`.
+QString messageCopie();
+
+// Each clears the clipboard, then puts one thing on it.
+void copierImage(const QImage& image);
+void copierContenuTableau(const QTableWidget& grille);
+void copierImageTableau(const QTableWidget& grille, const QStringList& enTetes);
+
+// "Co&pier" (`Command4`): pops up `menucop` at `position` (global), and
+// "Copier le tableau" its two sub-items, then copies what was chosen.
+// Returns what `info` shows next: `messageCopie`, even when nothing was
+// chosen.
+QString copier(Prompter& prompter, QWidget* parent, const QPoint& position, const Vues& vues);
+
+} // namespace vedo

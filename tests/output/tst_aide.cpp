@@ -1,0 +1,130 @@
+#include "TestRegistry.h"
+
+#include "output/Aide.h"
+#include "platform/ScriptedPrompter.h"
+
+#include <QCoreApplication>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QtTest>
+
+using namespace vedo;
+
+namespace {
+// The build ships the help beside every executable, this test's included.
+QString repertoireLivre() {
+    return QCoreApplication::applicationDirPath();
+}
+
+QImage grapheDessine() {
+    QImage image(413, 235, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (int x = 50; x < 350; ++x) image.setPixelColor(x, 210 - (x - 50) * 200 / 300, Qt::blue);
+    return image;
+}
+
+QStringList ancresDuDocument(const QTextDocument& document) {
+    QStringList ancres;
+    for (QTextBlock bloc = document.begin(); bloc.isValid(); bloc = bloc.next())
+        for (auto it = bloc.begin(); !it.atEnd(); ++it) ancres << it.fragment().charFormat().anchorNames();
+    return ancres;
+}
+} // namespace
+
+class TestAide : public QObject {
+    Q_OBJECT
+private slots:
+    void helpPath_data() {
+        QTest::addColumn<QString>("repertoire");
+        QTest::newRow("without a trailing separator") << "/opt/vedo";
+        QTest::newRow("with a trailing separator") << "/opt/vedo/";
+    }
+    void helpPath() {
+        QFETCH(QString, repertoire);
+        QCOMPARE(cheminAide(repertoire), QString("/opt/vedo/QORV.hlp"));
+    }
+
+    void opensTheShippedHelpAtItsContents() {
+        FenetreAide fenetre;
+        ScriptedPrompter prompter;
+        ouvrirAide(fenetre, prompter, repertoireLivre(), grapheDessine(), [](const QImage&) {});
+        QVERIFY(prompter.questions.isEmpty());
+        QVERIFY(fenetre.isVisible());
+        const QTextBrowser* navigateur = fenetre.navigateur();
+        QCOMPARE(navigateur->source().fileName(), QString("QORV.hlp"));
+        QCOMPARE(navigateur->verticalScrollBar()->value(), 0);
+        const QString texte = navigateur->toPlainText();
+        QVERIFY(texte.contains("Sommaire"));
+        // French text read as UTF-8.
+        QVERIFY(texte.contains("Réaction"));
+        QVERIFY(texte.contains("État final"));
+    }
+
+    void everyLinkOfTheHelpLeadsSomewhere() {
+        FenetreAide fenetre;
+        QVERIFY(fenetre.ouvrirSommaire(cheminAide(repertoireLivre())));
+        const QTextDocument& document = *fenetre.navigateur()->document();
+        const QStringList ancres = ancresDuDocument(document);
+        QStringList liens;
+        for (QTextBlock bloc = document.begin(); bloc.isValid(); bloc = bloc.next())
+            for (auto it = bloc.begin(); !it.atEnd(); ++it) {
+                const QString lien = it.fragment().charFormat().anchorHref();
+                if (lien.startsWith('#')) liens << lien.mid(1);
+            }
+        QVERIFY2(liens.size() >= 10, "the contents page links every chapter");
+        for (const QString& lien : liens) QVERIFY2(ancres.contains(lien), qPrintable(lien));
+    }
+
+    void contentsCoverTheSimulator_data() {
+        QTest::addColumn<QString>("sujet");
+        for (const char* sujet : {"Co&pier", "&Imprimer", "Conserver les courbes", "tangente", "Qr",
+                                  "Historique", "Calculatrice", "Prise en main", "Distiller", "Agrandir"})
+            QTest::newRow(sujet) << QString::fromUtf8(sujet).remove('&');
+    }
+    void contentsCoverTheSimulator() {
+        QFETCH(QString, sujet);
+        FenetreAide fenetre;
+        QVERIFY(fenetre.ouvrirSommaire(cheminAide(repertoireLivre())));
+        QVERIFY(fenetre.navigateur()->toPlainText().contains(sujet, Qt::CaseInsensitive));
+    }
+
+    void missingHelpIsReported() {
+        QTemporaryDir vide;
+        FenetreAide fenetre;
+        ScriptedPrompter prompter;
+        ouvrirAide(fenetre, prompter, vide.path(), grapheDessine(), [](const QImage&) {});
+        QCOMPARE(prompter.questions.size(), 1);
+        QCOMPARE(prompter.questions[0].titre, QString("Aide"));
+        QCOMPARE(prompter.questions[0].icone, QMessageBox::Critical);
+        QVERIFY(prompter.questions[0].texte.contains("QORV.hlp"));
+        QVERIFY(prompter.questions[0].texte.contains("introuvable"));
+        QVERIFY(!fenetre.isVisible());
+    }
+
+    void graphIdenticalAfterTheHelp_data() {
+        QTest::addColumn<bool>("aideLivree");
+        QTest::newRow("help shown") << true;
+        QTest::newRow("help missing") << false;
+    }
+    void graphIdenticalAfterTheHelp() {
+        QFETCH(bool, aideLivree);
+        QTemporaryDir vide;
+        FenetreAide fenetre;
+        ScriptedPrompter prompter;
+        QImage graphe = grapheDessine();
+        const QImage avant = graphe.copy();
+        int remis = 0;
+        ouvrirAide(fenetre, prompter, aideLivree ? repertoireLivre() : vide.path(), graphe,
+                   [&](const QImage& sauvetage) {
+                       graphe = sauvetage;
+                       ++remis;
+                   });
+        QCOMPARE(remis, 1);
+        QCOMPARE(graphe, avant);
+    }
+};
+
+VEDO_TEST(TestAide);
+#include "tst_aide.moc"

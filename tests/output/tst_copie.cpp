@@ -1,0 +1,104 @@
+#include "GrilleEssai.h"
+#include "TestRegistry.h"
+
+#include "output/Copie.h"
+#include "platform/ScriptedPrompter.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QtTest>
+
+using namespace vedo;
+
+namespace {
+const QString texteIntact = QStringLiteral("presse-papiers intact");
+
+QImage uni(int largeur, int hauteur) {
+    QImage image(largeur, hauteur, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    return image;
+}
+} // namespace
+
+class TestCopie : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTableWidget> grille_ = grilleEssai(3, 6, 16, 50);
+
+    Vues vues() const { return {uni(361, 235), uni(413, 235), grille_.get(), {}}; }
+
+private slots:
+    void init() { QGuiApplication::clipboard()->setText(texteIntact); }
+
+    void copyMessage() {
+        QCOMPARE(messageCopie(),
+                 QString("L'image est copiée : vous pouvez la retrouver depuis toute application Windows (coller)"));
+    }
+
+    void pictureOnClipboard_data() {
+        QTest::addColumn<QList<int>>("choix");
+        QTest::addColumn<QSize>("taille");
+        QTest::newRow("Copier l'animation") << QList<int>{0} << QSize(361, 235);
+        QTest::newRow("Copier le graphe") << QList<int>{1} << QSize(413, 235);
+        // Six columns of 50 pixels and three rows of 16, with the closing lines.
+        QTest::newRow("Copier une image du tableau") << QList<int>{2, 1} << QSize(301, 49);
+    }
+    void pictureOnClipboard() {
+        QFETCH(QList<int>, choix);
+        QFETCH(QSize, taille);
+        ScriptedPrompter prompter;
+        prompter.reponsesMenus.assign(choix.begin(), choix.end());
+        const QString info = copier(prompter, nullptr, {10, 10}, vues());
+        QCOMPARE(info, messageCopie());
+        const QImage copiee = QGuiApplication::clipboard()->image();
+        QCOMPARE(copiee.size(), taille);
+        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+    }
+
+    void tableTextOnClipboard() {
+        ScriptedPrompter prompter;
+        prompter.reponsesMenus = {2, 0};
+        QCOMPARE(copier(prompter, nullptr, {}, vues()), messageCopie());
+        const QString texte = QGuiApplication::clipboard()->text();
+        const QStringList lignes = texte.split('\n');
+        QCOMPARE(lignes.size(), 3);
+        for (const QString& ligne : lignes) QCOMPARE(ligne.count('\t'), 5);
+        QCOMPARE(lignes[2], QString("2;0\t2;1\t2;2\t2;3\t2;4\t2;5"));
+        QVERIFY(!texte.contains('\r'));
+    }
+
+    void menusAsked() {
+        ScriptedPrompter prompter;
+        prompter.reponsesMenus = {2, -1};
+        copier(prompter, nullptr, {}, vues());
+        QCOMPARE(prompter.questions.size(), 2);
+        QCOMPARE(prompter.questions[0].texte, QString("Copier l'animation|Copier le graphe|Copier le tableau"));
+        QCOMPARE(prompter.questions[1].texte,
+                 QString("Copier le contenu du tableau|Copier une image du tableau"));
+    }
+
+    void nothingChosenStillConfirms_data() {
+        QTest::addColumn<QList<int>>("choix");
+        QTest::newRow("menu closed") << QList<int>{-1};
+        QTest::newRow("sub-menu closed") << QList<int>{2, -1};
+    }
+    void nothingChosenStillConfirms() {
+        QFETCH(QList<int>, choix);
+        ScriptedPrompter prompter;
+        prompter.reponsesMenus.assign(choix.begin(), choix.end());
+        QCOMPARE(copier(prompter, nullptr, {}, vues()), messageCopie());
+        QCOMPARE(QGuiApplication::clipboard()->text(), texteIntact);
+    }
+
+    void withoutTableItsItemIsOffAndHarmless() {
+        ScriptedPrompter prompter;
+        prompter.reponsesMenus = {2};
+        Vues sansTableau = vues();
+        sansTableau.tableau = nullptr;
+        QCOMPARE(copier(prompter, nullptr, {}, sansTableau), messageCopie());
+        QCOMPARE(prompter.questions.size(), 1);
+        QCOMPARE(QGuiApplication::clipboard()->text(), texteIntact);
+    }
+};
+
+VEDO_TEST(TestCopie);
+#include "tst_copie.moc"
