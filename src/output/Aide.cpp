@@ -59,10 +59,11 @@ void ouvrirAide(FenetreAide& fenetre, Prompter& prompter, const QString& reperto
         fenetre.raise();
         fenetre.activateWindow();
     } else {
-        prompter.message(fenetre.parentWidget(), QMessageBox::Critical, QStringLiteral("Aide"),
-                         QStringLiteral("Le fichier d'aide %1 est introuvable dans le dossier du programme :\n%2\n"
-                                        "Revoir l'installation du logiciel.")
-                             .arg(QLatin1String(nomFichierAide), QDir::toNativeSeparators(repertoireApplication)));
+        prompter.message(
+            fenetre.parentWidget(), QMessageBox::Critical, QStringLiteral("Aide"),
+            QStringLiteral("Le fichier d'aide %1 est introuvable dans le dossier du programme :\n%2\n"
+                           "Revoir l'installation du logiciel.")
+                .arg(QLatin1String(nomFichierAide), QDir::toNativeSeparators(repertoireApplication)));
     }
     remettreGraphe(sauvetage);
 }

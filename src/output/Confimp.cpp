@@ -7,6 +7,7 @@
 #include "platform/Prompter.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -63,7 +64,8 @@ Confimp::Confimp(Prompter& prompter, ChoixImprimante& choix, const Vues& vues, Q
     frame2_ = nomme(new QFrame, "frame2");
     frame2_->setFrameShape(QFrame::Box);
     auto* patience = new QVBoxLayout(frame2_);
-    patience->addWidget(new QLabel(QStringLiteral("Veuillez patienter quelques instants...")), 0, Qt::AlignCenter);
+    patience->addWidget(new QLabel(QStringLiteral("Veuillez patienter quelques instants...")), 0,
+                        Qt::AlignCenter);
     frame2_->hide();
 
     auto* champs = new QGridLayout;
@@ -92,8 +94,7 @@ Confimp::Confimp(Prompter& prompter, ChoixImprimante& choix, const Vues& vues, Q
     connect(Command2_, &QPushButton::clicked, this, &Confimp::Command2_Click);
     connect(Command3_, &QPushButton::clicked, this, &QDialog::reject);
 
-    defaut_->setText(choix_.nom());
-    defaut_->setMinimumWidth(280);
+    afficherImprimante();
     adjustSize();
     if (fenetre) {
         const QRect cadre = fenetre->frameGeometry();
@@ -101,9 +102,16 @@ Confimp::Confimp(Prompter& prompter, ChoixImprimante& choix, const Vues& vues, Q
     }
 }
 
+void Confimp::afficherImprimante() {
+    defaut_->setText(choix_.nom());
+    defaut_->setCursorPosition(0);
+    const int largeur = defaut_->fontMetrics().horizontalAdvance(defaut_->text()) + 16;
+    defaut_->setMinimumWidth(std::clamp(largeur, 280, 560));
+}
+
 void Confimp::Command2_Click() {
     choix_.regler(prompter_, this);
-    defaut_->setText(choix_.nom());
+    afficherImprimante();
 }
 
 void Confimp::attendre(bool oui) {

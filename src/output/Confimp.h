@@ -27,8 +27,9 @@ public:
     Confimp(Prompter& prompter, ChoixImprimante& choix, const Vues& vues, QWidget* fenetre);
 
 private:
-    void Command1_Click(); // "&OK": prints, then closes
-    void Command2_Click(); // "&Imprimantes"
+    void Command1_Click();     // "&OK": prints, then closes
+    void Command2_Click();     // "&Imprimantes"
+    void afficherImprimante(); // the load step, again after a printer change
     void attendre(bool oui);
 
     Prompter& prompter_;

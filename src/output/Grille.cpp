@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QTableWidget>
+#include <algorithm>
 
 namespace vedo {
 
@@ -20,12 +21,18 @@ QStringList enTetesAffiches(const QTableWidget& grille, const QStringList& enTet
     return propres;
 }
 
+constexpr int formatEnTete = Qt::AlignCenter | Qt::TextWordWrap;
+
+// The tallest caption, wrapped in its column.
 int hauteurEnTete(const QTableWidget& grille, const QStringList& enTetes) {
     if (enTetes.isEmpty()) return 0;
     const QFontMetrics mesure(grille.font());
-    int lignes = 1;
-    for (const QString& texte : enTetes) lignes = std::max(lignes, static_cast<int>(texte.count('\n')) + 1);
-    return lignes * mesure.height() + 2 * marge;
+    int hauteur = mesure.height();
+    for (int c = 0; c < std::min(static_cast<int>(enTetes.size()), grille.columnCount()); ++c) {
+        const QRect place(0, 0, std::max(1, grille.columnWidth(c) - 2 * marge), 10000);
+        hauteur = std::max(hauteur, mesure.boundingRect(place, formatEnTete, enTetes[c]).height());
+    }
+    return hauteur + 2 * marge;
 }
 
 Qt::Alignment alignement(const QTableWidgetItem* cellule) {
@@ -52,7 +59,10 @@ QString texteGrille(const QTableWidget& grille) {
 
 ImageGrille imageGrille(const QTableWidget& grille, const QStringList& enTetes) {
     QStringList titres = enTetesAffiches(grille, enTetes);
-    for (QString& titre : titres) titre.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    // The window's labels start some captions on a second line; the picture
+    // centres them instead.
+    for (QString& titre : titres)
+        titre = titre.replace(QLatin1String("\r\n"), QLatin1String("\n")).trimmed();
 
     ImageGrille resultat;
     resultat.hauteurEnTete = hauteurEnTete(grille, titres);
@@ -83,7 +93,7 @@ ImageGrille imageGrille(const QTableWidget& grille, const QStringList& enTetes) 
             p.fillRect(zone, fondEnTete);
             p.setPen(Qt::black);
             if (c < titres.size())
-                p.drawText(zone.adjusted(marge, marge, -marge, -marge), Qt::AlignCenter, titres[c]);
+                p.drawText(zone.adjusted(marge, marge, -marge, -marge), formatEnTete, titres[c]);
         }
         int haut = resultat.hauteurEnTete;
         for (int r = 0; r < grille.rowCount(); ++r) {
@@ -94,17 +104,19 @@ ImageGrille imageGrille(const QTableWidget& grille, const QStringList& enTetes) 
             if (!cellule || zone.height() == 0) continue;
             if (cellule->background().style() != Qt::NoBrush) p.fillRect(zone, cellule->background());
             p.setPen(cellule->foreground().style() != Qt::NoBrush ? cellule->foreground().color()
-                                                                   : QColor(Qt::black));
+                                                                  : QColor(Qt::black));
             p.drawText(zone.adjusted(marge, 0, -marge, 0), alignement(cellule), cellule->text());
         }
     }
 
     p.setPen(traitGrille);
-    for (int x : debutsColonnes) p.drawLine(x, 0, x, hauteur);
+    for (int x : debutsColonnes)
+        p.drawLine(x, 0, x, hauteur);
     p.drawLine(largeur, 0, largeur, hauteur);
     p.drawLine(0, 0, largeur, 0);
     if (resultat.hauteurEnTete > 0) p.drawLine(0, resultat.hauteurEnTete, largeur, resultat.hauteurEnTete);
-    for (int y : resultat.finsLignes) p.drawLine(0, y, largeur, y);
+    for (int y : resultat.finsLignes)
+        p.drawLine(0, y, largeur, y);
     return resultat;
 }
 

@@ -17,8 +17,8 @@ QString texteGrille(const QTableWidget& grille);
 
 struct ImageGrille {
     QImage image;
-    int hauteurEnTete = 0;  // pixels of the header row at the top, 0 without one
-    QList<int> finsLignes;  // y just below each row, in pixels of the image
+    int hauteurEnTete = 0; // pixels of the header row at the top, 0 without one
+    QList<int> finsLignes; // y just below each row, in pixels of the image
 };
 
 // The picture of every cell at the grid's column widths and row heights,

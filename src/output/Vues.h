@@ -10,8 +10,8 @@ class QTableWidget;
 namespace vedo {
 
 struct Vues {
-    QImage animation; // the apparatus picture `animpic`
-    QImage graphe;    // the graph picture `Picture2`
+    QImage animation;                      // the apparatus picture `animpic`
+    QImage graphe;                         // the graph picture `Picture2`
     const QTableWidget* tableau = nullptr; // `MSFlexGrid1`
     // Captions drawn above the table's columns on its picture (the header
     // labels of the window); empty: the grid's own header when it shows one.

@@ -13,7 +13,8 @@ inline std::unique_ptr<QTableWidget> grilleEssai(int lignes, int colonnes, int h
     grille->verticalHeader()->hide();
     grille->verticalHeader()->setMinimumSectionSize(1);
     grille->verticalHeader()->setDefaultSectionSize(hauteurLigne);
-    for (int c = 0; c < colonnes; ++c) grille->setColumnWidth(c, largeurColonne);
+    for (int c = 0; c < colonnes; ++c)
+        grille->setColumnWidth(c, largeurColonne);
     for (int r = 0; r < lignes; ++r)
         for (int c = 0; c < colonnes; ++c)
             grille->setItem(r, c, new QTableWidgetItem(QStringLiteral("%1;%2").arg(r).arg(c)));

@@ -10,6 +10,7 @@ inline int pagesPdf(const QString& fichier) {
     const QString texte = QString::fromLatin1(pdf.readAll());
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
     int pages = 0;
-    for (auto trouve = page.globalMatch(texte); trouve.hasNext(); trouve.next()) ++pages;
+    for (auto trouve = page.globalMatch(texte); trouve.hasNext(); trouve.next())
+        ++pages;
     return pages;
 }

@@ -21,14 +21,16 @@ QString repertoireLivre() {
 QImage grapheDessine() {
     QImage image(413, 235, QImage::Format_RGB32);
     image.fill(Qt::white);
-    for (int x = 50; x < 350; ++x) image.setPixelColor(x, 210 - (x - 50) * 200 / 300, Qt::blue);
+    for (int x = 50; x < 350; ++x)
+        image.setPixelColor(x, 210 - (x - 50) * 200 / 300, Qt::blue);
     return image;
 }
 
 QStringList ancresDuDocument(const QTextDocument& document) {
     QStringList ancres;
     for (QTextBlock bloc = document.begin(); bloc.isValid(); bloc = bloc.next())
-        for (auto it = bloc.begin(); !it.atEnd(); ++it) ancres << it.fragment().charFormat().anchorNames();
+        for (auto it = bloc.begin(); !it.atEnd(); ++it)
+            ancres << it.fragment().charFormat().anchorNames();
     return ancres;
 }
 } // namespace
@@ -74,7 +76,8 @@ private slots:
                 if (lien.startsWith('#')) liens << lien.mid(1);
             }
         QVERIFY2(liens.size() >= 10, "the contents page links every chapter");
-        for (const QString& lien : liens) QVERIFY2(ancres.contains(lien), qPrintable(lien));
+        for (const QString& lien : liens)
+            QVERIFY2(ancres.contains(lien), qPrintable(lien));
     }
 
     void contentsCoverTheSimulator_data() {

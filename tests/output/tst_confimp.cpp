@@ -66,7 +66,8 @@ class TestConfimp : public QObject {
         QCOMPARE(copies->maximum(), 99);
         QCOMPARE(d.findChild<QGroupBox*>("Frame1")->title(), QString("Options"));
         QStringList legendes;
-        for (auto* c : cases(d)) legendes << c->text();
+        for (auto* c : cases(d))
+            legendes << c->text();
         QCOMPARE(legendes, (QStringList{"L'animation", "Le graphe", "Le tableau de valeur"}));
         QCOMPARE(bouton(d, "Command1")->text(), QString("&OK"));
         QCOMPARE(bouton(d, "Command2")->text(), QString("&Imprimantes"));
@@ -81,7 +82,8 @@ private slots:
         QVERIFY(dossier_.isValid());
         // A table that does not fit below the two pictures but fits a page.
         ChoixImprimante choix;
-        const double hauteur = pdfA4(choix).imprimante().pageLayout().paintRect(QPageLayout::Inch).height() * 1440;
+        const double hauteur =
+            pdfA4(choix).imprimante().pageLayout().paintRect(QPageLayout::Inch).height() * 1440;
         grille_ = grilleEssai(static_cast<int>(0.6 * hauteur / (16 * 15)), 6);
     }
 
@@ -121,7 +123,8 @@ private slots:
         int resultat = -1;
         prompter.reponsesDialogues.push_back([&](QDialog& d) {
             d.findChild<QSpinBox*>("UpDown1")->setValue(exemplaires);
-            for (int i = 0; i < 3; ++i) cases(d)[i]->setChecked(coches[i]);
+            for (int i = 0; i < 3; ++i)
+                cases(d)[i]->setChecked(coches[i]);
             bouton(d, "Command1")->click();
             resultat = d.result();
             return resultat;
@@ -168,9 +171,10 @@ private slots:
             return d.result();
         });
         imprimerFenetre(prompter, choix, {uni(361, 235), uni(413, 235), nullptr, {}}, nullptr);
-        QCOMPARE(prompter.messages(),
-                 QStringList("Erreur d'impression: Impossible d'imprimer : vérifier l'imprimante ou le nom du "
-                             "fichier."));
+        QCOMPARE(
+            prompter.messages(),
+            QStringList("Erreur d'impression: Impossible d'imprimer : vérifier l'imprimante ou le nom du "
+                        "fichier."));
     }
 
     void cancelPrintsNothing() {

@@ -30,8 +30,10 @@ private slots:
     void init() { QGuiApplication::clipboard()->setText(texteIntact); }
 
     void copyMessage() {
-        QCOMPARE(messageCopie(),
-                 QString("L'image est copiée : vous pouvez la retrouver depuis toute application Windows (coller)"));
+        QCOMPARE(
+            messageCopie(),
+            QString(
+                "L'image est copiée : vous pouvez la retrouver depuis toute application Windows (coller)"));
     }
 
     void pictureOnClipboard_data() {
@@ -61,7 +63,8 @@ private slots:
         const QString texte = QGuiApplication::clipboard()->text();
         const QStringList lignes = texte.split('\n');
         QCOMPARE(lignes.size(), 3);
-        for (const QString& ligne : lignes) QCOMPARE(ligne.count('\t'), 5);
+        for (const QString& ligne : lignes)
+            QCOMPARE(ligne.count('\t'), 5);
         QCOMPARE(lignes[2], QString("2;0\t2;1\t2;2\t2;3\t2;4\t2;5"));
         QVERIFY(!texte.contains('\r'));
     }
@@ -71,7 +74,8 @@ private slots:
         prompter.reponsesMenus = {2, -1};
         copier(prompter, nullptr, {}, vues());
         QCOMPARE(prompter.questions.size(), 2);
-        QCOMPARE(prompter.questions[0].texte, QString("Copier l'animation|Copier le graphe|Copier le tableau"));
+        QCOMPARE(prompter.questions[0].texte,
+                 QString("Copier l'animation|Copier le graphe|Copier le tableau"));
         QCOMPARE(prompter.questions[1].texte,
                  QString("Copier le contenu du tableau|Copier une image du tableau"));
     }

@@ -13,12 +13,12 @@ private slots:
     void cellsAsText_data() {
         QTest::addColumn<QList<QStringList>>("cellules");
         QTest::addColumn<QString>("texte");
-        QTest::newRow("3 columns, 2 rows") << QList<QStringList>{{"a", "b", "c"}, {"d", "e", "f"}}
-                                           << "a\tb\tc\nd\te\tf";
-        QTest::newRow("empty cells keep their tabs") << QList<QStringList>{{"0,0", "", ""}, {"", "", "4"}}
-                                                     << "0,0\t\t\n\t\t4";
-        QTest::newRow("a carriage return inside a cell") << QList<QStringList>{{"t\r\n(min)", "x"}}
-                                                         << "t\n(min)\tx";
+        QTest::newRow("3 columns, 2 rows")
+            << QList<QStringList>{{"a", "b", "c"}, {"d", "e", "f"}} << "a\tb\tc\nd\te\tf";
+        QTest::newRow("empty cells keep their tabs")
+            << QList<QStringList>{{"0,0", "", ""}, {"", "", "4"}} << "0,0\t\t\n\t\t4";
+        QTest::newRow("a carriage return inside a cell")
+            << QList<QStringList>{{"t\r\n(min)", "x"}} << "t\n(min)\tx";
         QTest::newRow("a lone carriage return") << QList<QStringList>{{"a\rb"}} << "a\nb";
         QTest::newRow("one cell") << QList<QStringList>{{"1,5"}} << "1,5";
     }
@@ -65,12 +65,14 @@ private slots:
     void hiddenTextStaysHidden() {
         // Unticking "Afficher Qr " turns that column's text white.
         auto grille = grilleEssai(3, 2, 16, 60);
-        for (int r = 0; r < 3; ++r) grille->item(r, 1)->setForeground(Qt::white);
+        for (int r = 0; r < 3; ++r)
+            grille->item(r, 1)->setForeground(Qt::white);
         const QImage image = imageGrille(*grille).image;
         auto encre = [&](int gauche, int droite) {
             int n = 0;
             for (int y = 1; y < image.height() - 1; ++y)
-                for (int x = gauche; x < droite; ++x) n += qGray(image.pixel(x, y)) < 100;
+                for (int x = gauche; x < droite; ++x)
+                    n += qGray(image.pixel(x, y)) < 100;
             return n;
         };
         QVERIFY(encre(2, 58) > 0);

@@ -27,7 +27,8 @@ private slots:
         QFETCH(bool, plusieursPages);
         QTextDocument texte;
         QString html = QStringLiteral("<h1>Estérification</h1>");
-        for (int i = 0; i < paragraphes; ++i) html += QStringLiteral("<p><b>Question %1 :</b> tracer la tangente.</p>").arg(i);
+        for (int i = 0; i < paragraphes; ++i)
+            html += QStringLiteral("<p><b>Question %1 :</b> tracer la tangente.</p>").arg(i);
         texte.setHtml(html);
 
         const QString fichier = dossier_.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".pdf");

@@ -103,9 +103,11 @@ private slots:
         QCOMPARE(hautRouge, qRound(page.height() / 20 / twipsParPixel));
         QCOMPARE(basRouge - hautRouge + 1, 235);
         int gauche = 0;
-        while (feuille.pixelColor(gauche, hautRouge + 10) != rouge) ++gauche;
+        while (feuille.pixelColor(gauche, hautRouge + 10) != rouge)
+            ++gauche;
         int droite = feuille.width() - 1;
-        while (feuille.pixelColor(droite, hautRouge + 10) != rouge) --droite;
+        while (feuille.pixelColor(droite, hautRouge + 10) != rouge)
+            --droite;
         QCOMPARE(droite - gauche + 1, 361);
         QVERIFY(qAbs((gauche + droite + 1) / 2 - milieu) <= 1);
 
@@ -121,7 +123,8 @@ private slots:
         const QImage& feuille = feuilles.pages().front();
         const int x = qFloor(page.width() / 10 / twipsParPixel);
         int noirs = 0;
-        for (int y = 0; y < feuille.height(); ++y) noirs += feuille.pixelColor(x, y) == Qt::black;
+        for (int y = 0; y < feuille.height(); ++y)
+            noirs += feuille.pixelColor(x, y) == Qt::black;
         // Ten rows of 16 pixels and the closing line.
         QVERIFY2(qAbs(noirs - 161) <= 2, qPrintable(QString::number(noirs)));
         QVERIFY(feuille.pixelColor(x - 3, 200) == Qt::white);
@@ -130,7 +133,8 @@ private slots:
     void splitTableKeepsEveryRowOnce() {
         auto grille = grilleEssai(80, 3);
         for (int r = 0; r < 80; ++r)
-            for (int c = 0; c < 3; ++c) grille->item(r, c)->setBackground(QColor(100 + r, 150, 250 - r));
+            for (int c = 0; c < 3; ++c)
+                grille->item(r, c)->setBackground(QColor(100 + r, 150, 250 - r));
         Impression i = impression(1, true, true, 0);
         i.tableau = imageGrille(*grille, {"t", "A", "B"});
         FeuillesImages feuilles(page);
