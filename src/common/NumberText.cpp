@@ -200,7 +200,14 @@ std::optional<double> convertir(const std::string& forme) {
     if (!f.empty() && f[0] == '-') f.remove_prefix(1);
     double v = 0;
     const auto [fin, erreur] = std::from_chars(f.data(), f.data() + f.size(), v);
-    if (erreur != std::errc() || fin != f.data() + f.size()) return std::nullopt;
+    if (fin != f.data() + f.size()) return std::nullopt;
+    if (erreur == std::errc::result_out_of_range) {
+        // Too small a number is zero; only too large a one fails.
+        if (forme.find("e-") == std::string::npos) return std::nullopt;
+        v = 0.0;
+    } else if (erreur != std::errc()) {
+        return std::nullopt;
+    }
     return forme[0] == '-' ? -v : v;
 }
 

@@ -5,6 +5,7 @@
 namespace vedo {
 
 std::optional<QString> lireOptionsFenetre(QStringList& arguments, OptionsFenetre& options) {
+    options.etatFinal = arguments.removeAll("--final") > 0;
     const int position = arguments.indexOf("--tab");
     if (position < 0) return std::nullopt;
     bool lu = false;
@@ -31,6 +32,7 @@ SessionHorsEcran::SessionHorsEcran(const OptionsFenetre& options) {
             (onglets->bordsOnglets[options.onglet - 1] + onglets->bordsOnglets[options.onglet]) / 2;
         onglets->relacher(milieu, onglets->hauteurTitre() / 2);
     }
+    if (options.etatFinal) fenetre->Command3->click();
     QApplication::processEvents();
 }
 

@@ -1,5 +1,6 @@
 #include "mainwindow/FeuilleP.h"
 
+#include "calculator/Machine.h"
 #include "common/NumberText.h"
 #include "common/Rounding.h"
 #include "engine/AmountRules.h"
@@ -179,6 +180,16 @@ void FeuilleP::relier() {
     connect(Picture1, &PanneauSuivi::representationChangee, this, &FeuilleP::Option1_Click);
     connect(Picture1, &PanneauSuivi::couleurDemandee, this, &FeuilleP::Label4_Click);
     connect(Command9, &QPushButton::clicked, this, &FeuilleP::Command9_Click);
+    connect(Command3, &QPushButton::clicked, this, &FeuilleP::Command3_Click);
+    connect(Command8, &QPushButton::clicked, this, &FeuilleP::Command8_Click);
+    connect(Command5, &QPushButton::clicked, this, &FeuilleP::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &FeuilleP::Command6_Click);
+    connect(Timer1, &QTimer::timeout, this, &FeuilleP::Timer1_Timer);
+    connect(frame2->Check1, &QCheckBox::clicked, this, &FeuilleP::Check1_Click);
+    connect(frame2->Check2, &QCheckBox::clicked, this, &FeuilleP::Check2_Click);
+    connect(frame2->Check3, &QCheckBox::clicked, this, &FeuilleP::Check3_Click);
+    for (QCheckBox* choix : Picture1->option2)
+        connect(choix, &QCheckBox::clicked, this, &FeuilleP::option2_Click);
 }
 
 void FeuilleP::installerIndices() {
@@ -243,86 +254,11 @@ void FeuilleP::disposerTableau() {
     Label1[6]->setGeometry(Label1[1]->x(), 0, 4 * colonne + 1, 14);
 }
 
-void FeuilleP::initialise() {
-    Timer1->stop();
-    const std::array<double*, 4> quantites = {&nA, &nB, &nC, &nD};
-    for (int k = 0; k < 4; ++k)
-        if (const auto v = quantiteSaisie(Picture4->Text1[k]->text().toStdString())) *quantites[k] = *v;
-    if (const auto d = versEntier32(valeurEnTete(Picture1->tagDuree().toStdString()))) duree = *d;
-    tempsEcoule = 0;
-    echgraphe(1);
-    Command6->setVisible(frame2->Check2->isChecked() && application.courbes.nbCourbes >= 0);
-}
-
-void FeuilleP::Command9_Click() {
-    application.courbes.retourEtatInitial(frame2->Check2->isChecked(), Timer1->isActive());
-    initialise();
-}
-
-void FeuilleP::echgraphe(int rafraichirTableau) {
-    makehisto();
-    if (duree == 0) return;
-    const QPointF origine(0, -8);
-    Picture2->setOrigine(origine);
-    Label5->move(QPoint(190, -7) - origine.toPoint());
-    Command12->move(Picture2->width() - Command12->width(), 0);
-    Command6->move(Command12->x() - Command6->width(), Command12->y());
-    if (rafraichirTableau == 1) prepatab();
-    Picture2->effacer();
-    if (application.courbes.nbCourbes < 0)
-        Command6->hide();
-    else if (frame2->Check2->isChecked())
-        Command6->show();
-}
-
-void FeuilleP::prepatab() {
-    MSFlexGrid1->clearContents();
-    const std::int32_t T = versEntier32(valeurEnTete(Picture1->tagDuree().toStdString())).value_or(0);
-    duree = T;
-    if (T == 0) return;
-    int uniteTemps = 1;
-    if (T >= 600) uniteTemps = 60;
-    if (T >= 18000) uniteTemps = 3600;
-    const int lignes = nombreLignesTableau();
-    MSFlexGrid1->setRowCount(lignes);
-    const auto cellule = [this](int r, int c, const QString& texte) {
-        auto* element = new QTableWidgetItem(texte);
-        element->setTextAlignment(c == 0 ? Qt::AlignHCenter | Qt::AlignTop
-                                         : Qt::AlignRight | Qt::AlignVCenter);
-        MSFlexGrid1->setItem(r, c, element);
-    };
-    for (int r = 0; r < lignes; ++r) {
-        const double t = double(r) * T / (lignes - 1);
-        cellule(r, 0, QString::fromStdString(texteFormat(t / uniteTemps, "######0.0")));
-    }
-    const QString unite = uniteTemps == 1 ? "s" : uniteTemps == 60 ? "min" : "h";
-    Label1[0]->setText("\nt (" + unite + ")");
-    for (int i = 1; i <= 4; ++i)
-        Label1[i]->setText(nomEspece[i]);
-    Label1[5]->setText("\nQr");
-    for (int i = 1; i <= 4; ++i) {
-        const bool distillee = Picture3->Check4->isChecked() && i == Picture3->Combo3->currentIndex() + 1;
-        cellule(0, i, distillee ? "0" : Picture4->Text1[i - 1]->text());
-    }
-    if (nA * nB == 0) return;
-    if (const auto qr = texteTroisChiffres(nC * nD / (nA * nB))) cellule(0, 5, QString::fromStdString(*qr));
-}
-
 void FeuilleP::fondi() {
     const auto consigne = vedo::fondi(animpic->imageADessiner(), Picture3->HScroll1->value(),
                                       Picture3->Check4->isChecked(), alea_);
     // Distilling heats to the maximum; the bar's own handler redraws.
     if (consigne.temperatureImposee) Picture3->HScroll1->setValue(*consigne.temperatureImposee);
-}
-
-void FeuilleP::makehisto() {
-    rtf1->clear();
-    QTextCursor curseur(rtf1->document());
-    QTextCharFormat format;
-    // The bullet is a Unicode character: every piece takes the text font.
-    format.setFont(policeArial());
-    for (const auto& morceau : vedo::makehisto(application.courbes))
-        curseur.insertText(QString::fromStdString(morceau.texte).replace("\r\n", "\n"), format);
 }
 
 void FeuilleP::Combo1_Click() {
@@ -382,6 +318,11 @@ void FeuilleP::Option1_Click() {
     for (QCheckBox* choix : Picture1->option2)
         choix->setEnabled(graphe);
     Frame3->setVisible(!graphe);
+}
+
+void FeuilleP::Command8_Click() {
+    Machine machine(application.memoire, this);
+    application.prompteur.executer(machine);
 }
 
 void FeuilleP::Label4_Click(int espece) {

@@ -4,6 +4,7 @@
 // strip with its four panels and the history. It owns the run state; its
 // controls are the single source of the conditions of a run.
 
+#include "engine/RunLoop.h"
 #include "mainwindow/BandeOnglets.h"
 #include "mainwindow/PanneauAffichage.h"
 #include "mainwindow/PanneauConditions.h"
@@ -11,6 +12,8 @@
 #include "mainwindow/PanneauSuivi.h"
 #include "platform/ApplicationState.h"
 #include "platform/PictureBox.h"
+#include "view/GraphPainter.h"
+#include "view/TableauValeurs.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -78,14 +81,21 @@ public:
     // Names of A..D of the current reaction, indices 1..4.
     std::array<QString, 5> nomEspece;
 
-    // Run state.
-    double nA = 0, nB = 0, nC = 0, nD = 0;
-    double nA0 = 0, nB0 = 0, nC0 = 0, nD0 = 0;
+    // Run state: `nA`..`nD` and `nA0`..`nD0` in mol.
+    Quantites n{};
+    Quantites n0{};
     float kDirect = 0, kInverse = 0;
-    std::int32_t duree = 0;       // seconds
-    std::int32_t tempsEcoule = 0; // tenths of a second
-    std::int16_t ligneTab = 1;
-    std::int16_t xPrec = 0, yPrecA = 0, yPrecB = 0, yPrecC = 0, yPrecD = 0;
+    std::int32_t duree = 0;      // seconds
+    EtatAnimation animation;     // `tempsEcoule` (tenths of a second) and `ligneTab`
+    PointsPrecedents precedents; // `xPrec`, `yPrecA`..`yPrecD`
+
+    // The graph's scale, rebuilt by every `echgraphe`.
+    std::int16_t facteurGraphe = 1;
+    std::int16_t uniteTemps = 1;
+    float ymax = 0.0f;
+
+    // The table of values shown by `MSFlexGrid1`.
+    TableauValeurs tableau;
 
     // Resets the run: timer off, amounts from the boxes, graph and table rebuilt.
     void initialise();
@@ -98,8 +108,31 @@ public:
     // Rewrites the run history shown on the "Historique" tab.
     void makehisto();
 
+    // Whole run on `quantites` drawn on the graph; with `remplirTableau` the
+    // rows of the table are written as it reaches them.
+    void speed(Quantites& quantites, std::int32_t dureeTableau, const Conditions& conditions,
+               const CouleursCourbes& couleurs, bool remplirTableau);
+    // One tick of the animated run.
+    void direct();
+
+    // The conditions, colours and shown curves as the controls hold them now.
+    Conditions conditionsActuelles() const;
+    CouleursCourbes couleursActuelles() const;
+    CourbesAffichees courbesAffichees() const;
+    // Stores the run that has just finished in slot `nbCourbes`.
+    void enrcourbe();
+
     // Event handlers that other pieces call as the user's action would.
+    void Command3_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Timer1_Timer();
+    void Check1_Click();
+    void Check2_Click();
+    void Check3_Click();
+    void option2_Click();
     void Command9_Click();
+    void Command8_Click(); // the calculator, modal
     void Combo1_Click();
     void Text1_LostFocus(int index);
     void Label4_Click(int espece);
@@ -131,6 +164,15 @@ private:
     void VScroll2_Change();
     void VScroll3_Change();
     void Option1_Click();
+    // Ends the animated run that `direct` found finished.
+    void finRunAnime();
+    // Shows "Effacer" while runs are kept and kept runs are asked for.
+    void afficherEffacer();
+    // Copies the model's rows into the grid's cells.
+    void afficherLigneTableau(int ligne);
+    void afficherTableau();
+    // The sink of the current run: its curves and, when asked, the table.
+    class SinkRunCourant;
 
     std::mt19937 alea_; // places the ice of the apparatus picture
     int nombreActivations_ = 0;

@@ -162,6 +162,7 @@ private slots:
         QTest::newRow("letters") << "abc" << false << 0.0;
         QTest::newRow("infinity word") << "inf" << false << 0.0;
         QTest::newRow("out of range") << "1E999" << false << 0.0;
+        QTest::newRow("too small is zero") << "1E-400" << true << 0.0;
     }
     void readTyped() {
         QFETCH(QString, texte);
@@ -186,6 +187,7 @@ private slots:
         QTest::newRow("exponent without digits") << "7E" << 7.0;
         QTest::newRow("tab and blanks") << " \t 42" << 42.0;
         QTest::newRow("colour") << " 16711680" << 16711680.0;
+        QTest::newRow("underflow reads zero") << "1E-400" << 0.0;
     }
     void leadingNumber() {
         QFETCH(QString, texte);

@@ -1,0 +1,124 @@
+// The graph, the table of values and the history of the main window.
+
+#include "mainwindow/FeuilleP.h"
+
+#include "common/NumberText.h"
+#include "common/Rounding.h"
+#include "engine/History.h"
+
+#include <QTextCursor>
+
+namespace vedo {
+
+namespace {
+std::int32_t dureeDuTag(const QString& tag) {
+    return versEntier32(valeurEnTete(tag.toStdString())).value_or(0);
+}
+} // namespace
+
+void FeuilleP::echgraphe(int rafraichirTableau) {
+    makehisto();
+    if (duree == 0) return;
+
+    facteurGraphe = static_cast<std::int16_t>(vedo::facteurGraphe(Picture2->width()));
+    const QPoint origine = origineGraphe(facteurGraphe);
+    Picture2->setOrigine(origine);
+    if (facteurGraphe == 1) Label5->move(QPoint(190, -7) - origine);
+    Command12->move(Picture2->width() - Command12->width(), 0);
+    Command6->move(Command12->x() - Command6->width(), Command12->y());
+    if (rafraichirTableau == 1) prepatab();
+
+    // The scale reads the amounts as typed, whatever their validation.
+    CadreGraphe cadre;
+    Quantites initiales{};
+    for (int i = 0; i < 4; ++i) {
+        const auto v = lireNombre(Picture4->Text1[i]->text().toStdString());
+        initiales[i] = v.value_or(0.0);
+        cadre.departs[i] = v;
+    }
+    cadre.affichees = courbesAffichees();
+    cadre.couleurs = couleursActuelles();
+    cadre.gras = frame2->Check1->isChecked();
+    const KeptRuns& conserves = application.courbes;
+    ymax = ymaxGraphe(initiales, cadre.affichees, frame2->Check2->isChecked() ? &conserves : nullptr);
+
+    duree = dureeDuTag(Picture1->tagDuree());
+    uniteTemps = vedo::uniteTemps(duree);
+    cadre.echelle = {facteurGraphe, duree, ymax};
+    Picture2->setEpaisseur(1);
+    const bool dessine = dessinerCadre(Picture2->imageADessiner(), cadre);
+    Picture2->update();
+    if (!dessine) return;
+    Picture2->setEpaisseur(cadre.gras ? 2 : 1);
+
+    if (conserves.nbCourbes < 0) {
+        Command6->hide();
+        return;
+    }
+    if (frame2->Check2->isChecked()) Command6->show();
+    dessinerCourbesConservees(Picture2->imageADessiner(), cadre.echelle, cadre.affichees,
+                              Picture2->epaisseur(), conserves);
+    Picture2->update();
+}
+
+void FeuilleP::prepatab() {
+    std::array<std::string, 4> textes;
+    for (int i = 0; i < 4; ++i)
+        textes[i] = Picture4->Text1[i]->text().toStdString();
+    duree = dureeDuTag(Picture1->tagDuree());
+    tableau.prepatab(duree, Picture1->VScroll3->value(), textes, conditionsActuelles(), n);
+    afficherTableau();
+}
+
+void FeuilleP::afficherTableau() {
+    MSFlexGrid1->clearContents();
+    if (duree == 0) return;
+    const auto enTetes = tableau.enTetes(Picture4->Combo1->currentIndex());
+    for (int c = 0; c < colonnesTableau; ++c)
+        Label1[c]->setText(QString::fromStdString(enTetes[c]).replace("\r\n", "\n"));
+    MSFlexGrid1->setRowCount(tableau.nombreLignes());
+    for (int r = 0; r < tableau.nombreLignes(); ++r)
+        afficherLigneTableau(r);
+}
+
+void FeuilleP::afficherLigneTableau(int ligne) {
+    if (ligne < 0 || ligne >= tableau.nombreLignes() || ligne >= MSFlexGrid1->rowCount()) return;
+    const QColor couleurQr = frame2->Check3->isChecked() ? Qt::black : Qt::white;
+    const LigneTableau& cellules = tableau.ligne(ligne);
+    for (int c = 0; c < colonnesTableau; ++c) {
+        auto* element = new QTableWidgetItem(QString::fromStdString(cellules[c]));
+        element->setTextAlignment(c == 0 ? Qt::AlignHCenter | Qt::AlignTop
+                                         : Qt::AlignRight | Qt::AlignVCenter);
+        if (c == 5) element->setForeground(couleurQr);
+        MSFlexGrid1->setItem(ligne, c, element);
+    }
+}
+
+void FeuilleP::Check3_Click() {
+    // On the white grid a white Qr is hidden; the header stays.
+    const QColor couleur = frame2->Check3->isChecked() ? Qt::black : Qt::white;
+    for (int r = 0; r < MSFlexGrid1->rowCount(); ++r)
+        if (QTableWidgetItem* element = MSFlexGrid1->item(r, 5)) element->setForeground(couleur);
+}
+
+void FeuilleP::option2_Click() {
+    echgraphe(0);
+}
+
+void FeuilleP::Check2_Click() {
+    if (frame2->Check2->isChecked()) return;
+    application.courbes.effacer();
+    echgraphe(1);
+}
+
+void FeuilleP::makehisto() {
+    rtf1->clear();
+    QTextCursor curseur(rtf1->document());
+    QTextCharFormat format;
+    // The bullet is a Unicode character: every piece takes the text font.
+    format.setFont(policeArial());
+    for (const auto& morceau : vedo::makehisto(application.courbes))
+        curseur.insertText(QString::fromStdString(morceau.texte).replace("\r\n", "\n"), format);
+}
+
+} // namespace vedo

@@ -1,0 +1,209 @@
+#include "TestRegistry.h"
+
+#include "FenetreDeTest.h"
+
+#include <QtTest>
+
+using namespace vedo;
+
+namespace {
+
+QColor pixelGraphe(FenetreDeTest& f, int x, int y) {
+    return f->Picture2->pixel(QPointF(x, y));
+}
+
+QStringList ligne(FenetreDeTest& f, int r) {
+    QStringList cellules;
+    for (int c = 0; c < 6; ++c) {
+        const QTableWidgetItem* e = f->MSFlexGrid1->item(r, c);
+        cellules << (e ? e->text() : QString());
+    }
+    return cellules;
+}
+
+void regler(FenetreDeTest& f, const QStringList& quantites) {
+    for (int i = 0; i < 4; ++i)
+        f->Picture4->Text1[i]->setText(quantites[i]);
+}
+
+// Runs the animation tick by tick until it stops by itself.
+int animerJusquAuBout(FenetreDeTest& f) {
+    int ticks = 0;
+    while (f->Timer1->isActive() && ticks < 100000) {
+        f->Timer1_Timer();
+        ++ticks;
+    }
+    return ticks;
+}
+
+} // namespace
+
+class TestRuns : public QObject {
+    Q_OBJECT
+private slots:
+    void finalStateDrawsTheCurvesAndFillsTheTable() {
+        FenetreDeTest f;
+        regler(f, {"1", "2", "0", "0"});
+        f->Picture3->HScroll1->setValue(1000);
+        f->Command3->click();
+        QCOMPARE(f->ymax, 2.0f);
+        // B starts at the top of the axis, C and D at its foot, in their colours.
+        QCOMPARE(pixelGraphe(f, 50, 10), QColor(255, 0, 255));
+        QCOMPARE(pixelGraphe(f, 50, 110), QColor(0, 0, 255));
+        QCOMPARE(f->MSFlexGrid1->rowCount(), 51);
+        const QStringList derniere = ligne(f, 50);
+        QCOMPARE(derniere[0], QString("10,0"));
+        for (int c = 1; c < 6; ++c)
+            QVERIFY2(!derniere[c].isEmpty(), qPrintable(derniere.join('|')));
+        QCOMPARE(int(f.etat.courbes.nbCourbes), 0);
+        QVERIFY(f->rtf1->toPlainText().contains("Réaction 1 : Acide carboxylique et alcool"));
+    }
+
+    void curvesAreDrawnInTheirColours() {
+        FenetreDeTest f;
+        regler(f, {"1", "1", "0", "0"});
+        f->Picture3->HScroll1->setValue(1000);
+        f->Picture3->Check5->setChecked(true);
+        f->Picture1->VScroll2->setValue(1); // 200 h: the equilibrium is reached
+        f->Command3->click();
+        // At the end, A and B sit at 1/3 mol, C and D at 2/3 mol, on a 1 mol axis.
+        QCOMPARE(pixelGraphe(f, 349, 143), QColor(255, 0, 255)); // B over A
+        QCOMPARE(pixelGraphe(f, 349, 77), QColor(0, 192, 0));    // D over C
+    }
+
+    void rowCounts_data() {
+        QTest::addColumn<int>("defilement");
+        QTest::addColumn<int>("lignes");
+        QTest::newRow("101 rows") << 10 << 101;
+        QTest::newRow("51 rows") << 60 << 51;
+        QTest::newRow("11 rows") << 100 << 11;
+    }
+    void rowCounts() {
+        QFETCH(int, defilement);
+        QFETCH(int, lignes);
+        FenetreDeTest f;
+        f->Picture1->VScroll3->setValue(defilement);
+        QCOMPARE(f->Picture1->Label3->text(), QString::number(lignes));
+        f->Command3->click();
+        QCOMPARE(f->MSFlexGrid1->rowCount(), lignes);
+        QCOMPARE(ligne(f, lignes - 1)[0], QString("10,0"));
+        QVERIFY(!ligne(f, lignes - 1)[1].isEmpty());
+    }
+
+    void qrColumnColour() {
+        FenetreDeTest f;
+        f->Command3->click();
+        QCOMPARE(f->MSFlexGrid1->item(10, 5)->foreground().color(), QColor(Qt::black));
+        f->frame2->Check3->click();
+        QCOMPARE(f->MSFlexGrid1->item(10, 5)->foreground().color(), QColor(Qt::white));
+        // A new run keeps the column hidden while the box is unticked.
+        f->Command3->click();
+        QCOMPARE(f->MSFlexGrid1->item(10, 5)->foreground().color(), QColor(Qt::white));
+        f->frame2->Check3->click();
+        QCOMPARE(f->MSFlexGrid1->item(10, 5)->foreground().color(), QColor(Qt::black));
+    }
+
+    void keptRunsCounter() {
+        FenetreDeTest f;
+        f->frame2->Check2->click();
+        for (int run = 1; run <= 12; ++run) {
+            f->Picture3->HScroll1->setValue(run * 50);
+            f->Command3->click();
+        }
+        QCOMPARE(int(f.etat.courbes.nbCourbes), 10);
+        QCOMPARE(int(f.etat.courbes.emplacement(10).courbeParam[1]), 600);
+        QVERIFY(f->Command6->isVisible());
+        QCOMPARE(f->rtf1->toPlainText().count(QString::fromUtf8("\u2022")), 11);
+        // "Retour état initial" right after a run forgets that run.
+        f->Command9->click();
+        QCOMPARE(int(f.etat.courbes.nbCourbes), 9);
+        f->Command6->click();
+        QCOMPARE(int(f.etat.courbes.nbCourbes), -1);
+        QVERIFY(!f->Command6->isVisible());
+        QVERIFY(f->rtf1->toPlainText().isEmpty());
+    }
+
+    void untickingKeepForgetsTheRuns() {
+        FenetreDeTest f;
+        f->frame2->Check2->click();
+        f->Command3->click();
+        f->Command3->click();
+        QCOMPARE(int(f.etat.courbes.nbCourbes), 1);
+        f->frame2->Check2->click();
+        QCOMPARE(int(f.etat.courbes.nbCourbes), -1);
+    }
+
+    void animatedRunFillsTheSameRows() {
+        FenetreDeTest f;
+        regler(f, {"1", "1", "0", "0"});
+        f->Picture3->HScroll1->setValue(800);
+        f->Command3->click();
+        QList<QStringList> complet;
+        for (int r = 0; r < 51; ++r)
+            complet << ligne(f, r);
+
+        f->Command5->click();
+        QVERIFY(f->Timer1->isActive());
+        const int ticks = animerJusquAuBout(f);
+        QCOMPARE(ticks, 600 * 10 / 50 + 1); // the last tick finds the end
+        for (int r = 1; r < 51; ++r) {
+            const QStringList anime = ligne(f, r);
+            for (int c = 1; c < 5; ++c) {
+                const double attendu = complet[r][c].replace(',', '.').toDouble();
+                const double obtenu = QString(anime[c]).replace(',', '.').toDouble();
+                QVERIFY2(
+                    std::abs(obtenu - attendu) <= 0.01 * std::abs(attendu) + 1e-9,
+                    qPrintable(QString("row %1 col %2: %3 vs %4").arg(r).arg(c).arg(obtenu).arg(attendu)));
+            }
+        }
+        QVERIFY(f->Command5->isEnabled());
+        QCOMPARE(int(f.etat.courbes.nbCourbes), 0);
+    }
+
+    void speedZeroStandsStill() {
+        FenetreDeTest f;
+        f->frame2->HScroll2->setValue(0);
+        f->Command5->click();
+        for (int i = 0; i < 20; ++i)
+            f->Timer1_Timer();
+        QVERIFY(f->Timer1->isActive());
+        QCOMPARE(f->animation.tempsEcoule, 0);
+        QVERIFY(ligne(f, 1)[1].isEmpty());
+        f->frame2->HScroll2->setValue(1000);
+        f->Timer1_Timer();
+        QCOMPARE(f->animation.tempsEcoule, 1000);
+        QVERIFY(!ligne(f, 1)[1].isEmpty());
+    }
+
+    void boldStopsTheAnimationAndDrawsTheWholeRun() {
+        FenetreDeTest f;
+        f->Command5->click();
+        f->Timer1_Timer();
+        f->frame2->Check1->click();
+        QVERIFY(!f->Timer1->isActive());
+        QCOMPARE(f->Picture2->epaisseur(), 2);
+        QVERIFY(!ligne(f, 50)[1].isEmpty());
+    }
+
+    void durationChangeDuringAnimationRunsTheFinalState() {
+        FenetreDeTest f;
+        f->Command5->click();
+        f->Timer1_Timer();
+        f->Picture1->VScroll2->setValue(12); // 5 min
+        QVERIFY(!f->Timer1->isActive());
+        QCOMPARE(ligne(f, 50)[0], QString("300,0")); // below 10 min the table is in seconds
+        QVERIFY(!ligne(f, 50)[1].isEmpty());
+    }
+
+    void hiddenCurvesLowerTheScale() {
+        FenetreDeTest f;
+        regler(f, {"1", "2", "0", "0"});
+        f->Picture1->option2[1]->click();
+        QCOMPARE(f->ymax, 1.0f);
+        f->Picture1->option2[1]->click();
+        QCOMPARE(f->ymax, 2.0f);
+    }
+};
+
+VEDO_TEST(TestRuns);
+#include "tst_runs.moc"
