@@ -12,6 +12,8 @@
 #include "mainwindow/Indices.h"
 #include "mainwindow/SaisieQuantite.h"
 #include "mainwindow/TailleFenetre.h"
+#include "output/ChoixImprimante.h"
+#include "output/Copie.h"
 #include "view/Apparatus.h"
 
 #include <QEvent>
@@ -52,6 +54,8 @@ FeuilleP::FeuilleP(ApplicationState& etat, QWidget* parent) : QWidget(parent), a
     installerIndices();
     chargement();
 }
+
+FeuilleP::~FeuilleP() = default;
 
 void FeuilleP::construireBoutons() {
     Command2 = bouton(this, "Command2", "&Ouvrir", {0, 0, 121, 41});
@@ -182,6 +186,9 @@ void FeuilleP::relier() {
     connect(Command9, &QPushButton::clicked, this, &FeuilleP::Command9_Click);
     connect(Command3, &QPushButton::clicked, this, &FeuilleP::Command3_Click);
     connect(Command8, &QPushButton::clicked, this, &FeuilleP::Command8_Click);
+    connect(Command4, &QPushButton::clicked, this, &FeuilleP::Command4_Click);
+    connect(Command10, &QPushButton::clicked, this, &FeuilleP::Command10_Click);
+    connect(Command7, &QPushButton::clicked, this, &FeuilleP::Command7_Click);
     connect(Command5, &QPushButton::clicked, this, &FeuilleP::Command5_Click);
     connect(Command6, &QPushButton::clicked, this, &FeuilleP::Command6_Click);
     connect(Timer1, &QTimer::timeout, this, &FeuilleP::Timer1_Timer);
@@ -209,7 +216,7 @@ void FeuilleP::installerIndices() {
 void FeuilleP::chargement() {
     appliquerTaille();
     info->setText(indiceFenetre);
-    messageCopie = messageCopieDemarrage;
+    messageCopie = vedo::messageCopie();
 
     QComboBox* reactions = Picture4->Combo1;
     {

@@ -24,6 +24,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <random>
 
 namespace vedo {
@@ -34,6 +35,7 @@ public:
     // Builds the window and runs its load: size, hints, lists, duration,
     // apparatus, then "Retour état initial".
     explicit FeuilleP(ApplicationState& etat, QWidget* parent = nullptr);
+    ~FeuilleP() override;
 
     ApplicationState& application;
 
@@ -132,7 +134,10 @@ public:
     void Check3_Click();
     void option2_Click();
     void Command9_Click();
-    void Command8_Click(); // the calculator, modal
+    void Command8_Click();  // the calculator, modal
+    void Command4_Click();  // copies, through the pop-up menu `menucop`
+    void Command10_Click(); // the print dialog
+    void Command7_Click();  // the help
     void Combo1_Click();
     void Text1_LostFocus(int index);
     void Label4_Click(int espece);
@@ -174,7 +179,9 @@ private:
     // The sink of the current run: its curves and, when asked, the table.
     class SinkRunCourant;
 
-    std::mt19937 alea_; // places the ice of the apparatus picture
+    std::mt19937 alea_;                                      // places the ice of the apparatus picture
+    std::unique_ptr<class ChoixImprimante> choixImprimante_; // kept between printings
+    class FenetreAide* aide_ = nullptr;
     int nombreActivations_ = 0;
     bool ajustementTaille_ = false;
 };

@@ -13,8 +13,6 @@ namespace vedo {
 
 inline const QString indiceFenetre =
     "Vous pouvez modifier les paramètres,\nouvrir une configuration ou un exercice";
-inline const QString messageCopieDemarrage =
-    "L'image est copiée : vous pouvez la retrouver depuis toute application Windows (coller)";
 
 // The hint of a control (its object name, "Text1(2)" counting as "Text1"),
 // the mouse at `position` in its own pixels. A null text leaves `info` as it

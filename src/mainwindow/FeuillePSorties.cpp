@@ -1,0 +1,43 @@
+// What leaves the main window: copies, printing and the help.
+
+#include "mainwindow/FeuilleP.h"
+
+#include "output/Aide.h"
+#include "output/ChoixImprimante.h"
+#include "output/Confimp.h"
+#include "output/Copie.h"
+#include "output/Vues.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+
+namespace vedo {
+
+namespace {
+Vues vuesDe(const FeuilleP& f) {
+    QStringList enTetes;
+    for (int c = 0; c < 6; ++c)
+        enTetes << f.Label1[c]->text().trimmed();
+    return {f.animpic->image(), f.Picture2->image(), f.MSFlexGrid1, enTetes};
+}
+} // namespace
+
+void FeuilleP::Command4_Click() {
+    info->setText(copier(application.prompteur, this, QCursor::pos(), vuesDe(*this)));
+}
+
+void FeuilleP::Command10_Click() {
+    if (!choixImprimante_) choixImprimante_ = std::make_unique<ChoixImprimante>();
+    imprimerFenetre(application.prompteur, *choixImprimante_, vuesDe(*this), this);
+}
+
+void FeuilleP::Command7_Click() {
+    if (!aide_) aide_ = new FenetreAide(this);
+    ouvrirAide(*aide_, application.prompteur, QCoreApplication::applicationDirPath(), Picture2->image(),
+               [this](const QImage& image) {
+                   Picture2->imageADessiner() = image;
+                   Picture2->update();
+               });
+}
+
+} // namespace vedo
