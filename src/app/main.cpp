@@ -1,13 +1,31 @@
 // The simulator: one main window, every dialog shown through the Qt prompter.
 
 #include "mainwindow/FeuilleP.h"
+#include "mainwindow/IconeProgramme.h"
 #include "platform/ApplicationState.h"
 #include "platform/QtPrompter.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+// Started from the desktop menu, the current directory is often one the user
+// cannot write; the file dialogs start there, so move to the documents folder.
+void choisirRepertoireCourant() {
+    if (QFileInfo(QDir::currentPath()).isWritable()) return;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QDir().mkpath(documents)) QDir::setCurrent(documents);
+}
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QApplication::setApplicationName("Vedoriruvirivi");
+    QApplication::setDesktopFileName("vedoriruvirivi");
+    QApplication::setWindowIcon(vedo::iconeProgramme());
+    choisirRepertoireCourant();
     vedo::QtPrompter prompteur;
     vedo::ApplicationState etat(prompteur);
     vedo::FeuilleP fenetre(etat);
