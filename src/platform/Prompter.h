@@ -22,7 +22,8 @@ struct DemandeFichier {
     QString titre;
     QString repertoire; // where the dialog starts
     QString nomPropose;
-    QString filtre; // "Texte au format RTF (*.RTF)"
+    QString filtre;                  // "Texte au format RTF (*.RTF)"
+    bool confirmerEcrasement = true; // false when the caller asks its own question
 };
 
 class Prompter {

@@ -47,7 +47,9 @@ std::optional<QString> QtPrompter::fichierAOuvrir(QWidget* parent, const Demande
 std::optional<QString> QtPrompter::fichierAEnregistrer(QWidget* parent, const DemandeFichier& demande) {
     const QString depart =
         demande.nomPropose.isEmpty() ? demande.repertoire : demande.repertoire + '/' + demande.nomPropose;
-    const QString nom = QFileDialog::getSaveFileName(parent, demande.titre, depart, demande.filtre);
+    const QString nom = QFileDialog::getSaveFileName(
+        parent, demande.titre, depart, demande.filtre, nullptr,
+        demande.confirmerEcrasement ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite);
     if (nom.isEmpty()) return std::nullopt;
     return nom;
 }

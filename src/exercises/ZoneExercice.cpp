@@ -1,0 +1,39 @@
+#include "exercises/ZoneExercice.h"
+
+#include "exercises/RtfFichier.h"
+#include "platform/ApplicationState.h"
+
+#include <QDir>
+
+namespace vedo {
+
+QString avecSeparateur(const QString& repertoire) {
+    const QString natif = QDir::toNativeSeparators(repertoire);
+    return natif.endsWith(QDir::separator()) ? natif : natif + QDir::separator();
+}
+
+QString cheminDansRepexo(const ApplicationState& application, const QString& nom) {
+    return QDir::toNativeSeparators(application.repexo + QString(nom).replace('\\', '/'));
+}
+
+bool chargerTexteExercice(ZoneExercice& zone, const QString& chemin) {
+    return chargerRtf(chemin, *zone.supertext->document());
+}
+
+void chargerConfigurationExercice(ApplicationState& application, ZoneExercice& zone, const QString& nom) {
+    if (nom.trimmed().isEmpty()) return;
+    application.fichcourant = cheminDansRepexo(application, nom);
+    if (zone.chargeconfig) zone.chargeconfig();
+}
+
+void signalerLectureImpossible(ApplicationState& application, QWidget* parent) {
+    application.prompteur.message(parent, QMessageBox::Critical, "Lecture impossible",
+                                  "Vérifier:\n- le nom du fichier,\n- l'état du lecteur.");
+}
+
+void signalerFichierAbsent(ApplicationState& application, QWidget* parent, const QString& nom) {
+    application.prompteur.message(parent, QMessageBox::Critical, "Fichier absent",
+                                  "Le fichier " + application.repexo + nom + " est introuvable");
+}
+
+} // namespace vedo
