@@ -62,21 +62,6 @@ std::string nomUnite(std::int16_t unite) {
     return "s";
 }
 
-double PlotMapping::X(double t) const {
-    return 50.0 + 300.0 * k * t / duree;
-}
-
-double PlotMapping::Y(double n) const {
-    return (200.0 * k + 10.0) - k * (n / static_cast<double>(ymax)) * 200.0;
-}
-
-std::optional<std::int16_t> PlotMapping::x(double t) const {
-    return versEntier16(X(t));
-}
-std::optional<std::int16_t> PlotMapping::y(double n) const {
-    return versEntier16(Y(n));
-}
-
 std::vector<Graduation> graduationsTemps(const PlotMapping& m) {
     std::vector<Graduation> lignes;
     if (m.duree <= 0) return lignes;

@@ -5,6 +5,7 @@
 //   X(t) = 50 + 300 k t / T           Y(n) = 10 + 200 k - 200 k n / ymax
 // k = `facteurGraphe` (1 at normal size, 2 enlarged), T = `duree` in seconds.
 
+#include "common/Rounding.h"
 #include "engine/Conditions.h"
 #include "engine/KeptRuns.h"
 
@@ -45,12 +46,12 @@ struct PlotMapping {
     std::int32_t duree = 0;
     float ymax = 0.0f;
 
-    double X(double t) const;
-    double Y(double n) const;
+    double X(double t) const { return 50.0 + 300.0 * k * t / duree; }
+    double Y(double n) const { return (200.0 * k + 10.0) - k * (n / static_cast<double>(ymax)) * 200.0; }
     // Rounded to the nearest integer, halves to even; no value when it does
     // not fit 16 bits (the point is skipped).
-    std::optional<std::int16_t> x(double t) const;
-    std::optional<std::int16_t> y(double n) const;
+    std::optional<std::int16_t> x(double t) const { return versEntier16(X(t)); }
+    std::optional<std::int16_t> y(double n) const { return versEntier16(Y(n)); }
 };
 
 struct Graduation {
