@@ -83,7 +83,7 @@ int inspect(QStringList arguments) {
     return 0;
 }
 
-const InscriptionCommande inscription("inspect", "inspect [--tab N]", inspect);
+const InscriptionCommande inscription("inspect", "inspect [--tab N] [--final] [--enlarged]", inspect);
 } // namespace
 
 } // namespace vedo::cli

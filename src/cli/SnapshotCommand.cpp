@@ -23,7 +23,8 @@ int snapshot(QStringList arguments) {
     return 0;
 }
 
-const InscriptionCommande inscription("snapshot", "snapshot -o FICHIER.png [--tab N]", snapshot);
+const InscriptionCommande inscription("snapshot", "snapshot -o FICHIER.png [--tab N] [--final] [--enlarged]",
+                                      snapshot);
 } // namespace
 
 } // namespace vedo::cli

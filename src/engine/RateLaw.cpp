@@ -95,6 +95,8 @@ EtapeFaite etapeIntegration(Quantites& n, ConstantesVitesse k, double dt, const 
                 continue;
             }
             n = suivantes;
+            faite.x1 = x1;
+            faite.x2 = x2;
             break;
         }
     }

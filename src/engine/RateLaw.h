@@ -38,6 +38,8 @@ void distiller(Quantites& n, const Conditions& c);
 struct EtapeFaite {
     double dt = 0.0;         // the step actually taken
     bool raccourcie = false; // halved so that no amount went below zero
+    double x1 = 0.0;         // advancement of the predictor stage of the step taken
+    double x2 = 0.0;         // advancement of the corrector stage
 };
 
 // One integration step of length dt, then distillation. While the step would

@@ -6,6 +6,7 @@ namespace vedo {
 
 std::optional<QString> lireOptionsFenetre(QStringList& arguments, OptionsFenetre& options) {
     options.etatFinal = arguments.removeAll("--final") > 0;
+    options.agrandi = arguments.removeAll("--enlarged") > 0;
     const int position = arguments.indexOf("--tab");
     if (position < 0) return std::nullopt;
     bool lu = false;
@@ -33,6 +34,7 @@ SessionHorsEcran::SessionHorsEcran(const OptionsFenetre& options) {
         onglets->relacher(milieu, onglets->hauteurTitre() / 2);
     }
     if (options.etatFinal) fenetre->Command3->click();
+    if (options.agrandi) fenetre->Command12->click();
     QApplication::processEvents();
 }
 

@@ -16,6 +16,7 @@ namespace vedo {
 struct OptionsFenetre {
     int onglet = 0;         // 1..5, 0 leaves the start-up tab
     bool etatFinal = false; // "État final" clicked
+    bool agrandi = false;   // then "Agrandir" clicked
 };
 
 // Takes the window options out of `arguments`; a French message when one is wrong.

@@ -52,6 +52,7 @@ FeuilleP::FeuilleP(ApplicationState& etat, QWidget* parent) : QWidget(parent), a
     construireOnglets();
     relier();
     installerIndices();
+    installerOutilsGraphe();
     chargement();
 }
 

@@ -99,6 +99,10 @@ public:
     // The table of values shown by `MSFlexGrid1`.
     TableauValeurs tableau;
 
+    // Whole seconds under the cursor at its last move inside the plot area:
+    // the instant the tangents touch.
+    std::int32_t tempsCurseur = 0;
+
     // Resets the run: timer off, amounts from the boxes, graph and table rebuilt.
     void initialise();
     // Rebuilds the graph; with 1 the table of values first.
@@ -141,6 +145,13 @@ public:
     void Combo1_Click();
     void Text1_LostFocus(int index);
     void Label4_Click(int espece);
+    // Graph tools: the readout under the mouse (picture units), the menu of
+    // the kept runs, their tangents, the enlarged graph.
+    void Picture2_MouseMove(float x, float y);
+    void Picture2_Click();
+    void out01_Click(int index);
+    void tander(std::int32_t t0, const CourbeConservee& courbe);
+    void Command12_Click();
     // Runs at every activation of the window.
     void activation();
     // Lays the grid and its header labels out in `Frame3`.
@@ -164,6 +175,9 @@ private:
     void construireOnglets();
     void relier();
     void installerIndices();
+    void installerOutilsGraphe();
+    // Draws the current run again after the graph changed size.
+    void redessinerRunEnCours();
     void chargement();
     void appliquerTaille();
     void VScroll2_Change();

@@ -5,21 +5,34 @@
 
 namespace vedo {
 
-QIcon iconeAgrandir() {
+namespace {
+// A frame and four diagonal arrows in the corners, pointing out of it or into it.
+QIcon cadreEtFleches(const QRect& cadre, bool sortantes) {
     QPixmap image(16, 16);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setPen(QPen(Qt::black, 1));
-    p.drawRect(4, 4, 7, 7);
+    p.drawRect(cadre);
     const QPoint coins[4] = {{1, 1}, {14, 1}, {1, 14}, {14, 14}};
     for (const QPoint& c : coins) {
-        const int dx = c.x() < 8 ? 1 : -1;
-        const int dy = c.y() < 8 ? 1 : -1;
-        p.drawLine(c, c + QPoint(3 * dx, 3 * dy));
-        p.drawLine(c, c + QPoint(3 * dx, 0));
-        p.drawLine(c, c + QPoint(0, 3 * dy));
+        const QPoint versCentre(c.x() < 8 ? 1 : -1, c.y() < 8 ? 1 : -1);
+        const QPoint bout = c + 3 * versCentre;
+        p.drawLine(c, bout);
+        const QPoint pointe = sortantes ? c : bout;
+        const QPoint recul = sortantes ? versCentre : -versCentre;
+        p.drawLine(pointe, pointe + QPoint(3 * recul.x(), 0));
+        p.drawLine(pointe, pointe + QPoint(0, 3 * recul.y()));
     }
     return QIcon(image);
+}
+} // namespace
+
+QIcon iconeAgrandir() {
+    return cadreEtFleches(QRect(4, 4, 7, 7), true);
+}
+
+QIcon iconeRestaurer() {
+    return cadreEtFleches(QRect(6, 6, 3, 3), false);
 }
 
 QIcon iconeExercice() {

@@ -5,7 +5,8 @@
 
 namespace vedo {
 
-QIcon iconeAgrandir(); // four arrows pointing outwards
-QIcon iconeExercice(); // a written sheet and a pencil
+QIcon iconeAgrandir();  // four arrows pointing outwards
+QIcon iconeRestaurer(); // four arrows pointing inwards
+QIcon iconeExercice();  // a written sheet and a pencil
 
 } // namespace vedo
