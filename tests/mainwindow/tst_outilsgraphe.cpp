@@ -170,22 +170,6 @@ private slots:
         QCOMPARE(f->tempsCurseur, avant);
     }
 
-    void tangentHintOnlyWithAKeptRun_data() {
-        QTest::addColumn<bool>("run");
-        QTest::addColumn<bool>("visible");
-        QTest::newRow("a run kept") << true << true;
-        QTest::newRow("no run yet") << false << false;
-    }
-    void tangentHintOnlyWithAKeptRun() {
-        QFETCH(bool, run);
-        QFETCH(bool, visible);
-        FenetreDeTest f;
-        if (run) f->Command3->click();
-        survoler(f, 200, 100);
-        QCOMPARE(f->Label5->isVisible(), visible);
-        QCOMPARE(f->Picture2->toolTip().isEmpty(), false);
-    }
-
     void menuCaptions_data() {
         QTest::addColumn<bool>("conserver");
         QTest::addColumn<int>("runs");
@@ -228,6 +212,7 @@ private slots:
         const QImage avant = f->Picture2->image().copy();
         cliquer(f, x, y);
         QCOMPARE(nombreMenus(f), 0);
+        QVERIFY(!f->Label5->isVisible());
         QCOMPARE(f->Picture2->image(), avant);
     }
 
@@ -253,22 +238,28 @@ private slots:
         montrerSeulement(f, espece);
         f->Command3->click();
         if (agrandi) f->Command12->click();
-        const QList<int> courbe = lignesDeCouleur(f, x, espece == 0 ? bleu : orange);
-        QVERIFY(!courbe.isEmpty());
+        const QColor couleur = espece == 0 ? bleu : orange;
+        // The curve's rows in the cursor's column and six columns either side.
+        QList<QList<int>> courbe;
+        for (int ecart : {-6, 0, 6})
+            courbe << lignesDeCouleur(f, x + ecart, couleur);
         f.prompteur.reponsesMenus.push_back(0);
         cliquer(f, x, 12);
-        const QList<int> tangente = lignesDeCouleur(f, x, rouge);
-        QVERIFY(!tangente.isEmpty());
-        const bool touche = std::any_of(tangente.begin(), tangente.end(), [&](int y) {
-            return y >= courbe.first() - 1 && y <= courbe.last() + 1;
-        });
-        QVERIFY2(touche, qPrintable(QString("curve at %1..%2, tangent at %3..%4")
-                                        .arg(courbe.first())
-                                        .arg(courbe.last())
-                                        .arg(tangente.first())
-                                        .arg(tangente.last())));
-        // A tangent, not the curve: it leaves the curve away from the cursor.
-        QVERIFY(lignesDeCouleur(f, 52, rouge) != lignesDeCouleur(f, 52, espece == 0 ? bleu : orange));
+        for (int i = 0; i < 3; ++i) {
+            const int colonne = x + 6 * (i - 1);
+            const QList<int> tangente = lignesDeCouleur(f, colonne, rouge);
+            QVERIFY(!courbe[i].isEmpty() && !tangente.isEmpty());
+            const int marge = i == 1 ? 1 : 2;
+            const bool touche = std::any_of(tangente.begin(), tangente.end(), [&](int y) {
+                return y >= courbe[i].first() - marge && y <= courbe[i].last() + marge;
+            });
+            QVERIFY2(touche, qPrintable(QString("column %1: curve at %2..%3, tangent at %4..%5")
+                                            .arg(colonne)
+                                            .arg(courbe[i].first())
+                                            .arg(courbe[i].last())
+                                            .arg(tangente.first())
+                                            .arg(tangente.last())));
+        }
     }
 
     void horizontalTangentsAtEquilibrium() {

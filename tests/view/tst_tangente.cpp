@@ -113,19 +113,6 @@ private slots:
         }
     }
 
-    void equilibriumIsReachedWithTheModelsConstant() {
-        const EtatAuTemps etat = integrerJusqua({1, 1, 0, 0}, conditions(0, 1000, 1), 720000, 1.0f);
-        QVERIFY(etat.equilibre);
-        QVERIFY(std::abs(etat.n[0] - 1.0 / 3.0) < 1e-3);
-        QVERIFY(std::abs(etat.n[2] - 2.0 / 3.0) < 1e-3);
-    }
-
-    void distilledSpeciesStaysAway() {
-        const EtatAuTemps etat = integrerJusqua({1, 1, 0.5, 0.5}, conditions(0, 1000, 1, 3), 600, 2.0f);
-        QCOMPARE(etat.n[3], 0.0);
-        QVERIFY(etat.pente < 0.0);
-    }
-
     // Graph of 600 s, amount axis 2 mol: plot area (50, 10)..(350, 210).
     void segment_data() {
         QTest::addColumn<int>("k");
@@ -182,27 +169,30 @@ private slots:
         QCOMPARE(t.k.kDirect, constantesVitesse(c.conditions()).kDirect);
     }
 
-    // At the cursor's time the line passes through the curve's point.
-    void lineGoesThroughThePointOfTheCurve_data() {
+    // Around the cursor's time the line follows the curve to within a pixel.
+    void lineTouchesTheCurve_data() {
         QTest::addColumn<int>("espece");
         QTest::addColumn<int>("t0");
         QTest::newRow("A early") << 0 << 60;
-        QTest::newRow("A half way") << 0 << 300;
         QTest::newRow("B late") << 1 << 540;
         QTest::newRow("C early") << 2 << 60;
         QTest::newRow("D half way") << 3 << 300;
     }
-    void lineGoesThroughThePointOfTheCurve() {
+    void lineTouchesTheCurve() {
         QFETCH(int, espece);
         QFETCH(int, t0);
         const PlotMapping m{1, 600, 2.0f};
         const CourbeConservee c = courbe({1, 2, 0, 0}, conditions(0, 1000, 1));
         const Tangentes t = tangentes(c, t0, m, {true, true, true, true});
         const auto& s = *t.segments[espece];
-        const double x = m.X(t0);
-        const double yLigne = s.y1 + (s.y2 - s.y1) * (x - s.x1) / (s.x2 - s.x1);
-        const double yCourbe = m.Y(integrerJusqua(c.quantites(), c.conditions(), t0, m.ymax).n[espece]);
-        QVERIFY2(std::abs(yLigne - yCourbe) <= 1.0, qPrintable(QString("%1 vs %2").arg(yLigne).arg(yCourbe)));
+        for (int ecart : {-20, 0, 20}) {
+            const double x = m.X(t0 + ecart);
+            const double yLigne = s.y1 + (s.y2 - s.y1) * (x - s.x1) / (s.x2 - s.x1);
+            const double yCourbe =
+                m.Y(integrerJusqua(c.quantites(), c.conditions(), t0 + ecart, m.ymax).n[espece]);
+            QVERIFY2(std::abs(yLigne - yCourbe) <= 1.0,
+                     qPrintable(QString("%1 s: %2 vs %3").arg(ecart).arg(yLigne).arg(yCourbe)));
+        }
     }
 };
 
