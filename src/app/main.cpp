@@ -2,6 +2,7 @@
 
 #include "mainwindow/FeuilleP.h"
 #include "mainwindow/IconeProgramme.h"
+#include "persistence/FichierEchange.h"
 #include "platform/ApplicationState.h"
 #include "platform/QtPrompter.h"
 
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
     choisirRepertoireCourant();
     vedo::QtPrompter prompteur;
     vedo::ApplicationState etat(prompteur);
+    etat.fichierEchange = vedo::cheminFichierEchange(QCoreApplication::applicationDirPath());
     vedo::FeuilleP fenetre(etat);
     fenetre.show();
     return app.exec();

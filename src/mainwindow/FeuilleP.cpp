@@ -8,14 +8,18 @@
 #include "engine/History.h"
 #include "engine/Reaction.h"
 #include "mainwindow/CouleursFenetre.h"
+#include "mainwindow/DialoguesConfiguration.h"
+#include "mainwindow/FermetureFeuilleP.h"
 #include "mainwindow/IconesBoutons.h"
 #include "mainwindow/Indices.h"
 #include "mainwindow/SaisieQuantite.h"
 #include "mainwindow/TailleFenetre.h"
 #include "output/ChoixImprimante.h"
 #include "output/Copie.h"
+#include "persistence/FichierEchange.h"
 #include "view/Apparatus.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QHeaderView>
 #include <QPainter>
@@ -198,6 +202,9 @@ void FeuilleP::relier() {
     connect(frame2->Check3, &QCheckBox::clicked, this, &FeuilleP::Check3_Click);
     for (QCheckBox* choix : Picture1->option2)
         connect(choix, &QCheckBox::clicked, this, &FeuilleP::option2_Click);
+    connect(Command2, &QPushButton::clicked, this, [this] { ouvrirConfiguration(*this); });
+    connect(Command11, &QPushButton::clicked, this, [this] { enregistrerConfiguration(*this); });
+    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void FeuilleP::installerIndices() {
@@ -215,6 +222,7 @@ void FeuilleP::installerIndices() {
 }
 
 void FeuilleP::chargement() {
+    annoncerEnMarche(application, true);
     appliquerTaille();
     info->setText(indiceFenetre);
     messageCopie = vedo::messageCopie();
@@ -241,6 +249,7 @@ void FeuilleP::activation() {
     colorer(rtf1, QPalette::Base, couleurs::panneau);
     alea_.seed(static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay() / 1000));
     application.courbes.nbCourbes = -1;
+    recevoirExerciceTransmis(application);
     disposerTableau();
 }
 
@@ -383,6 +392,16 @@ void FeuilleP::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized))
         QTimer::singleShot(0, this, &FeuilleP::appliquerTaille);
+}
+
+// Every close, whatever asked for it, goes through the questions.
+void FeuilleP::closeEvent(QCloseEvent* event) {
+    if (!confirmerFermeture(*this)) {
+        event->ignore();
+        return;
+    }
+    dechargement(*this);
+    event->accept();
 }
 
 bool FeuilleP::event(QEvent* event) {

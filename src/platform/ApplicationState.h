@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace vedo {
 
 struct ApplicationState {
@@ -24,6 +26,12 @@ struct ApplicationState {
 
     bool correctionDisponible = false; // "Voir la correction" is offered
     bool texteModifie = false;         // the exercise text changed since opened or saved
+
+    // The suite's hand-over file; empty for a program that must not announce
+    // itself to the suite (the command-line tool, tests).
+    QString fichierEchange;
+    // Opens an exercise file another program of the suite asked for.
+    std::function<void(const QString& fichier)> ouvrirExerciceTransmis;
 };
 
 } // namespace vedo

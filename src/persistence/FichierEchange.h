@@ -1,0 +1,38 @@
+#pragma once
+// The suite's hand-over file "TEMPQW.TMP", shared by the programs of the
+// suite installed in one directory. This program writes "OUI"/"NON" into
+// record 16 (it is running) and takes from record 31 the name of an exercise
+// another program asks it to open. The other records belong to the other
+// programs: every byte outside records 16 and 31 stays as it was. Every
+// access fails silently: a read-only directory or a locked file must not
+// stop the program.
+
+#include <QString>
+
+namespace vedo {
+
+struct ApplicationState;
+
+inline const QString nomFichierEchange = QStringLiteral("TEMPQW.TMP");
+inline constexpr int enregistrementEnMarche = 16;
+inline constexpr int enregistrementExercice = 31;
+
+// The hand-over file of the programs installed in `repertoire`.
+QString cheminFichierEchange(const QString& repertoire);
+
+// Record 16: "OUI" when running, "NON" when stopped. False when the file
+// could not be written.
+bool annoncerEnMarche(const QString& chemin, bool enMarche);
+
+// Record 31, emptied once read: each request is served once. Empty when
+// there is none or the file cannot be read.
+QString prendreExerciceTransmis(const QString& chemin);
+
+// The same for the application's hand-over file (none when its path is
+// empty). An exercise named in record 31 is handed, as a path in the
+// application directory, to `ouvrirExerciceTransmis`, with `repexo` set to
+// that directory and the correction offered.
+void annoncerEnMarche(ApplicationState& application, bool enMarche);
+void recevoirExerciceTransmis(ApplicationState& application);
+
+} // namespace vedo
