@@ -74,6 +74,8 @@ int inspect(QStringList arguments) {
     if (!arguments.isEmpty()) return erreur("Option inconnue : " + arguments.first());
 
     SessionHorsEcran session(options);
+    if (!session.configurationChargee())
+        return erreur("Configuration non chargée : " + options.configuration);
     const QWidget* fenetre = &session.fenetre();
     QList<const QWidget*> controles = {fenetre};
     for (const QWidget* w : fenetre->findChildren<const QWidget*>())
@@ -83,7 +85,8 @@ int inspect(QStringList arguments) {
     return 0;
 }
 
-const InscriptionCommande inscription("inspect", "inspect [--tab N] [--final] [--enlarged]", inspect);
+const InscriptionCommande
+    inscription("inspect", "inspect [--tab N] [--final] [--enlarged] [--config FICHIER.C15]", inspect);
 } // namespace
 
 } // namespace vedo::cli

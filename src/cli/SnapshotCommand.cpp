@@ -18,13 +18,16 @@ int snapshot(QStringList arguments) {
     if (!arguments.isEmpty()) return erreur("Option inconnue : " + arguments.first());
 
     SessionHorsEcran session(options);
+    if (!session.configurationChargee())
+        return erreur("Configuration non chargée : " + options.configuration);
     if (!session.fenetre().grab().save(fichier, "PNG"))
         return erreur("Impossible d'écrire le fichier " + fichier);
     return 0;
 }
 
-const InscriptionCommande inscription("snapshot", "snapshot -o FICHIER.png [--tab N] [--final] [--enlarged]",
-                                      snapshot);
+const InscriptionCommande
+    inscription("snapshot", "snapshot -o FICHIER.png [--tab N] [--final] [--enlarged] [--config FICHIER.C15]",
+                snapshot);
 } // namespace
 
 } // namespace vedo::cli

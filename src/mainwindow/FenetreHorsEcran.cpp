@@ -1,12 +1,24 @@
 #include "mainwindow/FenetreHorsEcran.h"
 
+#include "mainwindow/ChargementConfiguration.h"
+
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 
 namespace vedo {
 
 std::optional<QString> lireOptionsFenetre(QStringList& arguments, OptionsFenetre& options) {
     options.etatFinal = arguments.removeAll("--final") > 0;
     options.agrandi = arguments.removeAll("--enlarged") > 0;
+    if (const int config = arguments.indexOf("--config"); config >= 0) {
+        if (config + 1 >= arguments.size())
+            return QString("L'option --config attend un fichier de configuration.");
+        options.configuration = arguments.at(config + 1);
+        arguments.remove(config, 2);
+        if (!QFileInfo(options.configuration).isFile())
+            return "Fichier de configuration introuvable : " + options.configuration;
+    }
     const int position = arguments.indexOf("--tab");
     if (position < 0) return std::nullopt;
     bool lu = false;
@@ -27,6 +39,10 @@ SessionHorsEcran::SessionHorsEcran(const OptionsFenetre& options) {
     // Without a window system nothing activates the window: do it as the
     // system would at the first showing.
     if (fenetre->nombreActivations() == 0) fenetre->activation();
+    if (!options.configuration.isEmpty()) {
+        etat_.fichcourant = QDir::toNativeSeparators(QFileInfo(options.configuration).absoluteFilePath());
+        configurationChargee_ = chargeconfig(*fenetre);
+    }
     if (options.onglet > 0) {
         BandeOnglets* onglets = fenetre->Onglets;
         const int milieu =

@@ -17,6 +17,7 @@ struct OptionsFenetre {
     int onglet = 0;         // 1..5, 0 leaves the start-up tab
     bool etatFinal = false; // "État final" clicked
     bool agrandi = false;   // then "Agrandir" clicked
+    QString configuration;  // a ".C15" file opened first, as the open dialog would
 };
 
 // Takes the window options out of `arguments`; a French message when one is wrong.
@@ -31,11 +32,14 @@ public:
     ~SessionHorsEcran();
 
     FeuilleP& fenetre() { return *fenetre_; }
+    // False when the configuration asked for was refused or read only in part.
+    bool configurationChargee() const { return configurationChargee_; }
 
 private:
     ScriptedPrompter prompteur_;
     ApplicationState etat_{prompteur_};
     std::unique_ptr<FeuilleP> fenetre_;
+    bool configurationChargee_ = true;
 };
 
 } // namespace vedo

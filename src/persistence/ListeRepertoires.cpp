@@ -3,10 +3,29 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QStyle>
+#include <QStyledItemDelegate>
 
 namespace vedo {
 
+namespace {
+constexpr int roleChemin = Qt::UserRole;
+constexpr int roleNiveau = Qt::UserRole + 1;
+
+// Each entry, icon included, stands one step right of its parent.
+class DecalageNiveau : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* peintre, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem decale(option);
+        decale.rect.setLeft(option.rect.left() + 12 * index.data(roleNiveau).toInt());
+        QStyledItemDelegate::paint(peintre, decale, index);
+    }
+};
+} // namespace
+
 ListeRepertoires::ListeRepertoires(QWidget* parent) : QListWidget(parent) {
+    setItemDelegate(new DecalageNiveau(this));
     connect(this, &QListWidget::itemDoubleClicked, this, [this] { ouvrirSurligne(); });
 }
 
@@ -23,7 +42,7 @@ bool ListeRepertoires::setChemin(const QString& repertoire) {
 
 QString ListeRepertoires::cheminSurligne() const {
     const QListWidgetItem* element = currentItem();
-    return element ? element->data(Qt::UserRole).toString() : chemin_;
+    return element ? element->data(roleChemin).toString() : chemin_;
 }
 
 void ListeRepertoires::ouvrirSurligne() {
@@ -48,8 +67,9 @@ void ListeRepertoires::remplir() {
     const QIcon ouvert = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon ferme = style()->standardIcon(QStyle::SP_DirClosedIcon);
     const auto ajouter = [this](const QIcon& icone, int niveau, const QString& nom, const QString& chemin) {
-        auto* element = new QListWidgetItem(icone, QString(2 * niveau, ' ') + nom, this);
-        element->setData(Qt::UserRole, chemin);
+        auto* element = new QListWidgetItem(icone, nom, this);
+        element->setData(roleChemin, chemin);
+        element->setData(roleNiveau, niveau);
     };
     for (int niveau = 0; niveau < ancetres.size(); ++niveau) {
         const QString& chemin = ancetres[niveau];

@@ -14,7 +14,9 @@ struct FenetreDeTest {
     vedo::ApplicationState etat{prompteur};
     std::unique_ptr<vedo::FeuilleP> fenetre;
 
-    FenetreDeTest() {
+    // `fichierEchange`: the suite's hand-over file the window uses (none when empty).
+    explicit FenetreDeTest(const QString& fichierEchange = {}) {
+        etat.fichierEchange = fichierEchange;
         fenetre = std::make_unique<vedo::FeuilleP>(etat);
         fenetre->show();
         QApplication::processEvents();

@@ -1,0 +1,142 @@
+#include "TestRegistry.h"
+
+#include "DoubleClic.h"
+#include "RepertoireDeTest.h"
+#include "persistence/DialogueOuvrir.h"
+#include "platform/ApplicationState.h"
+#include "platform/ScriptedPrompter.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace vedo;
+
+class TestDialogueOuvrir : public QObject {
+    Q_OBJECT
+    std::unique_ptr<RepertoireDeTest> rep;
+    std::unique_ptr<ScriptedPrompter> prompteur;
+    std::unique_ptr<ApplicationState> etat;
+
+    // Clicks, or double-clicks, a file of the list.
+    static void cliquer(DialogueOuvrir& d, const QString& nom, bool double_) {
+        const auto trouves = d.File1->findItems(nom, Qt::MatchExactly);
+        QVERIFY(!trouves.isEmpty());
+        if (double_)
+            doubleCliquer(d.File1, d.File1->row(trouves.first()));
+        else
+            QTest::mouseClick(d.File1->viewport(), Qt::LeftButton, {},
+                              d.File1->visualItemRect(trouves.first()).center());
+    }
+
+private slots:
+    void init() {
+        rep = std::make_unique<RepertoireDeTest>();
+        prompteur = std::make_unique<ScriptedPrompter>();
+        etat = std::make_unique<ApplicationState>(*prompteur);
+        rep->creerRepertoire("classe");
+        rep->creerFichier("classe/tp1.C15");
+        rep->creerFichier("classe/tp2.c15");
+    }
+    void cleanup() {
+        etat.reset();
+        prompteur.reset();
+        rep.reset();
+    }
+
+    void captions() {
+        DialogueOuvrir d(*etat);
+        QCOMPARE(d.windowTitle(), QString("Ouvrir une configuration"));
+        QCOMPARE(d.Command1->text(), QString("OUVRIR"));
+        QCOMPARE(d.Command2->text(), QString("ANNULER"));
+        QCOMPARE(d.findChild<QLabel*>("Label1")->text(), QString("Lecteur:"));
+        QCOMPARE(d.findChild<QLabel*>("Label2")->text(), QString("Répertoire"));
+        QCOMPARE(d.findChild<QLabel*>("Label3")->text(), QString("Fichiers"));
+        QCOMPARE(d.findChild<QLabel*>("Label4")->text(), QString("Patience: chargement du fichier"));
+        QVERIFY(d.Frame1->isHidden());
+        QVERIFY(d.ficharge->text().isEmpty());
+    }
+
+    void clickFillsTheFullPathAndMovesTheCurrentDirectory() {
+        DialogueOuvrir d(*etat);
+        QSignalSpy chargement(&d, &DialogueOuvrir::chargementDemande);
+        QVERIFY(d.Dir1->setChemin(rep->chemin("classe")));
+        cliquer(d, "tp2.c15", false);
+        QCOMPARE(d.ficharge->text(), QDir::toNativeSeparators(rep->chemin("classe/tp2.c15")));
+        QCOMPARE(QDir::currentPath(), rep->chemin("classe"));
+        QCOMPARE(chargement.count(), 0);
+        QCOMPARE(DialogueOuvrir(*etat).Dir1->chemin(), rep->chemin("classe"));
+    }
+
+    void doubleClickOpens() {
+        DialogueOuvrir d(*etat);
+        QSignalSpy chargement(&d, &DialogueOuvrir::chargementDemande);
+        QVERIFY(d.Dir1->setChemin(rep->chemin("classe")));
+        // The notice is on screen when the loading starts.
+        bool avisVisible = false;
+        connect(&d, &DialogueOuvrir::chargementDemande, [&] { avisVisible = d.Frame1->isVisibleTo(&d); });
+        cliquer(d, "tp1.C15", true);
+        QCOMPARE(chargement.count(), 1);
+        QVERIFY(avisVisible);
+        QCOMPARE(etat->fichcourant, QDir::toNativeSeparators(rep->chemin("classe/tp1.C15")));
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+    }
+
+    void typedNames_data() {
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<bool>("ouvert");
+        QTest::addColumn<bool>("message");
+        QTest::newRow("relative to the current directory") << "classe/tp1.C15" << true << false;
+        QTest::newRow("backslashes") << "classe\\tp1.C15" << true << false;
+        QTest::newRow("other extension, left to the loader") << "notes.txt" << true << false;
+        QTest::newRow("absent file") << "classe/tp9.C15" << false << true;
+        QTest::newRow("a directory") << "classe" << false << true;
+        QTest::newRow("blanks only") << "   " << false << false;
+        QTest::newRow("nothing") << "" << false << false;
+    }
+    void typedNames() {
+        QFETCH(QString, tape);
+        QFETCH(bool, ouvert);
+        QFETCH(bool, message);
+        rep->creerFichier("notes.txt");
+        DialogueOuvrir d(*etat);
+        QSignalSpy chargement(&d, &DialogueOuvrir::chargementDemande);
+        d.ficharge->setText(tape);
+        d.Command1->click();
+        QCOMPARE(chargement.count(), ouvert ? 1 : 0);
+        QCOMPARE(d.result() == QDialog::Accepted, ouvert);
+        QCOMPARE(
+            prompteur->messages(),
+            message
+                ? QStringList{"impossible d'ouvrir ce fichier: Nom de fichier incorrect ou chemin non valide"}
+                : QStringList());
+        if (message) QCOMPARE(prompteur->questions.first().icone, QMessageBox::Critical);
+        // The name is taken even when refused; an empty one is ignored.
+        QCOMPARE(etat->fichcourant, tape.trimmed().isEmpty()
+                                        ? QString()
+                                        : QDir::toNativeSeparators(QString(tape).replace('\\', '/')));
+    }
+
+    void fullPathTypedOutsideTheListedDirectory() {
+        RepertoireDeTest ailleurs;
+        ailleurs.creerFichier("loin.C15");
+        QDir::setCurrent(rep->chemin());
+        DialogueOuvrir d(*etat);
+        QSignalSpy chargement(&d, &DialogueOuvrir::chargementDemande);
+        d.ficharge->setText(QDir::toNativeSeparators(ailleurs.chemin("loin.C15")));
+        d.Command1->click();
+        QCOMPARE(chargement.count(), 1);
+    }
+
+    void cancel() {
+        DialogueOuvrir d(*etat);
+        QSignalSpy chargement(&d, &DialogueOuvrir::chargementDemande);
+        d.ficharge->setText("classe/tp1.C15");
+        d.Command2->click();
+        QCOMPARE(d.result(), int(QDialog::Rejected));
+        QCOMPARE(chargement.count(), 0);
+        QVERIFY(etat->fichcourant.isEmpty());
+    }
+};
+
+VEDO_TEST(TestDialogueOuvrir);
+#include "tst_dialogueouvrir.moc"
