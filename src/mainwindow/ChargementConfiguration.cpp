@@ -141,7 +141,9 @@ Configuration configurationFenetre(const FeuilleP& f) {
 void appliquerConfiguration(FeuilleP& f, const Configuration& c, int dernierEnregistrement) {
     for (int numero = 2; numero <= dernierEnregistrement; ++numero)
         appliquerEnregistrement(f, c, numero);
-    // Colours take effect at the next redraw.
+    // The species names on the reaction panel take the loaded curve colours;
+    // the graph takes them at its next redraw.
+    if (dernierEnregistrement >= 9 && f.Picture4->isVisible()) f.Picture4->dessiner();
     f.update();
 }
 

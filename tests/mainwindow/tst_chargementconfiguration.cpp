@@ -97,6 +97,36 @@ private slots:
         QVERIFY(f->prompteur.messages().isEmpty());
     }
 
+    void dialogsShownModallyByTheWindow_data() {
+        QTest::addColumn<QString>("bouton");
+        QTest::addColumn<QString>("titre");
+        QTest::newRow("&Enregistrer") << "Command11"
+                                      << "Enregistrer les paramètres.";
+        QTest::newRow("&Ouvrir") << "Command2"
+                                 << "Ouvrir une configuration";
+    }
+    void dialogsShownModallyByTheWindow() {
+        QFETCH(QString, bouton);
+        QFETCH(QString, titre);
+        FeuilleP& w = *f->fenetre;
+        w.application.fichcourant = "ancien.C15";
+        QPoint coin;
+        QString nom;
+        f->prompteur.reponsesDialogues.push_back([&](QDialog& d) {
+            coin = d.pos();
+            if (auto* e = qobject_cast<DialogueEnregistrer*>(&d)) nom = e->Text1->text();
+            return int(QDialog::Rejected);
+        });
+        w.findChild<QPushButton*>(bouton)->click();
+        QCOMPARE(f->prompteur.questions.size(), 1);
+        QCOMPARE(f->prompteur.questions.first().genre, QString("dialogue"));
+        QCOMPARE(f->prompteur.questions.first().titre, titre);
+        QCOMPARE(coin, w.frameGeometry().topLeft() + QPoint(20, 20));
+        // The save dialog offers the current file's name; cancelling changes nothing.
+        QCOMPARE(nom, bouton == "Command11" ? QString("ancien.C15") : QString());
+        QCOMPARE(w.windowTitle(), QString("Vedoriruvirivi"));
+    }
+
     void knownConfigurationBytes_data() {
         QTest::addColumn<int>("numero");
         QTest::addColumn<QString>("texte");
@@ -305,6 +335,22 @@ private slots:
         QCOMPARE(w.MSFlexGrid1->rowCount(), 20);
         QCOMPARE(w.Picture3->Label6->text(), QString("45,5 °C"));
         QCOMPARE(w.application.courbes.nbCourbes, -1);
+    }
+
+    void reactionPanelTakesTheLoadedColours() {
+        FeuilleP& w = *f->fenetre;
+        const auto pixels = [&](const QColor& couleur) {
+            const QImage image = w.Picture4->image();
+            int n = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    n += image.pixelColor(x, y) == couleur;
+            return n;
+        };
+        const QColor rouge(255, 0, 0);
+        QCOMPARE(pixels(rouge), 0);
+        ouvrirFichier(*f, fichierModifie(dossier, {{9, " 255"}}));
+        QVERIFY(pixels(rouge) > 0);
     }
 };
 
