@@ -22,18 +22,11 @@ public:
         cible = *t;
         return true;
     }
-    bool entier16(int numero, std::int16_t& cible) {
+    // The leading number, rounded into the record's integer type.
+    template <typename Entier> bool entier(int numero, Entier& cible) {
         QString t;
         if (!texte(numero, t)) return false;
-        const auto v = versEntier16(valeurEnTete(t.toStdString()));
-        if (!v) return false;
-        cible = *v;
-        return true;
-    }
-    bool entier32(int numero, std::int32_t& cible) {
-        QString t;
-        if (!texte(numero, t)) return false;
-        const auto v = versEntier32(valeurEnTete(t.toStdString()));
+        const auto v = versEntier<Entier>(valeurEnTete(t.toStdString()));
         if (!v) return false;
         cible = *v;
         return true;
@@ -100,15 +93,15 @@ LectureConfiguration lireConfiguration(const QString& chemin) {
     bool ok = true;
     for (auto& q : c.quantites)
         ok = ok && etape(lecteur.texte(numero, q));
-    ok = ok && etape(lecteur.entier16(numero, c.reaction));
-    ok = ok && etape(lecteur.entier16(numero, c.classeAlcool));
-    ok = ok && etape(lecteur.entier16(numero, c.especeVolatile));
+    ok = ok && etape(lecteur.entier(numero, c.reaction));
+    ok = ok && etape(lecteur.entier(numero, c.classeAlcool));
+    ok = ok && etape(lecteur.entier(numero, c.especeVolatile));
     for (auto& couleur : c.couleurs)
-        ok = ok && etape(lecteur.entier32(numero, couleur));
-    ok = ok && etape(lecteur.entier16(numero, c.positionDuree));
-    ok = ok && etape(lecteur.entier16(numero, c.defilementLignes));
-    ok = ok && etape(lecteur.entier16(numero, c.temperature));
-    ok = ok && etape(lecteur.entier16(numero, c.vitesseAnimation));
+        ok = ok && etape(lecteur.entier(numero, couleur));
+    ok = ok && etape(lecteur.entier(numero, c.positionDuree));
+    ok = ok && etape(lecteur.entier(numero, c.defilementLignes));
+    ok = ok && etape(lecteur.entier(numero, c.temperature));
+    ok = ok && etape(lecteur.entier(numero, c.vitesseAnimation));
     ok = ok && etape(lecteur.drapeau(numero, c.representationGraphique));
     ok = ok && etape(lecteur.drapeau(numero, c.tableauValeurs));
     for (auto& courbe : c.courbes) {
