@@ -7,11 +7,13 @@
 #include "engine/Durations.h"
 #include "engine/History.h"
 #include "engine/Reaction.h"
+#include "mainwindow/ChargementConfiguration.h"
 #include "mainwindow/CouleursFenetre.h"
 #include "mainwindow/DialoguesConfiguration.h"
 #include "mainwindow/FermetureFeuilleP.h"
 #include "mainwindow/IconesBoutons.h"
 #include "mainwindow/Indices.h"
+#include "mainwindow/MenuExercice.h"
 #include "mainwindow/SaisieQuantite.h"
 #include "mainwindow/TailleFenetre.h"
 #include "output/ChoixImprimante.h"
@@ -20,6 +22,7 @@
 #include "view/Apparatus.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QPainter>
@@ -151,15 +154,24 @@ void FeuilleP::construireExercice() {
     btexo->setIcon(iconeExercice());
     btexo->setIconSize({24, 24});
 
-    fich = new QLabel(this);
+    fich = new QLineEdit(this);
     fich->setObjectName("fich");
     fich->setGeometry(432, 288, 361, 19);
-    fich->setAutoFillBackground(true);
-    colorer(fich, QPalette::Window, couleurs::blanc);
+    fich->setFrame(false);
 
     supertext = new QTextEdit(this);
     supertext->setObjectName("supertext");
     supertext->setGeometry(432, 307, 361, 211);
+
+    const ZoneExercice zone{this, supertext, fich, QCoreApplication::applicationDirPath(),
+                            [this] { chargeconfig(*this); }};
+    menuExercice = new MenuExercice(
+        application, zone, btexo, [this]() -> ChoixImprimante& { return choixImprimante(); }, this);
+    // Unless the application routes the suite's requests elsewhere.
+    if (!application.ouvrirExerciceTransmis)
+        application.ouvrirExerciceTransmis = [this](const QString& exercice) {
+            menuExercice->ouvrirExerciceTransmis(exercice);
+        };
 }
 
 void FeuilleP::construireOnglets() {

@@ -16,6 +16,7 @@
 #include "view/TableauValeurs.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTextEdit>
@@ -68,7 +69,8 @@ public:
     PictureBox* animpic;
     QLabel* info;
     QToolButton* btexo;
-    QLabel* fich;
+    QLineEdit* fich; // the open exercise or text
+    class MenuExercice* menuExercice;
     QTextEdit* supertext;
 
     BandeOnglets* Onglets;
@@ -142,6 +144,8 @@ public:
     void Command4_Click();  // copies, through the pop-up menu `menucop`
     void Command10_Click(); // the print dialog
     void Command7_Click();  // the help
+    // The printer the program prints on, kept between printings.
+    class ChoixImprimante& choixImprimante();
     void Combo1_Click();
     void Text1_LostFocus(int index);
     void Label4_Click(int espece);

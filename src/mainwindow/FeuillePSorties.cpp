@@ -26,9 +26,13 @@ void FeuilleP::Command4_Click() {
     info->setText(copier(application.prompteur, this, QCursor::pos(), vuesDe(*this)));
 }
 
-void FeuilleP::Command10_Click() {
+ChoixImprimante& FeuilleP::choixImprimante() {
     if (!choixImprimante_) choixImprimante_ = std::make_unique<ChoixImprimante>();
-    imprimerFenetre(application.prompteur, *choixImprimante_, vuesDe(*this), this);
+    return *choixImprimante_;
+}
+
+void FeuilleP::Command10_Click() {
+    imprimerFenetre(application.prompteur, choixImprimante(), vuesDe(*this), this);
 }
 
 void FeuilleP::Command7_Click() {

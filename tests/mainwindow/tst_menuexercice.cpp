@@ -1,0 +1,366 @@
+#include "TestRegistry.h"
+
+#include "FenetreDeTest.h"
+#include "RepertoireExercices.h"
+#include "exercises/Fichexo.h"
+#include "mainwindow/MenuExercice.h"
+#include "persistence/FichierEchange.h"
+#include "persistence/ListeFichiers.h"
+#include "persistence/RecordFile.h"
+
+#include <QtTest>
+
+using namespace vedo;
+
+namespace {
+
+const QString questionAbandon = "Abandon des données?: Attention: perte des modifications du texte.";
+
+// The main window with its exercises in a directory of their own.
+struct Essai : FenetreDeTest {
+    RepertoireExercices exercices;
+
+    Essai() { fenetre->menuExercice->zone().repertoireApplication = exercices.chemin(); }
+
+    MenuExercice& menu() { return *fenetre->menuExercice; }
+
+    // Chooses an item of the menu under `btexo`, as the user would.
+    void choisir(MenuExercice::Element element) {
+        prompteur.reponsesMenus.push_back(element);
+        fenetre->btexo->click();
+    }
+
+    // "Ouvrir un exercice (énoncé + configuration)", then `nom` in the list and `ouvreur`.
+    void ouvrir(const QString& nom) {
+        prompteur.reponsesDialogues.push_back([nom](QDialog& d) {
+            auto* fichexo = qobject_cast<Fichexo*>(&d);
+            if (!fichexo) return int(QDialog::Rejected);
+            const auto trouves = fichexo->File1->findItems(nom, Qt::MatchExactly);
+            if (trouves.isEmpty()) return int(QDialog::Rejected);
+            fichexo->File1->setCurrentItem(trouves.first());
+            fichexo->ouvreur->click();
+            return fichexo->result();
+        });
+        choisir(MenuExercice::openexo);
+    }
+
+    void taper(const QString& texte) {
+        fenetre->supertext->moveCursor(QTextCursor::End);
+        QTest::keyClicks(fenetre->supertext, texte);
+    }
+
+    int dialogues() const {
+        int n = 0;
+        for (const auto& q : prompteur.questions)
+            n += q.genre == "dialogue";
+        return n;
+    }
+};
+
+} // namespace
+
+class TestMenuExercice : public QObject {
+    Q_OBJECT
+private slots:
+    void menuPopsUpUnderTheButton() {
+        Essai e;
+        e.choisir(MenuExercice::Element(-1));
+        QCOMPARE(e.prompteur.questions.last().genre, QString("menu"));
+        QCOMPARE(e.prompteur.questions.last().texte,
+                 QString("Prise en main||Ouvrir un exercice (énoncé + configuration)|Voir la correction||"
+                         "Enregistrer le contenu de la fenêtre exercice|Retrouver un texte|"
+                         "Imprimer le contenu de la fenêtre exercice||Fermer l'exercice"));
+        QCOMPARE(e.menu().positionMenu(), e->btexo->mapToGlobal(QPoint(0, e->btexo->height())));
+    }
+
+    void itemsAreEnabledByTheOpenExercise_data() {
+        QTest::addColumn<QString>("etape");
+        QTest::addColumn<bool>("correction");
+        QTest::addColumn<bool>("fermer");
+        QTest::newRow("nothing open") << "rien" << false << false;
+        QTest::newRow("corrected exercise") << "corrige" << true << true;
+        QTest::newRow("exercise without correction") << "sans correction" << false << true;
+        QTest::newRow("reopened text") << "texte" << false << true;
+        QTest::newRow("exercise closed") << "ferme" << false << false;
+    }
+    void itemsAreEnabledByTheOpenExercise() {
+        QFETCH(QString, etape);
+        Essai e;
+        e.exercices.ajouter("AVEC");
+        OptionsExercice sans;
+        sans.correction = false;
+        e.exercices.ajouter("SANS", sans);
+        if (etape == "corrige" || etape == "ferme") e.ouvrir("AVEC.E39");
+        if (etape == "sans correction") e.ouvrir("SANS.E39");
+        if (etape == "texte") {
+            e.prompteur.reponsesFichiers.push_back(e.exercices.chemin("AVEC_C.RTF"));
+            e.ouvrir("AVEC.E39");
+            e.choisir(MenuExercice::opentexte);
+        }
+        if (etape == "ferme") e.choisir(MenuExercice::Closexo);
+        const QList<bool> actifs = e.menu().actifs();
+        QTEST(actifs[MenuExercice::opencor], "correction");
+        QTEST(actifs[MenuExercice::Closexo], "fermer");
+        for (int i : {MenuExercice::PRISENMAIN, MenuExercice::openexo, MenuExercice::savetexte,
+                      MenuExercice::opentexte, MenuExercice::imprimetexte})
+            QVERIFY(actifs[i]);
+    }
+
+    void disabledItemDoesNothing() {
+        Essai e;
+        const QString avant = e->supertext->toPlainText();
+        e.choisir(MenuExercice::Closexo);
+        e.choisir(MenuExercice::opencor);
+        QCOMPARE(e->supertext->toPlainText(), avant);
+        QCOMPARE(e.prompteur.messages(), QStringList());
+    }
+
+    void openingAnExerciseAppliesItsConfiguration() {
+        Essai e;
+        const QString chemin = e.exercices.ajouter("EXO");
+        e.ouvrir("EXO.E39");
+        QCOMPARE(e->supertext->toPlainText(), QString("Énoncé de EXO"));
+        QCOMPARE(e->fich->text(), chemin);
+        QCOMPARE(e->Picture3->HScroll1->value(), 650);
+        QCOMPARE(e.etat.fichcourant, e.exercices.chemin("EXO.C15"));
+        QVERIFY(e.etat.correctionDisponible);
+        QVERIFY(!e.etat.texteModifie);
+    }
+
+    void exerciseWithoutConfigurationLeavesTheSettings() {
+        Essai e;
+        OptionsExercice o;
+        o.configuration = false;
+        e.exercices.ajouter("EXO", o);
+        e->Picture3->HScroll1->setValue(430);
+        e->Picture4->Text1[0]->setText("0,7");
+        e.etat.fichcourant = "avant";
+        e.ouvrir("EXO.E39");
+        QCOMPARE(e->supertext->toPlainText(), QString("Énoncé de EXO"));
+        QCOMPARE(e->Picture3->HScroll1->value(), 430);
+        QCOMPARE(e->Picture4->Text1[0]->text(), QString("0,7"));
+        QCOMPARE(e.etat.fichcourant, QString("avant"));
+    }
+
+    void correctionReplacesStatementAndConfiguration() {
+        Essai e;
+        e.exercices.ajouter("EXO");
+        e.ouvrir("EXO.E39");
+        e.choisir(MenuExercice::opencor);
+        QCOMPARE(e->supertext->toPlainText(), QString("Correction de EXO"));
+        QCOMPARE(e->Picture3->HScroll1->value(), 350);
+        QCOMPARE(e.etat.fichcourant, e.exercices.chemin("EXO_C.C15"));
+        QVERIFY(!e.etat.texteModifie);
+    }
+
+    void typingBeforeAnyExerciseNeverAsks() {
+        Essai e;
+        e.exercices.ajouter("EXO");
+        e.taper("Mes notes");
+        QVERIFY(!e.etat.texteModifie);
+        e.ouvrir("EXO.E39");
+        QVERIFY(!e.prompteur.messages().contains(questionAbandon));
+        QCOMPARE(e->supertext->toPlainText(), QString("Énoncé de EXO"));
+    }
+
+    void typingAfterOpeningAsks_data() {
+        QTest::addColumn<int>("commande");
+        QTest::newRow("open an exercise") << int(MenuExercice::openexo);
+        QTest::newRow("see the correction") << int(MenuExercice::opencor);
+        QTest::newRow("reopen a text") << int(MenuExercice::opentexte);
+        QTest::newRow("close the exercise") << int(MenuExercice::Closexo);
+        QTest::newRow("getting started") << int(MenuExercice::PRISENMAIN);
+    }
+    void typingAfterOpeningAsks() {
+        QFETCH(int, commande);
+        Essai e;
+        e.exercices.ajouter("EXO");
+        e.exercices.ajouterPriseEnMain();
+        e.ouvrir("EXO.E39");
+        e.taper(" Ma reponse");
+        QVERIFY(e.etat.texteModifie);
+        const QString texte = e->supertext->toPlainText();
+        const QString fich = e->fich->text();
+        const int dialoguesAvant = e.dialogues();
+        // Cancel: nothing changes, no dialog opens.
+        e.prompteur.reponsesMessages.push_back(QMessageBox::Cancel);
+        e.prompteur.reponsesFichiers.push_back(e.exercices.chemin("EXO_C.RTF"));
+        e.choisir(MenuExercice::Element(commande));
+        QCOMPARE(e.prompteur.messages().last(), questionAbandon);
+        QCOMPARE(e.prompteur.questions.last().icone, QMessageBox::Question);
+        QCOMPARE(e->supertext->toPlainText(), texte);
+        QCOMPARE(e->fich->text(), fich);
+        QVERIFY(e.etat.texteModifie);
+        QVERIFY(e.etat.correctionDisponible);
+        QCOMPARE(e.dialogues(), dialoguesAvant);
+        QCOMPARE(e.prompteur.reponsesFichiers.size(), size_t(1));
+    }
+
+    void closingGivesBackTheGettingStartedText() {
+        Essai e;
+        e.exercices.ajouter("EXO");
+        e.ouvrir("EXO.E39");
+        e.taper("!");
+        e.prompteur.reponsesMessages.push_back(QMessageBox::Ok);
+        e.choisir(MenuExercice::Closexo);
+        QVERIFY(e->supertext->toPlainText().startsWith("Vedoriruvirivi"));
+        QCOMPARE(e->fich->text(), QString());
+        QVERIFY(!e.etat.texteModifie);
+        QVERIFY(!e.etat.correctionDisponible);
+        // The configuration of the exercise stays.
+        QCOMPARE(e->Picture3->HScroll1->value(), 650);
+    }
+
+    void gettingStartedTextAtStartUp() {
+        Essai e;
+        QVERIFY(e->supertext->toPlainText().startsWith("Vedoriruvirivi"));
+        QVERIFY(e->supertext->toPlainText().endsWith("dans le menu Exercices."));
+        QCOMPARE(e->fich->text(), QString());
+    }
+
+    void gettingStarted_data() {
+        QTest::addColumn<QString>("installation");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("installed") << "complete"
+                                   << "Prise en main" << QStringList();
+        QTest::newRow("no activity file: nothing happens") << "absente"
+                                                           << "" << QStringList();
+        QTest::newRow("activity without its text")
+            << "sans texte"
+            << ""
+            << QStringList{
+                   "Erreur lors du chargement: Fichier introuvable. Revoir l'installation du logiciel."};
+    }
+    void gettingStarted() {
+        QFETCH(QString, installation);
+        QFETCH(QString, texte);
+        QFETCH(QStringList, messages);
+        Essai e;
+        if (installation != "absente") e.exercices.ajouterPriseEnMain(installation == "complete");
+        const QString accueil = e->supertext->toPlainText();
+        e.choisir(MenuExercice::PRISENMAIN);
+        QCOMPARE(e.prompteur.messages(), messages);
+        QCOMPARE(e->supertext->toPlainText(), texte.isEmpty() ? accueil : texte);
+        QCOMPARE(e->fich->text(), texte.isEmpty() ? QString() : e.exercices.chemin(nomPriseEnMain));
+        QCOMPARE(e->Picture3->HScroll1->value(), texte.isEmpty() ? 200 : 800);
+        QVERIFY(!e.etat.correctionDisponible);
+    }
+
+    void savingTheText_data() {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<bool>("existe");
+        QTest::addColumn<QMessageBox::StandardButton>("reponse");
+        QTest::addColumn<QString>("enregistre");
+        QTest::newRow("new file gets the RTF extension")
+            << "reponse" << false << QMessageBox::Ok << "reponse.RTF";
+        QTest::newRow("existing file, overwrite")
+            << "reponse.rtf" << true << QMessageBox::Ok << "reponse.rtf";
+        QTest::newRow("existing file, cancel") << "reponse.rtf" << true << QMessageBox::Cancel << "";
+    }
+    void savingTheText() {
+        QFETCH(QString, nom);
+        QFETCH(bool, existe);
+        QFETCH(QMessageBox::StandardButton, reponse);
+        QFETCH(QString, enregistre);
+        Essai e;
+        e.exercices.ajouter("EXO");
+        e.ouvrir("EXO.E39");
+        e.taper(" Reponse : 67 %");
+        const QString chemin = e.exercices.chemin(nom);
+        if (existe) RepertoireExercices::ecrireTexte(chemin, "ancien");
+        e.prompteur.reponsesFichiers.push_back(chemin);
+        e.prompteur.reponsesMessages.push_back(reponse);
+        e.choisir(MenuExercice::savetexte);
+        if (existe) {
+            QCOMPARE(e.prompteur.messages().last(),
+                     "Ecraser le fichier?: Le fichier " + chemin + " existe déjà.\nEcraser l'ancien?");
+        } else {
+            QVERIFY(e.prompteur.messages().isEmpty());
+        }
+        QTextDocument relu;
+        if (enregistre.isEmpty()) {
+            QVERIFY(chargerRtf(chemin, relu));
+            QCOMPARE(relu.toPlainText(), QString("ancien"));
+            QVERIFY(e.etat.texteModifie);
+        } else {
+            QVERIFY(chargerRtf(e.exercices.chemin(enregistre), relu));
+            QCOMPARE(relu.toPlainText(), QString("Énoncé de EXO Reponse : 67 %"));
+            QVERIFY(!e.etat.texteModifie);
+        }
+    }
+
+    void writeErrorIsReported() {
+        Essai e;
+        QVERIFY(QDir(e.exercices.chemin()).mkdir("occupe.RTF"));
+        e.prompteur.reponsesFichiers.push_back(e.exercices.chemin("occupe.RTF"));
+        e.prompteur.reponsesMessages.push_back(QMessageBox::Ok);
+        e.choisir(MenuExercice::savetexte);
+        QCOMPARE(e.prompteur.messages().last(),
+                 QString("Erreur d'écriture.: Vérifier l'état du lecteur et le nom du fichier."));
+        QCOMPARE(e.prompteur.questions.last().icone, QMessageBox::Critical);
+    }
+
+    void reopeningAText_data() {
+        QTest::addColumn<bool>("lisible");
+        QTest::newRow("readable text") << true;
+        QTest::newRow("unreadable file") << false;
+    }
+    void reopeningAText() {
+        QFETCH(bool, lisible);
+        Essai e;
+        e.exercices.ajouter("EXO");
+        e.ouvrir("EXO.E39");
+        const QString chemin = e.exercices.chemin(lisible ? "EXO_C.RTF" : "absent.rtf");
+        e.prompteur.reponsesFichiers.push_back(chemin);
+        e.choisir(MenuExercice::opentexte);
+        if (lisible) {
+            QCOMPARE(e->supertext->toPlainText(), QString("Correction de EXO"));
+            QCOMPARE(e->fich->text(), "Texte: " + chemin);
+            QVERIFY(!e.etat.correctionDisponible);
+            e.taper("x");
+            QVERIFY(e.etat.texteModifie);
+        } else {
+            QCOMPARE(e.prompteur.messages(),
+                     QStringList{"Erreur de lecture.: Vérifier l'état du lecteur et le nom du fichier."});
+            QCOMPARE(e->supertext->toPlainText(), QString("Énoncé de EXO"));
+            QVERIFY(e.etat.correctionDisponible);
+        }
+    }
+
+    void fileBoxShowsTheEndAndTellsTheWhole() {
+        Essai e;
+        const QString chemin = e.exercices.ajouter("UN_NOM_ASSEZ_LONG_POUR_DEPASSER_LA_BOITE");
+        e.ouvrir("UN_NOM_ASSEZ_LONG_POUR_DEPASSER_LA_BOITE.E39");
+        QCOMPARE(e->fich->text(), chemin);
+        QCOMPARE(e->fich->cursorPosition(), chemin.size());
+        QCOMPARE(e->fich->toolTip(), chemin);
+    }
+
+    void handedOverExerciseOpensOnce() {
+        RepertoireExercices installation;
+        installation.ajouter("EXO");
+        OptionsExercice o;
+        const QString echange = installation.chemin(nomFichierEchange);
+        {
+            QFile f(echange);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(ecrireEnregistrement(f, enregistrementExercice, "EXO.E39"));
+        }
+        FenetreDeTest e(echange);
+        e->activation();
+        QCOMPARE(e->supertext->toPlainText(), QString("Énoncé de EXO"));
+        QCOMPARE(e->fich->text(), installation.chemin("EXO.E39"));
+        QVERIFY(e.etat.correctionDisponible);
+        QCOMPARE(e->Picture3->HScroll1->value(), 650);
+        // Later activations find the request served.
+        e->Picture3->HScroll1->setValue(300);
+        e->supertext->setPlainText("Ma réponse");
+        e->activation();
+        QCOMPARE(e->supertext->toPlainText(), QString("Ma réponse"));
+        QCOMPARE(e->Picture3->HScroll1->value(), 300);
+    }
+};
+
+VEDO_TEST(TestMenuExercice);
+#include "tst_menuexercice.moc"
