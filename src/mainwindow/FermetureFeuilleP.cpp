@@ -2,6 +2,7 @@
 
 #include "mainwindow/FeuilleP.h"
 #include "persistence/FichierEchange.h"
+#include "platform/AbandonTexte.h"
 
 namespace vedo {
 
@@ -13,9 +14,7 @@ bool accepte(FeuilleP& fenetre, const QString& titre, const QString& texte) {
 } // namespace
 
 bool confirmerFermeture(FeuilleP& fenetre) {
-    if (fenetre.application.texteModifie &&
-        !accepte(fenetre, "Abandon des données?", "Attention: perte des modifications du texte."))
-        return false;
+    if (!abandonTexteAccepte(fenetre.application, &fenetre)) return false;
     return accepte(fenetre, "Fermer", "Quitter vraiment Vedoriruvirivi ?");
 }
 

@@ -5,6 +5,7 @@
 #include "exercises/RtfFichier.h"
 #include "exercises/TexteAccueil.h"
 #include "output/ImpressionTexte.h"
+#include "platform/AbandonTexte.h"
 #include "platform/ApplicationState.h"
 
 #include <QDir>
@@ -95,10 +96,7 @@ void MenuExercice::executer(int element) {
 }
 
 bool MenuExercice::abandonAccepte() {
-    if (!application_.texteModifie) return true;
-    return application_.prompteur.message(zone_.fenetre, QMessageBox::Question, "Abandon des données?",
-                                          "Attention: perte des modifications du texte.",
-                                          QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+    return abandonTexteAccepte(application_, zone_.fenetre);
 }
 
 void MenuExercice::message(QMessageBox::Icon icone, const QString& titre, const QString& texte) {

@@ -1,0 +1,15 @@
+#pragma once
+// The question asked before the exercise text the student changed is
+// replaced or lost: opening an exercise, its correction or a text, closing
+// it, and quitting.
+
+class QWidget;
+
+namespace vedo {
+
+struct ApplicationState;
+
+// True when nothing was changed or the student accepts to lose it.
+bool abandonTexteAccepte(ApplicationState& application, QWidget* parent);
+
+} // namespace vedo
