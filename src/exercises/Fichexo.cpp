@@ -5,6 +5,7 @@
 #include "persistence/ListeFichiers.h"
 #include "persistence/ListeLecteurs.h"
 #include "persistence/ListeRepertoires.h"
+#include "persistence/ListesLiees.h"
 #include "platform/ApplicationState.h"
 #include "platform/PictureBox.h"
 
@@ -75,10 +76,7 @@ void Fichexo::construireChoix() {
     fichierexo->setObjectName("fichierexo");
     fichierexo->setGeometry(8, 250, 314, 24);
 
-    const QString depart = zone_.repertoireApplication;
-    Dir1->setChemin(depart);
-    Drive1->setLecteurDe(Dir1->chemin());
-    File1->setChemin(Dir1->chemin());
+    lierListes(*Drive1, *Dir1, *File1, zone_.repertoireApplication);
 }
 
 void Fichexo::construireApercu() {
@@ -135,12 +133,6 @@ void Fichexo::construireApercu() {
 }
 
 void Fichexo::relier() {
-    connect(Drive1, &QComboBox::currentIndexChanged, this, [this] {
-        // A drive without a medium: back to the drive the directory list shows.
-        if (!Dir1->setChemin(Drive1->lecteur())) Drive1->setLecteurDe(Dir1->chemin());
-        File1->setChemin(Dir1->chemin());
-    });
-    connect(Dir1, &ListeRepertoires::cheminChange, this, [this] { File1->setChemin(Dir1->chemin()); });
     connect(File1, &QListWidget::currentTextChanged, this, [this](const QString& nom) {
         if (!nom.isEmpty()) File1_Click(nom);
     });

@@ -1,5 +1,7 @@
 #include "persistence/DialogueFichiers.h"
 
+#include "persistence/ListesLiees.h"
+
 #include "persistence/NomConfiguration.h"
 #include "platform/ApplicationState.h"
 #include "platform/PictureBox.h"
@@ -37,12 +39,7 @@ DialogueFichiers::DialogueFichiers(ApplicationState& application, const QString&
     for (QPushButton* b : {Command1, Command2})
         b->setAutoDefault(false);
 
-    Dir1->setChemin(QDir::currentPath());
-    Drive1->setLecteurDe(Dir1->chemin());
-    File1->setChemin(Dir1->chemin());
-
-    connect(Drive1, &QComboBox::currentIndexChanged, this, &DialogueFichiers::Drive1_Change);
-    connect(Dir1, &ListeRepertoires::cheminChange, this, &DialogueFichiers::Dir1_Change);
+    lierListes(*Drive1, *Dir1, *File1, QDir::currentPath());
     connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -59,16 +56,6 @@ QLabel* DialogueFichiers::etiquette(const char* nom, const QString& texte, const
 
 void DialogueFichiers::signaler(const QString& titre, const QString& texte) {
     application.prompteur.message(this, QMessageBox::Critical, titre, texte, QMessageBox::Ok);
-}
-
-void DialogueFichiers::Drive1_Change() {
-    // A drive without a medium: back to the drive the directory list shows.
-    if (!Dir1->setChemin(Drive1->lecteur())) Drive1->setLecteurDe(Dir1->chemin());
-    File1->setChemin(Dir1->chemin());
-}
-
-void DialogueFichiers::Dir1_Change() {
-    File1->setChemin(Dir1->chemin());
 }
 
 } // namespace vedo

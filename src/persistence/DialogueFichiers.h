@@ -36,10 +36,6 @@ protected:
     void signaler(const QString& titre, const QString& texte);
 
     ApplicationState& application;
-
-private:
-    void Drive1_Change();
-    void Dir1_Change();
 };
 
 } // namespace vedo
