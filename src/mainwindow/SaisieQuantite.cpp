@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 
 namespace vedo {
 
@@ -20,6 +21,10 @@ SaisieQuantite::SaisieQuantite(std::function<void(int)> valider, QObject* parent
 void SaisieQuantite::surveiller(QLineEdit* boite, int index) {
     boite->setProperty(proprieteIndex, index);
     boite->installEventFilter(this);
+    // A paste (keys, context menu, drop) goes round the key filter: what the
+    // keys could not type is refused whole. A full stop stays a separator.
+    static const QRegularExpression chiffres(QStringLiteral("[0-9.,]*"));
+    boite->setValidator(new QRegularExpressionValidator(chiffres, boite));
 }
 
 bool SaisieQuantite::eventFilter(QObject* objet, QEvent* event) {
