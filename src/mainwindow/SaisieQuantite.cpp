@@ -28,7 +28,9 @@ void SaisieQuantite::surveiller(QLineEdit* boite, int index) {
 }
 
 bool SaisieQuantite::eventFilter(QObject* objet, QEvent* event) {
-    auto* boite = static_cast<QLineEdit*>(objet);
+    // While a box is destroyed its last events come from a plain QWidget.
+    auto* boite = qobject_cast<QLineEdit*>(objet);
+    if (!boite) return false;
     const int index = boite->property(proprieteIndex).toInt();
     if (event->type() == QEvent::FocusOut) {
         // Losing the focus to another window (a message box, another

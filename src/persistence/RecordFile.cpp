@@ -61,7 +61,9 @@ bool ecrireFichierEnregistrements(const QString& chemin, const QStringList& text
     }
     QSaveFile fichier(chemin);
     if (!fichier.open(QIODevice::WriteOnly)) return false;
-    if (fichier.write(contenu) != contenu.size()) {
+    // The write is buffered: a full disk only shows at the flush, and commit()
+    // would still put the empty temporary file in place of the good one.
+    if (fichier.write(contenu) != contenu.size() || !fichier.flush()) {
         fichier.cancelWriting();
         return false;
     }
