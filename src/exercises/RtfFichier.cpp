@@ -35,7 +35,10 @@ bool chargerRtf(const QString& chemin, QTextDocument& document, QString* erreur)
 bool enregistrerRtf(const QString& chemin, const QTextDocument& document, QString* erreur) {
     QSaveFile fichier(chemin);
     const QByteArray rtf = ecrireRtf(document);
-    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(rtf) != rtf.size() || !fichier.commit()) {
+    // The flush shows a full disk, which commit() would not: the empty
+    // temporary file would replace the good one.
+    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(rtf) != rtf.size() || !fichier.flush() ||
+        !fichier.commit()) {
         signaler(erreur, QStringLiteral("Impossible d'écrire le fichier %1.").arg(chemin));
         return false;
     }

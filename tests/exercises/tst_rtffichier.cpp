@@ -1,3 +1,4 @@
+#include "DisqueLimite.h"
 #include "TestRegistry.h"
 
 #include "exercises/RtfFichier.h"
@@ -55,6 +56,47 @@ private slots:
         QTextDocument relu;
         QVERIFY(chargerRtf(dossier.filePath("occupe.rtf/garde.rtf"), relu));
         QVERIFY(relu.toPlainText().startsWith("Estérification"));
+    }
+
+    void fullDiskKeepsTheGoodText_data() {
+        QTest::addColumn<int>("placeLibre");
+        QTest::newRow("no byte left") << 0;
+        QTest::newRow("room for the start of the text") << 300;
+    }
+    void fullDiskKeepsTheGoodText() {
+        QFETCH(int, placeLibre);
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath("texte.rtf");
+        QTextDocument d;
+        d.setPlainText("Le bon texte");
+        QVERIFY(enregistrerRtf(chemin, d));
+        d.setPlainText(QString(5000, 'x'));
+        QString erreur;
+        {
+            DisqueLimite disque(placeLibre);
+            QVERIFY(disque.actif());
+            QVERIFY(!enregistrerRtf(chemin, d, &erreur));
+        }
+        QVERIFY(erreur.startsWith("Impossible d'écrire le fichier"));
+        QTextDocument relu;
+        QVERIFY(chargerRtf(chemin, relu));
+        QCOMPARE(relu.toPlainText(), QString("Le bon texte"));
+        QCOMPARE(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"texte.rtf"});
+    }
+
+    void textOfOneGigabyteIsRefusedUnread() {
+        QTemporaryDir dossier;
+        QFile f(dossier.filePath("geant.rtf"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("{\\rtf1 ");
+        QVERIFY(f.resize(qint64(1) << 30));
+        f.close();
+        QTextDocument d;
+        d.setPlainText("inchangé");
+        QString erreur;
+        QVERIFY(!chargerRtf(f.fileName(), d, &erreur));
+        QVERIFY2(erreur.contains("trop volumineux"), qPrintable(erreur));
+        QCOMPARE(d.toPlainText(), QString("inchangé"));
     }
 
     void unreadableFilesLeaveTheDocument_data() {
