@@ -21,7 +21,6 @@ fi
 racine=$PWD
 mkdir -p "$build/fuzz/artefacts" "$build/fuzz/journaux"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:${ASAN_OPTIONS:-}"
-export LSAN_OPTIONS="suppressions=$racine/scripts/sanitizer/lsan-qt.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export QT_QPA_PLATFORM=offscreen
 

@@ -28,7 +28,6 @@ cmake --build $build -j "$(nproc)"
 symboliseur=$(command -v llvm-symbolizer || command -v llvm-symbolizer-14 || true)
 [ -n "$symboliseur" ] && export ASAN_SYMBOLIZER_PATH=$symboliseur
 export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:check_initialization_order=1"
-export LSAN_OPTIONS="suppressions=$PWD/scripts/sanitizer/lsan-qt.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 (cd $build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
 

@@ -3,17 +3,28 @@
 #include "TestRegistry.h"
 
 #include "persistence/ConfigurationFile.h"
+#include "persistence/FichierEchange.h"
 #include "persistence/RecordFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <optional>
 #include <unistd.h>
 
 using namespace vedo;
 
 namespace {
+QByteArray enregistrements(int nombre, int numeroTexte = 0, const QString& texte = {}) {
+    QByteArray octets(nombre * tailleEnregistrement, '\0');
+    if (numeroTexte > 0)
+        octets.replace((numeroTexte - 1) * tailleEnregistrement, tailleEnregistrement,
+                       *octetsEnregistrement(texte));
+    return octets;
+}
+
 Configuration autreConfiguration() {
     Configuration c;
     c.reaction = 3;
@@ -95,6 +106,63 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadWrite | QIODevice::Unbuffered));
         QCOMPARE(lireEnregistrement(f, 1).has_value(), lisible);
         QCOMPARE(ecrireEnregistrement(f, numero, "OUI"), ecrit);
+    }
+
+    // Every fault of the hand-over file goes unreported; the program reads
+    // what it can and never damages what other programs wrote.
+    void handOverFileFaults_data() {
+        QTest::addColumn<QString>("chemin"); // relative to a fresh directory, or absolute
+        QTest::addColumn<QByteArray>("contenu");
+        QTest::addColumn<qint64>("taille");  // 0: as written
+        QTest::addColumn<int>("placeLibre"); // -1: no limit
+        QTest::addColumn<QString>("exercice");
+        QTest::addColumn<QString>("enMarche"); // record 16 afterwards
+        QTest::addColumn<qint64>("tailleApres");
+        QTest::newRow("a kernel directory, read-only even for root")
+            << "/proc/TEMPQW.TMP" << QByteArray() << qint64(0) << -1 << ""
+            << "<illisible>" << qint64(0);
+        QTest::newRow("cut inside record 31 by another program")
+            << "TEMPQW.TMP" << enregistrements(31, 31, "EXO.E39").left(30 * tailleEnregistrement + 5)
+            << qint64(0) << -1 << ""
+            << "OUI" << qint64(30 * tailleEnregistrement + 5);
+        QTest::newRow("1 GB with an exercise waiting")
+            << "TEMPQW.TMP" << enregistrements(31, 31, "EXO.E39") << qint64(1) << 30 << -1 << "EXO.E39"
+            << "OUI" << (qint64(1) << 30);
+        QTest::newRow("a full disk, the file too short for record 16")
+            << "TEMPQW.TMP" << enregistrements(10) << qint64(0) << 10 * tailleEnregistrement << ""
+            << "" << qint64(10 * tailleEnregistrement);
+    }
+    void handOverFileFaults() {
+        QFETCH(QString, chemin);
+        QFETCH(QByteArray, contenu);
+        QFETCH(qint64, taille);
+        QFETCH(int, placeLibre);
+        QFETCH(QString, exercice);
+        QFETCH(QString, enMarche);
+        QFETCH(qint64, tailleApres);
+        QTemporaryDir dossier;
+        chemin = QDir(dossier.path()).filePath(chemin);
+        if (!contenu.isNull()) {
+            QFile f(chemin);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QCOMPARE(f.write(contenu), contenu.size());
+            if (taille > 0) QVERIFY(f.resize(taille));
+        }
+        {
+            std::optional<DisqueLimite> disque;
+            if (placeLibre >= 0) disque.emplace(placeLibre);
+            annoncerEnMarche(chemin, true);
+            QCOMPARE(prendreExerciceTransmis(chemin), exercice);
+        }
+        QFile f(chemin);
+        const QString lu =
+            f.open(QIODevice::ReadOnly) ? lireEnregistrement(f, 16).value_or("<illisible>") : "<illisible>";
+        QCOMPARE(lu, enMarche);
+        if (!contenu.isNull()) {
+            QCOMPARE(f.size(), tailleApres);
+            f.seek(0);
+            QCOMPARE(f.read(15 * tailleEnregistrement), contenu.left(15 * tailleEnregistrement));
+        }
     }
 
     void fileRemovedBetweenListAndOpen() {
