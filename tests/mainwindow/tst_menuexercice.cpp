@@ -24,8 +24,8 @@ struct Essai : FenetreDeTest {
 
     MenuExercice& menu() { return *fenetre->menuExercice; }
 
-    // Chooses an item of the menu under `btexo`, as the user would.
-    void choisir(MenuExercice::Element element) {
+    // Chooses an item of the menu under `btexo`, as the user would; -1 dismisses it.
+    void choisir(int element) {
         prompteur.reponsesMenus.push_back(element);
         fenetre->btexo->click();
     }
@@ -64,7 +64,7 @@ class TestMenuExercice : public QObject {
 private slots:
     void menuPopsUpUnderTheButton() {
         Essai e;
-        e.choisir(MenuExercice::Element(-1));
+        e.choisir(-1);
         QCOMPARE(e.prompteur.questions.last().genre, QString("menu"));
         QCOMPARE(e.prompteur.questions.last().texte,
                  QString("Prise en main||Ouvrir un exercice (énoncé + configuration)|Voir la correction||"
@@ -185,7 +185,7 @@ private slots:
         // Cancel: nothing changes, no dialog opens.
         e.prompteur.reponsesMessages.push_back(QMessageBox::Cancel);
         e.prompteur.reponsesFichiers.push_back(e.exercices.chemin("EXO_C.RTF"));
-        e.choisir(MenuExercice::Element(commande));
+        e.choisir(commande);
         QCOMPARE(e.prompteur.messages().last(), questionAbandon);
         QCOMPARE(e.prompteur.questions.last().icone, QMessageBox::Question);
         QCOMPARE(e->supertext->toPlainText(), texte);

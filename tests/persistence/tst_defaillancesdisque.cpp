@@ -126,7 +126,7 @@ private slots:
             << qint64(0) << -1 << ""
             << "OUI" << qint64(30 * tailleEnregistrement + 5);
         QTest::newRow("1 GB with an exercise waiting")
-            << "TEMPQW.TMP" << enregistrements(31, 31, "EXO.E39") << qint64(1) << 30 << -1 << "EXO.E39"
+            << "TEMPQW.TMP" << enregistrements(31, 31, "EXO.E39") << (qint64(1) << 30) << -1 << "EXO.E39"
             << "OUI" << (qint64(1) << 30);
         QTest::newRow("a full disk, the file too short for record 16")
             << "TEMPQW.TMP" << enregistrements(10) << qint64(0) << 10 * tailleEnregistrement << ""
