@@ -4,7 +4,8 @@
 set -euo pipefail
 # clang, its sanitizer and libFuzzer runtimes (libclang-rt-14-dev) and the
 # symbolizer of llvm-14 serve the sanitizer and fuzzing pass of ./test.sh.
-paquets=(qt6-base-dev cmake ninja-build g++ fonts-liberation2 ccache clang libclang-rt-14-dev llvm-14)
+# dpkg-dev gives the Debian package its library dependencies.
+paquets=(qt6-base-dev cmake ninja-build g++ fonts-liberation2 ccache clang libclang-rt-14-dev llvm-14 dpkg-dev)
 manquants=()
 for p in "${paquets[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")

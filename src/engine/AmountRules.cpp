@@ -10,7 +10,9 @@ namespace vedo {
 std::optional<float> quantiteSaisie(const std::string& texte) {
     const auto v = lireNombre(texte);
     if (!v) return std::nullopt;
-    return versSimple(*v);
+    // Only a configuration file can bring a minus sign into a box; an amount
+    // of matter below zero means none.
+    return versSimple(std::max(*v, 0.0));
 }
 
 ValidationQuantites validerQuantites(const std::array<std::string, 4>& textes, int indexQuitte) {

@@ -26,7 +26,8 @@ struct ValidationQuantites {
 ValidationQuantites validerQuantites(const std::array<std::string, 4>& textes, int indexQuitte);
 
 // A typed amount as the run reads it: the text converted to single
-// precision; no result when the text is not a number or does not fit.
+// precision, a negative number read as 0; no result when the text is not a
+// number or does not fit.
 std::optional<float> quantiteSaisie(const std::string& texte);
 
 } // namespace vedo

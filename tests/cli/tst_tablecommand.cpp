@@ -54,6 +54,15 @@ private slots:
         QCOMPARE(sortie[1], premiere);
     }
 
+    void negativeAmountRunsAsNone() {
+        const auto r = executerCli({"table", "--amounts", "-1;1;0;0"});
+        QCOMPARE(r.statut, 0);
+        const QStringList sortie = r.sortie.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(sortie[1], QString("0,0\t-1\t1\t0\t0\t")); // row 0 shows the box as typed
+        for (int l = 2; l < sortie.size(); ++l)
+            QVERIFY2(!sortie[l].contains('-'), qPrintable(sortie[l]));
+    }
+
     void configurationFile() {
         QTemporaryDir dossier;
         Configuration c;

@@ -64,6 +64,8 @@ private slots:
     void typedAmountIsSinglePrecision() {
         QCOMPARE(double(*quantiteSaisie("0,1")), double(0.1f));
         QVERIFY(!quantiteSaisie("abc"));
+        // Only a configuration file brings a minus sign: no negative amount reaches a run.
+        QCOMPARE(double(*quantiteSaisie("-2")), 0.0);
     }
 
     void durations_data() {
