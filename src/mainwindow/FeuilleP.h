@@ -161,6 +161,8 @@ public:
     // Lays the grid and its header labels out in `Frame3`.
     void disposerTableau();
 
+    // The duration held by the selector's tag, in seconds (0 when none).
+    std::int32_t dureeSelectionnee() const;
     // The number of table rows chosen on the "Suivi" panel.
     int nombreLignesTableau() const { return 111 - Picture1->VScroll3->value(); }
     int nombreActivations() const { return nombreActivations_; }

@@ -10,12 +10,6 @@
 
 namespace vedo {
 
-namespace {
-std::int32_t dureeDuTag(const QString& tag) {
-    return versEntier32(valeurEnTete(tag.toStdString())).value_or(0);
-}
-} // namespace
-
 void FeuilleP::echgraphe(int rafraichirTableau) {
     makehisto();
     if (duree == 0) return;
@@ -42,7 +36,7 @@ void FeuilleP::echgraphe(int rafraichirTableau) {
     const KeptRuns& conserves = application.courbes;
     ymax = ymaxGraphe(initiales, cadre.affichees, frame2->Check2->isChecked() ? &conserves : nullptr);
 
-    duree = dureeDuTag(Picture1->tagDuree());
+    duree = dureeSelectionnee();
     uniteTemps = vedo::uniteTemps(duree);
     cadre.echelle = {facteurGraphe, duree, ymax};
     Picture2->setEpaisseur(1);
@@ -65,7 +59,7 @@ void FeuilleP::prepatab() {
     std::array<std::string, 4> textes;
     for (int i = 0; i < 4; ++i)
         textes[i] = Picture4->Text1[i]->text().toStdString();
-    duree = dureeDuTag(Picture1->tagDuree());
+    duree = dureeSelectionnee();
     tableau.prepatab(duree, Picture1->VScroll3->value(), textes, conditionsActuelles(), n);
     afficherTableau();
 }

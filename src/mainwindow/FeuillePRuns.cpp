@@ -33,11 +33,9 @@ private:
     bool remplirTableau_;
 };
 
-namespace {
-std::int32_t dureeDuTag(const QString& tag) {
-    return versEntier32(valeurEnTete(tag.toStdString())).value_or(0);
+std::int32_t FeuilleP::dureeSelectionnee() const {
+    return versEntier32(valeurEnTete(Picture1->tagDuree().toStdString())).value_or(0);
 }
-} // namespace
 
 Conditions FeuilleP::conditionsActuelles() const {
     Conditions c;
@@ -66,7 +64,7 @@ void FeuilleP::initialise() {
     Timer1->stop();
     for (int k = 0; k < 4; ++k)
         if (const auto v = quantiteSaisie(Picture4->Text1[k]->text().toStdString())) n[k] = *v;
-    duree = dureeDuTag(Picture1->tagDuree());
+    duree = dureeSelectionnee();
     animation.tempsEcoule = 0;
     echgraphe(1);
     afficherEffacer();
@@ -99,7 +97,7 @@ void FeuilleP::Command3_Click() {
     for (int k = 0; k < 4; ++k)
         if (const auto v = quantiteSaisie(Picture4->Text1[k]->text().toStdString())) n[k] = *v;
     n0 = n;
-    speed(n, dureeDuTag(Picture1->tagDuree()), conditionsActuelles(), couleursActuelles(), true);
+    speed(n, dureeSelectionnee(), conditionsActuelles(), couleursActuelles(), true);
     application.courbes.finRun(conserver);
     enrcourbe();
     afficherEffacer();
@@ -109,7 +107,7 @@ void FeuilleP::Command5_Click() {
     application.courbes.debutRun(frame2->Check2->isChecked());
     initialise();
     n0 = n;
-    duree = dureeDuTag(Picture1->tagDuree());
+    duree = dureeSelectionnee();
     Timer1->start();
     animation.tempsEcoule = 0;
 }
@@ -117,7 +115,7 @@ void FeuilleP::Command5_Click() {
 void FeuilleP::Timer1_Timer() {
     ParametresRun p;
     p.duree = duree;
-    p.dureeTableau = dureeDuTag(Picture1->tagDuree());
+    p.dureeTableau = dureeSelectionnee();
     p.conditions = conditionsActuelles();
     p.remplirTableau = true;
     p.nombreLignes = tableau.nombreLignes();
@@ -158,7 +156,7 @@ void FeuilleP::Command6_Click() {
 
 void FeuilleP::Check1_Click() {
     initialise();
-    speed(n, dureeDuTag(Picture1->tagDuree()), conditionsActuelles(), couleursActuelles(), true);
+    speed(n, dureeSelectionnee(), conditionsActuelles(), couleursActuelles(), true);
 }
 
 void FeuilleP::enrcourbe() {
@@ -173,7 +171,7 @@ void FeuilleP::enrcourbe() {
                      static_cast<std::int16_t>(Picture3->Combo3->currentIndex()),
                      static_cast<std::int16_t>(Picture3->Check4->isChecked() ? 1 : 0),
                      static_cast<std::int16_t>(Picture3->Check5->isChecked() ? 1 : 0)};
-    c.courbeDuree = dureeDuTag(Picture1->tagDuree());
+    c.courbeDuree = dureeSelectionnee();
     application.courbes.enrcourbe(c, ymax);
     makehisto();
 }
