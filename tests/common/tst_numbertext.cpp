@@ -126,7 +126,7 @@ private slots:
         QTest::newRow("2 stays") << 2.0 << "2";
         QTest::newRow("1.23456 typed") << 1.23456 << "1,23";
         QTest::newRow("two thirds") << 2.0 / 3.0 << "0,667";
-        QTest::newRow("half up") << 0.0545 << "0,0545";
+        QTest::newRow("half up: fourth digit 5") << 0.1235 << "0,124";
         QTest::newRow("tiny in exponent form") << 1.234e-5 << "1,23E-05";
         QTest::newRow("large quotient") << 123456.0 << "123000";
         QTest::newRow("zero") << 0.0 << "0";

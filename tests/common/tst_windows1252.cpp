@@ -20,7 +20,11 @@ private slots:
         QTest::newRow("euro and quotes") << "€ ‘’ “” …" << QByteArray("\x80 \x91\x92 \x93\x94 \x85");
         QTest::newRow("oe ligature") << "œuvre Œ" << QByteArray("\x9cuvre \x8c");
         QTest::newRow("outside the page") << "α→" << QByteArray("??");
-        QTest::newRow("invalid utf-8") << QString() << QByteArray();
+        QTest::newRow("0x80 to 0x9F, the five undefined as C1 controls")
+            << QString::fromUtf8("€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ")
+            << QByteArray("\x80\x81\x82\x83\x84\x85\x86\x87\x88\x89\x8a\x8b\x8c\x8d\x8e\x8f"
+                          "\x90\x91\x92\x93\x94\x95\x96\x97\x98\x99\x9a\x9b\x9c\x9d\x9e\x9f");
+        QTest::newRow("empty text") << QString() << QByteArray();
     }
     void toCodePage() {
         QFETCH(QString, texte);

@@ -66,6 +66,7 @@ private slots:
         QTest::addColumn<int>("apres");
         QTest::newRow("kept, idle: the run just stored is forgotten") << true << 3 << false << 2;
         QTest::newRow("kept, animated: unchanged") << true << 3 << true << 3;
+        QTest::newRow("kept, animated, one run kept: still slot 0") << true << 0 << true << 0;
         QTest::newRow("kept, empty store") << true << -1 << false << -1;
         QTest::newRow("not kept") << false << 3 << false << -1;
     }
@@ -110,6 +111,12 @@ private slots:
             << 3 << 0 << 0 << 1 << 1
             << "Réaction 1 : Ester et hydroxyde de sodium\r\nTempérature : 0 "
                "°C\r\n\r\nDistillation\r\nCatalyseur";
+        QTest::newRow("distillation alone")
+            << 1 << 200 << 0 << 1 << 0
+            << "Réaction 1 : Anhydride d'acide et alcool\r\nTempérature : 20 °C\r\n\r\nDistillation";
+        QTest::newRow("catalyst alone")
+            << 3 << 200 << 0 << 0 << 1
+            << "Réaction 1 : Ester et hydroxyde de sodium\r\nTempérature : 20 °C\r\n\r\nCatalyseur";
     }
     void historyTexts() {
         QFETCH(int, reaction);
@@ -127,6 +134,21 @@ private slots:
         QCOMPARE(QString::fromStdString(morceaux[0].texte), QString::fromUtf8(" \u2022 \r\n"));
         QCOMPARE(morceaux[1].police, MorceauHistorique::Police::arial);
         QCOMPARE(QString::fromStdString(morceaux[1].texte), arial);
+    }
+
+    // Each stored value goes back to its own condition (all six differ here).
+    void storedRunReadsBackItsConditions() {
+        CourbeConservee c;
+        c.courbeQuantite = {9, 1, 2, 3, 4};
+        c.courbeParam = {3, 650, 2, -1, 1, 0};
+        const Conditions k = c.conditions();
+        QCOMPARE(int(k.reaction), 3);
+        QCOMPARE(int(k.temperature), 650);
+        QCOMPARE(int(k.classeAlcool), 2);
+        QCOMPARE(int(k.especeVolatile), -1);
+        QCOMPARE(int(k.distillation), 1);
+        QCOMPARE(int(k.catalyseur), 0);
+        QCOMPARE(c.quantites(), (Quantites{1, 2, 3, 4}));
     }
 
     void emptyStoreGivesEmptyHistory() {

@@ -163,6 +163,9 @@ private slots:
             QVERIFY(ligne.n[0] * ligne.n[1] == 0.0 ||
                     ligne.n[2] * ligne.n[3] / (ligne.n[0] * ligne.n[1]) >= 0.0);
         QCOMPARE(int(sink.lignes.size()), p.nombreLignes - 1);
+        // Halved steps near the end of A leave each row on its instant, every 1440 s.
+        for (const auto& ligne : sink.lignes)
+            QVERIFY2(std::fabs(ligne.t - 1440.0 * ligne.ligne) < 1e-6, qPrintable(QString::number(ligne.t)));
     }
 
     void animatedRunFillsTheSameRows() {

@@ -1,3 +1,4 @@
+#include "ImageDeReference.h"
 #include "TestRegistry.h"
 
 #include "view/Apparatus.h"
@@ -312,14 +313,18 @@ private slots:
         QTest::addColumn<int>("quelle");
         QTest::addColumn<QSize>("taille");
         QTest::addColumn<int>("axe");
-        QTest::newRow("reflux condenser") << 1 << QSize(120, 148) << 14;
-        QTest::newRow("distillation set-up") << 2 << QSize(191, 148) << 12;
+        QTest::addColumn<QString>("reference");
+        QTest::newRow("reflux condenser") << 1 << QSize(120, 148) << 14 << "refrigerant-a-boules.png";
+        QTest::newRow("distillation set-up") << 2 << QSize(191, 148) << 12 << "distillation.png";
     }
     void imagesDeVerrerie() {
         QFETCH(int, quelle);
         QFETCH(QSize, taille);
         QFETCH(int, axe);
+        QFETCH(QString, reference);
         const QImage& image = quelle == 1 ? imageRefrigerantABoules() : imageDistillation();
+        const QString ecart = ecartAReference(image, reference);
+        QVERIFY2(ecart.isEmpty(), qPrintable(ecart));
         QCOMPARE(image.size(), taille);
         QCOMPARE(pixel(image, taille.width() - 1, 0), magentaTransparent);
         QCOMPARE(pixel(image, axe - 12, taille.height() - 1), magentaTransparent);

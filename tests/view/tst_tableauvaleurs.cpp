@@ -99,7 +99,12 @@ private slots:
         QCOMPARE(cellule(t, 50, 1), QString("0,0333"));
         QCOMPARE(cellule(t, 50, 3), QString("0,0667"));
         QCOMPARE(cellule(t, 50, 5), QString("4"));
-        t.ecrireLigne(51, {1, 1, 1, 1}); // beyond the grid: ignored
+        // Beyond the grid, at either end: nothing written, no row added.
+        t.ecrireLigne(51, {1, 1, 1, 1});
+        t.ecrireLigne(-1, {1, 1, 1, 1});
+        QCOMPARE(t.nombreLignes(), 51);
+        QCOMPARE(cellule(t, 50, 1), QString("0,0333"));
+        QCOMPARE(cellule(t, 0, 1), QString("0,1"));
         t.ecrireLigne(3, {0, 1, 1, 1});
         QCOMPARE(cellule(t, 3, 5), QString());
     }
