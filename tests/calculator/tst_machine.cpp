@@ -218,20 +218,24 @@ private slots:
 
     void messagesEntiers_data() {
         QTest::addColumn<QString>("script");
-        QTest::newRow("parentheses") << "Bpo B2 EXE";
-        QTest::newRow("operators") << "B2 multip multip B3 EXE";
-        QTest::newRow("waiting message length") << "B1 div B0 EXE";
+        QTest::addColumn<bool>("tient"); // the whole text shows
+        QTest::newRow("parentheses") << "Bpo B2 EXE" << true;
+        QTest::newRow("operators") << "B2 multip multip B3 EXE" << true;
+        QTest::newRow("waiting message length") << "B1 div B0 EXE" << true;
+        QTest::newRow("entry too long even at 7 points: it scrolls") << QString("B1 ").repeated(80).trimmed() << false;
     }
-    // The longest texts shrink the display's font instead of being cut.
+    // The longest texts shrink the display's font, down to 7 points, instead of being cut.
     void messagesEntiers() {
         QFETCH(QString, script);
+        QFETCH(bool, tient);
         double memoire = 0.0;
         Machine machine(memoire);
         machine.show();
         cliquer(machine, script);
         const auto* z1 = machine.findChild<QLineEdit*>("z1");
-        QVERIFY(QFontMetrics(z1->font()).horizontalAdvance(z1->text()) <= z1->contentsRect().width());
+        QCOMPARE(QFontMetrics(z1->font()).horizontalAdvance(z1->text()) <= z1->contentsRect().width(), tient);
         QVERIFY(z1->font().pointSize() >= 7);
+        if (!tient) QCOMPARE(z1->font().pointSize(), 7);
     }
 
     void retourArriereAuClavier() {

@@ -1,6 +1,7 @@
 #include "TestRegistry.h"
 
 #include "DoubleClic.h"
+#include "ImageDeReference.h"
 #include "RepertoireDeTest.h"
 #include "persistence/DialogueOuvrir.h"
 #include "platform/ApplicationState.h"
@@ -54,6 +55,8 @@ private slots:
         QCOMPARE(d.findChild<QLabel*>("Label4")->text(), QString("Patience: chargement du fichier"));
         QVERIFY(d.Frame1->isHidden());
         QVERIFY(d.ficharge->text().isEmpty());
+        const QString ecart = ecartAReference(d.findChild<QLabel*>("Image1")->pixmap().toImage(), "sablier.png");
+        QVERIFY2(ecart.isEmpty(), qPrintable(ecart));
     }
 
     void clickFillsTheFullPathAndMovesTheCurrentDirectory() {

@@ -42,6 +42,8 @@ private slots:
         QCOMPARE(facteurGraphe(412), 2);
         QCOMPARE(origineGraphe(1), QPoint(0, -8));
         QCOMPARE(origineGraphe(2), QPoint(-36, -45));
+        QCOMPARE(QSize(largeurGrapheNormal, hauteurGrapheNormal), QSize(413, 235));
+        QCOMPARE(QSize(largeurGrapheAgrandi, hauteurGrapheAgrandi), QSize(789, 503));
     }
 
     void framePixels_data() {
@@ -64,6 +66,8 @@ private slots:
             QTest::newRow(t + "last vertical grid line") << k << 50 + 300 * k << 100 << gris;
             QTest::newRow(t + "middle vertical grid line") << k << 50 + 150 * k << 100 << gris;
             QTest::newRow(t + "top horizontal grid line") << k << 100 << 10 << gris;
+            QTest::newRow(t + "top grid line ends at the last vertical") << k << 51 + 300 * k << 10
+                                                                          << QColor(Qt::white);
             QTest::newRow(t + "inside a grid cell") << k << 60 << 20 << QColor(Qt::white);
             QTest::newRow(t + "starting dot of A at 1 mol") << k << 50 << 10 + 100 * k << QColor(0, 0, 255);
             QTest::newRow(t + "starting dot of B at 2 mol") << k << 50 << 10 << QColor(255, 0, 255);
@@ -133,9 +137,10 @@ private slots:
         KeptRuns store;
         store.nbCourbes = 0;
         CourbeConservee run;
-        run.courbeQuantite = {0, 1, 1, 0, 0};
-        run.courbeCouleur = {0, entierDepuisCouleur(Qt::red), entierDepuisCouleur(Qt::red),
-                             entierDepuisCouleur(Qt::cyan), entierDepuisCouleur(Qt::cyan)};
+        run.courbeQuantite = {0, 1, 0.5, 0, 0};
+        const std::array<QColor, 4> couleurs = {Qt::red, Qt::darkYellow, Qt::cyan, Qt::darkGreen};
+        for (int i = 0; i < 4; ++i)
+            run.courbeCouleur[i + 1] = entierDepuisCouleur(couleurs[i]);
         run.courbeParam = {0, 1000, 0, -1, 0, 1};
         run.courbeDuree = 600;
         store.enrcourbe(run, 1.0f);
@@ -143,12 +148,15 @@ private slots:
         auto c = cadre(1, 1.0f);
         QVERIFY(dessinerCadre(image, c));
         dessinerCourbesConservees(image, c.echelle, c.affichees, 1, store);
-        QCOMPARE(pixel(image, 1, 50, 10), QColor(Qt::red)); // A and B start at the top
-        int rouges = 0;
-        for (int x = 51; x < 350; ++x)
-            for (int y = 10; y <= 210; ++y)
-                if (pixel(image, 1, x, y) == QColor(Qt::cyan)) ++rouges;
-        QVERIFY(rouges > 100);
+        QCOMPARE(pixel(image, 1, 50, 10), couleurs[0]); // A starts at the top
+        // Each species in its own colour; C and D share their curve, D drawn last.
+        for (int i : {0, 1, 3}) {
+            int n = 0;
+            for (int x = 51; x < 350; ++x)
+                for (int y = 10; y <= 210; ++y)
+                    n += pixel(image, 1, x, y) == couleurs[i];
+            QVERIFY2(n > 100, qPrintable(QString("%1: %2").arg(i).arg(n)));
+        }
     }
 
     void colourIntegers() {
