@@ -31,7 +31,7 @@ import signal
 import subprocess
 import sys
 import time
-from dataclasses import dataclass, field
+from dataclasses import dataclass
 from pathlib import Path
 
 RACINE = Path(__file__).resolve().parent.parent
@@ -405,7 +405,6 @@ class Equivalent:
     changement: str
     code: str = ""
     raison: str = ""
-    utilise: bool = field(default=False)
 
 
 def lire_equivalents(chemin):
@@ -436,15 +435,17 @@ def lire_equivalents(chemin):
     return equivalents
 
 
-def trouver_equivalent(mutant, equivalents):
-    """The annotation of a mutant: same file, column, change and line of code;
-    the line number only chooses among identical lines."""
-    candidats = [e for e in equivalents if e.fichier == mutant.fichier and e.colonne == mutant.colonne and
-                 e.changement == mutant.changement and (e.code == mutant.code or not e.code and
-                                                         e.ligne == mutant.ligne)]
-    if not candidats:
-        return None
-    return min(candidats, key=lambda e: abs(e.ligne - mutant.ligne))
+def associer_equivalents(mutants, equivalents):
+    """The annotated mutants, by identity: an annotation names the mutant of
+    the same file, column, change and line of code; among identical lines,
+    the one nearest to the line number it gives."""
+    associes = {}
+    for e in equivalents:
+        candidats = [m for m in mutants if m.fichier == e.fichier and m.colonne == e.colonne and
+                     m.changement == e.changement and (m.code == e.code if e.code else m.ligne == e.ligne)]
+        if candidats:
+            associes[min(candidats, key=lambda m: abs(m.ligne - e.ligne)).ident()] = e
+    return associes
 
 
 # ---------------------------------------------------------------- running
@@ -584,6 +585,12 @@ def main():
             sys.exit(f"no folder {d} under {racine}")
     mutants = tous_les_mutants(racine, dossiers)
     equivalents = lire_equivalents(racine / args.equivalents)
+    equivalents_associes = associer_equivalents(mutants, equivalents)
+    associes = {id(e) for e in equivalents_associes.values()}
+    for e in equivalents:
+        if id(e) not in associes and any(e.fichier.startswith(d + "/") for d in dossiers):
+            print(f"warning: the annotation {e.fichier}:{e.ligne}:{e.colonne} {e.changement} matches no mutant",
+                  flush=True)
     ordre = list(mutants)
     random.Random(args.seed).shuffle(ordre)
     if args.only:
@@ -594,7 +601,7 @@ def main():
     if args.list:
         compte = 0
         for m in ordre:
-            e = trouver_equivalent(m, equivalents)
+            e = equivalents_associes.get(m.ident())
             print(f"{m.ident()}" + (f"  [equivalent: {e.raison}]" if e else ""))
             compte += 0 if e else 1
             if args.sample and compte >= args.sample:
@@ -625,9 +632,8 @@ def main():
         for m in ordre:
             if args.sample and comptes >= args.sample:
                 break
-            e = trouver_equivalent(m, equivalents)
+            e = equivalents_associes.get(m.ident())
             if e:
-                e.utilise = True
                 resultats.append((m, "equivalent", e.raison))
                 print(f"{m.ident()}  equivalent", flush=True)
                 continue
@@ -646,10 +652,10 @@ def main():
             if empreinte((racine / f).read_bytes()) != h:
                 print(f"WARNING: {f} differs from its state before the run", flush=True)
 
-    rapport(resultats, dossiers, args, equivalents)
+    rapport(resultats, dossiers, args)
 
 
-def rapport(resultats, dossiers, args, equivalents):
+def rapport(resultats, dossiers, args):
     print("\n== Mutants ==")
     for m, resultat, detail in resultats:
         if resultat != "equivalent":
@@ -673,17 +679,12 @@ def rapport(resultats, dossiers, args, equivalents):
         score = f"{100.0 * tues / notes:.0f} %" if notes else "-"
         print(f"{d:<20}{tues:>8}{c['survived']:>10}{c['timeout']:>9}{score:>8}{c['build-failed']:>14}"
               f"{c['equivalent']:>12}")
-    inutilises = [e for e in equivalents if not e.utilise and any(e.fichier.startswith(d + "/") for d in dossiers)]
     if args.report:
         Path(args.report).write_text(json.dumps({
             "seed": args.seed, "sample": args.sample, "folders": dossiers,
             "mutants": [{"id": m.ident(), "file": m.fichier, "line": m.ligne, "change": m.changement,
                          "kind": m.genre, "folder": m.dossier, "result": r, "detail": d}
                         for m, r, d in resultats]}, ensure_ascii=False, indent=1))
-    if inutilises and not args.sample and not args.only:
-        print("\nAnnotations that match no mutant (stale?):")
-        for e in inutilises:
-            print(f"  {e.fichier}:{e.ligne}:{e.colonne} {e.changement}")
 
 
 if __name__ == "__main__":

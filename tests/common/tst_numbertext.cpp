@@ -93,6 +93,8 @@ private slots:
                                  << "3";
         QTest::newRow("integer of small") << 0.4 << "#0"
                                           << "0";
+        QTest::newRow("integer beyond fifteen digits") << 1e15 << "#0"
+                                                       << "1000000000000000";
         QTest::newRow("scientific keeps the point") << 5.0 << "#.#######E+00"
                                                     << "5,E+00";
         QTest::newRow("scientific eight digits") << 123.456789 << "#.#######E+00"

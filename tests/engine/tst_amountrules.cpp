@@ -41,6 +41,12 @@ private slots:
         QTest::newRow("exactly 0,001 mol is accepted")
             << QStringList{"0,001", "0", "0", "0"} << 0 << DepassementQuantite::aucun
             << QStringList{"0,001", "0", "0", "0"};
+        QTest::newRow("below 0,001 by a fraction")
+            << QStringList{"0,0007", "0", "0", "0"} << 0 << DepassementQuantite::inferieur
+            << QStringList{"0,001", "0", "0", "0"};
+        QTest::newRow("the fourth box counts in the total")
+            << QStringList{"5", "5", "0", "1"} << 0 << DepassementQuantite::superieur
+            << QStringList{"4", "5", "0", "1"};
         QTest::newRow("over the top by a fraction")
             << QStringList{"9,5", "0,4", "0,2", "0"} << 0 << DepassementQuantite::superieur
             << QStringList{"9,4", "0,4", "0,2", "0"};
@@ -73,10 +79,18 @@ private slots:
         QTest::addColumn<int>("secondes");
         QTest::addColumn<QString>("legende");
         QTest::newRow("top: 200 h") << 1 << 720000 << "200 h";
+        QTest::newRow("100 h") << 2 << 360000 << "100 h";
+        QTest::newRow("50 h") << 3 << 180000 << "50 h";
+        QTest::newRow("20 h") << 4 << 72000 << "20 h";
+        QTest::newRow("10 h") << 5 << 36000 << "10 h";
         QTest::newRow("5 h") << 6 << 18000 << "5 h";
+        QTest::newRow("2 h") << 7 << 7200 << "2 h";
         QTest::newRow("1 h") << 8 << 3600 << "1 h";
         QTest::newRow("30 min") << 9 << 1800 << "30 min";
+        QTest::newRow("20 min") << 10 << 1200 << "20 min";
         QTest::newRow("start-up: 10 min") << 11 << 600 << "10 min";
+        QTest::newRow("5 min") << 12 << 300 << "5 min";
+        QTest::newRow("2 min") << 13 << 120 << "2 min";
         QTest::newRow("1 min") << 14 << 60 << "1 min";
         QTest::newRow("30 s") << 15 << 30 << "30 s";
         QTest::newRow("bottom: 20 s") << 16 << 20 << "20 s";
@@ -92,6 +106,7 @@ private slots:
     void positionOutsideTheSelector() {
         QCOMPARE(dureePosition(0), 0);
         QCOMPARE(dureePosition(17), 0);
+        QCOMPARE(dureePosition(positionDureeDemarrage), 600);
     }
 };
 

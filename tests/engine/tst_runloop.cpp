@@ -168,7 +168,13 @@ private slots:
             QVERIFY2(std::fabs(ligne.t - 1440.0 * ligne.ligne) < 1e-6, qPrintable(QString::number(ligne.t)));
     }
 
+    void animatedRunFillsTheSameRows_data() {
+        QTest::addColumn<int>("vitesse");
+        QTest::newRow("5 s a tick") << 50;
+        QTest::newRow("1 s a tick") << 10;
+    }
     void animatedRunFillsTheSameRows() {
+        QFETCH(int, vitesse);
         const auto p = parametres(0, 0, 600, 0.1f);
         Quantites entier = {0.1, 0.1, 0.0, 0.0};
         RecordingSink complet;
@@ -179,9 +185,9 @@ private slots:
         RecordingSink parTicks;
         EtatAnimation etat;
         int ticks = 0;
-        while (timerTick(anime, etat, p, 50, parTicks, k) == Tick::avance)
+        while (timerTick(anime, etat, p, vitesse, parTicks, k) == Tick::avance)
             ++ticks;
-        QCOMPARE(ticks, 600 * 10 / 50);
+        QCOMPARE(ticks, 600 * 10 / vitesse);
         QCOMPARE(parTicks.premiers, 1);
         QCOMPARE(parTicks.lignes.size(), complet.lignes.size());
         for (std::size_t r = 0; r < complet.lignes.size(); ++r) {
@@ -210,15 +216,23 @@ private slots:
         QVERIFY(n[2] > 0.0);
     }
 
+    void elapsedTimeDoesNotOverflow_data() {
+        QTest::addColumn<int>("vitesse");
+        QTest::addColumn<int>("apres");
+        QTest::newRow("up to the largest 32-bit value") << 47 << 2147483647;
+        QTest::newRow("one tenth beyond it: unchanged") << 48 << 2147483600;
+    }
     void elapsedTimeDoesNotOverflow() {
+        QFETCH(int, vitesse);
+        QFETCH(int, apres);
         const auto p = parametres(0, 0, 600, 0.1f);
         Quantites n = {0.1, 0.1, 0.0, 0.0};
         RecordingSink sink;
         EtatAnimation etat;
         etat.tempsEcoule = 2147483600;
         ConstantesVitesse k;
-        QCOMPARE(timerTick(n, etat, p, 1000, sink, k), Tick::terminee);
-        QCOMPARE(etat.tempsEcoule, 2147483600);
+        QCOMPARE(timerTick(n, etat, p, vitesse, sink, k), Tick::terminee);
+        QCOMPARE(etat.tempsEcoule, apres);
     }
 };
 

@@ -402,6 +402,29 @@ private slots:
         QCOMPARE(qRed(pixel(image, cx, cy - 5)), 255); // empty above the surface
     }
 
+    // The neck, a tube 0.6 R wide from the flask up to cy - 1.75 R, shaded
+    // inside its walls; coordinates round halves to even.
+    void colDuBallon_data() {
+        QTest::addColumn<int>("temperature");
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<QRgb>("couleur");
+        QTest::newRow("reflux: left wall at 244") << 250 << QPoint(244, 160) << noir;
+        QTest::newRow("reflux: white inside the left wall") << 250 << QPoint(245, 160) << qRgb(255, 255, 255);
+        QTest::newRow("reflux: light grey two inside the right wall") << 250 << QPoint(260, 160) << qRgb(192, 192, 192);
+        QTest::newRow("reflux: dark grey against the right wall") << 250 << QPoint(261, 160) << qRgb(128, 128, 128);
+        QTest::newRow("reflux: right wall at 262") << 250 << QPoint(262, 160) << noir;
+        QTest::newRow("big flask: light grey line at 274.5") << 200 << QPoint(274, 75) << qRgb(192, 192, 192);
+        QTest::newRow("big flask: the wall at 276.5 covers the dark grey line") << 200 << QPoint(276, 75) << noir;
+        QTest::newRow("big flask: black rim at 53.75") << 200 << QPoint(260, 54) << noir;
+        QTest::newRow("big flask: white just under the rim") << 200 << QPoint(260, 55) << qRgb(255, 255, 255);
+    }
+    void colDuBallon() {
+        QFETCH(int, temperature);
+        QFETCH(QPoint, point);
+        QFETCH(QRgb, couleur);
+        QCOMPARE(pixel(dessiner(temperature, false), point.x(), point.y()), couleur);
+    }
+
     void distillationImposeLaTemperatureMaximale_data() {
         QTest::addColumn<int>("temperature");
         QTest::addColumn<bool>("distillation");
