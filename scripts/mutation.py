@@ -6,8 +6,8 @@ a relational operator turned (< <=, > >=, == !=), a literal moved (integers
 by one, floating values by a factor of two), an arithmetic operator swapped,
 a statement removed, a condition negated. For each mutant it builds only the
 test executable of the mutated folder (src/X -> tst_X) in a build folder of
-its own, runs it under a time limit and restores the source, whatever
-happens. The report gives each mutant and the score per folder.
+its own (Release, with the standard library's index checks), runs it under a
+time limit and restores the source, whatever happens. The report gives each mutant and the score per folder.
 
     scripts/mutation.py [--sample N --seed S] src/common src/engine ...
 
@@ -26,7 +26,6 @@ import json
 import os
 import random
 import re
-import shutil
 import signal
 import subprocess
 import sys
@@ -493,11 +492,13 @@ class Executeur:
             raise
 
     def configurer(self):
-        if not (self.build / "build.ninja").exists():
-            code, sortie = self.lancer(["cmake", "-S", ".", "-B", str(self.build), "-G", "Ninja",
-                                        "-DCMAKE_BUILD_TYPE=Release", "-DVEDO_BUILD_TESTS=ON"])
-            if code != 0:
-                sys.exit("cmake configure failed:\n" + sortie)
+        # The standard library checks its indices: a mutant that reads past an
+        # array stops the test instead of reading whatever lies beyond.
+        code, sortie = self.lancer(["cmake", "-S", ".", "-B", str(self.build), "-G", "Ninja",
+                                    "-DCMAKE_BUILD_TYPE=Release", "-DVEDO_BUILD_TESTS=ON",
+                                    "-DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS"])
+        if code != 0:
+            sys.exit("cmake configure failed:\n" + sortie)
 
     def construire(self, cible):
         return self.lancer(["cmake", "--build", str(self.build), "--target", cible, "-j", str(self.jobs)])

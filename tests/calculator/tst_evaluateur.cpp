@@ -62,6 +62,7 @@ private slots:
         QTest::newRow("exponential") << "EXP(1)" << degres << succes << "2.71828182845905";
         QTest::newRow("square root") << "SQR(16)" << degres << succes << "4";
         QTest::newRow("square root symbol") << "ù16" << degres << succes << "4";
+        QTest::newRow("argument starting with its point") << "SQR.25" << degres << succes << "0.5";
         QTest::newRow("inverse sine of 1 in degrees") << "INVSIN1" << degres << succes << "90";
         QTest::newRow("inverse cosine of -1 in radians")
             << "INVCOS-1" << radians << succes << "3.14159265358979";
@@ -136,6 +137,9 @@ private slots:
         QTest::newRow("function of a group holding only a function")
             << "SIN(COS)" << degres << impossible << "";
         QTest::newRow("closing before opening") << "2)+(3" << degres << impossible << "";
+        // Letters F to Y mark a function inside a group, which then waits for it.
+        QTest::newRow("a group holding F waits for a function") << "(F)" << degres << impossible << "";
+        QTest::newRow("a group holding Y waits for a function") << "(Y)" << degres << impossible << "";
         QTest::newRow("101 nested functions exceed the passes")
             << QString::fromStdString(imbrique("SIN(", "0", ")", 101)) << degres << impossible << "";
     }

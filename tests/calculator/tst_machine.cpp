@@ -434,6 +434,9 @@ private slots:
         QTest::newRow("black left edge") << QPoint(1, 200) << QColor(Qt::black);
         QTest::newRow("white right edge") << QPoint(299, 200) << QColor(Qt::white);
         QTest::newRow("white bottom edge") << QPoint(150, 428) << QColor(Qt::white);
+        QTest::newRow("gradient above the frame") << QPoint(150, 0) << QColor(125, 175, 175);
+        QTest::newRow("gradient right of the frame") << QPoint(300, 200) << QColor(50, 100, 100);
+        QTest::newRow("gradient under the frame") << QPoint(150, 429) << QColor(125, 175, 175);
         QTest::newRow("framed area, white") << QPoint(206, 350) << QColor(Qt::white);
         QTest::newRow("framed area, teal") << QPoint(81, 350) << QColor(0, 128, 128);
         QTest::newRow("framed area, teal top") << QPoint(120, 289) << QColor(0, 128, 128);

@@ -3,6 +3,7 @@
 #include "DoubleClic.h"
 #include "ImageDeReference.h"
 #include "RepertoireDeTest.h"
+#include "persistence/DialogueEnregistrer.h"
 #include "persistence/DialogueOuvrir.h"
 #include "platform/ApplicationState.h"
 #include "platform/ScriptedPrompter.h"
@@ -57,6 +58,57 @@ private slots:
         QVERIFY(d.ficharge->text().isEmpty());
         const QString ecart = ecartAReference(d.findChild<QLabel*>("Image1")->pixmap().toImage(), "sablier.png");
         QVERIFY2(ecart.isEmpty(), qPrintable(ecart));
+    }
+
+    // Both file dialogs share one grid: 8 pixels of margin and between the two
+    // columns, files on the left, directories and drives on the right, each
+    // label 18 pixels above its control, the buttons in the bottom right corner.
+    void disposition_data() {
+        QTest::addColumn<bool>("enregistrer");
+        QTest::addColumn<QString>("etiquette");
+        QTest::addColumn<QString>("controle");
+        QTest::addColumn<QString>("colonne");
+        QTest::newRow("save: name over both columns") << true << "Label2" << "Text1" << "both";
+        QTest::newRow("save: files") << true << "Label4" << "File1" << "left";
+        QTest::newRow("save: directories") << true << "Label3" << "Dir1" << "right";
+        QTest::newRow("save: drives") << true << "Label1" << "Drive1" << "right";
+        QTest::newRow("open: files") << false << "Label3" << "File1" << "left";
+        QTest::newRow("open: directories") << false << "Label2" << "Dir1" << "right";
+        QTest::newRow("open: drives") << false << "Label1" << "Drive1" << "right";
+    }
+    void disposition() {
+        QFETCH(bool, enregistrer);
+        QFETCH(QString, etiquette);
+        QFETCH(QString, controle);
+        QFETCH(QString, colonne);
+        std::unique_ptr<QDialog> d;
+        if (enregistrer)
+            d = std::make_unique<DialogueEnregistrer>(*etat, [] { return Configuration{}; });
+        else
+            d = std::make_unique<DialogueOuvrir>(*etat);
+        const auto place = [&](const QString& nom) { return d->findChild<QWidget*>(nom)->geometry(); };
+        const int fin = d->width() - 8;
+        const int gauche = colonne == "right" ? 224 : 8;
+        const int droite = colonne == "left" ? 216 : fin;
+        const QRect c = place(controle), e = place(etiquette);
+        QCOMPARE(c.left(), gauche);
+        QCOMPARE(c.left() + c.width(), droite);
+        QCOMPARE(e.left(), gauche);
+        QVERIFY(e.left() + e.width() <= droite);
+        QCOMPARE(c.top() - e.top(), 18);
+        QVERIFY(e.bottom() < c.top());
+        // The two lists end level; the buttons, equal, close the right column.
+        QCOMPARE(place("File1").bottom(), place("Drive1").bottom());
+        const QRect b1 = place("Command1"), b2 = place("Command2");
+        QCOMPARE(b1.left(), 224);
+        QCOMPARE(b2.left() + b2.width(), fin);
+        QCOMPARE(b1.size(), b2.size());
+        QCOMPARE(b1.top(), b2.top());
+        QCOMPARE(b1.top() + b1.height(), d->height() - 8);
+        for (const QWidget* a : d->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            for (const QWidget* b : d->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
+                         qPrintable(a->objectName() + " overlaps " + b->objectName()));
     }
 
     void clickFillsTheFullPathAndMovesTheCurrentDirectory() {

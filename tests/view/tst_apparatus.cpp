@@ -402,12 +402,15 @@ private slots:
         QCOMPARE(qRed(pixel(image, cx, cy - 5)), 255); // empty above the surface
     }
 
-    // The neck, a tube 0.6 R wide from the flask up to cy - 1.75 R, shaded
-    // inside its walls; coordinates round halves to even.
-    void colDuBallon_data() {
+    // The glass of the flask: a dark grey circle just inside its outline, and
+    // the neck, a tube 0.6 R wide up to cy - 1.75 R shaded inside its walls;
+    // coordinates round halves to even.
+    void verreDuBallon_data() {
         QTest::addColumn<int>("temperature");
         QTest::addColumn<QPoint>("point");
         QTest::addColumn<QRgb>("couleur");
+        QTest::newRow("big flask: dark grey circle of radius R - 1") << 200 << QPoint(314, 149) << qRgb(128, 128, 128);
+        QTest::newRow("reflux: dark grey circle of radius R - 1") << 250 << QPoint(282, 189) << qRgb(128, 128, 128);
         QTest::newRow("reflux: left wall at 244") << 250 << QPoint(244, 160) << noir;
         QTest::newRow("reflux: white inside the left wall") << 250 << QPoint(245, 160) << qRgb(255, 255, 255);
         QTest::newRow("reflux: light grey two inside the right wall") << 250 << QPoint(260, 160) << qRgb(192, 192, 192);
@@ -418,7 +421,7 @@ private slots:
         QTest::newRow("big flask: black rim at 53.75") << 200 << QPoint(260, 54) << noir;
         QTest::newRow("big flask: white just under the rim") << 200 << QPoint(260, 55) << qRgb(255, 255, 255);
     }
-    void colDuBallon() {
+    void verreDuBallon() {
         QFETCH(int, temperature);
         QFETCH(QPoint, point);
         QFETCH(QRgb, couleur);

@@ -49,6 +49,7 @@ private slots:
         TableauValeurs t;
         t.prepatab(duree, defilement, defauts, Conditions{}, {0.1, 0.1, 0, 0});
         QCOMPARE(t.nombreLignes(), lignes);
+        QCOMPARE(t.ligne(0).size(), std::size_t(6)); // t, A, B, C, D, Qr
         QCOMPARE(cellule(t, 0, 0), QString("0,0"));
         QCOMPARE(cellule(t, 1, 0), deuxieme);
         QCOMPARE(cellule(t, lignes - 1, 0), derniere);
@@ -67,6 +68,8 @@ private slots:
             << QStringList{"0", "1", "1", "1"} << 0 << 0 << QStringList{"0", "1", "1", "1", ""};
         QTest::newRow("distilled species shows 0 whatever its text")
             << QStringList{"1", "1", "0,5", "0,5"} << 1 << 2 << QStringList{"1", "1", "0", "0,5", "0"};
+        QTest::newRow("products of unequal amounts: 0,5 x 0,2 / (1 x 2)")
+            << QStringList{"1", "2", "0,5", "0,2"} << 0 << 0 << QStringList{"1", "2", "0,5", "0,2", "0,05"};
         QTest::newRow("distillation off keeps the text")
             << QStringList{"1", "1", "0,5", "0,5"} << 0 << 2 << QStringList{"1", "1", "0,5", "0,5", "0,25"};
     }
