@@ -8,6 +8,8 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include <map>
+
 using namespace vedo;
 
 namespace {
@@ -422,6 +424,26 @@ private slots:
         const QRect zoneEncadree(QPoint(82, 290), QPoint(206, 421));
         for (const char* nom : {"B0", "B1", "B5", "B9", "Bpoint", "BtoEXP"})
             QVERIFY(zoneEncadree.contains(machine.findChild<QPushButton*>(nom)->geometry()));
+
+        // The display, the two frames side by side and every row of keys run
+        // between margins of 10 pixels: from x = 10 to 292.
+        const QRect afficheur = machine.findChild<QLineEdit*>("z1")->geometry();
+        QCOMPARE(afficheur.left(), 10);
+        QCOMPARE(afficheur.left() + afficheur.width(), Machine::largeur - 10);
+        const QRect angles = machine.findChild<QRadioButton*>("angle0")->parentWidget()->geometry();
+        const QRect affichage = machine.findChild<QRadioButton*>("C0")->parentWidget()->geometry();
+        QCOMPARE(angles.left(), 10);
+        QCOMPARE(angles.size(), affichage.size());
+        QCOMPARE(angles.top(), affichage.top());
+        QCOMPARE(affichage.left() - (angles.left() + angles.width()), 10);
+        QCOMPARE(affichage.left() + affichage.width(), Machine::largeur - 10);
+        std::map<int, std::pair<int, int>> rangees; // top of a row: its left and right ends
+        for (const auto* b : boutons) {
+            const auto r = rangees.try_emplace(b->y(), b->x(), b->x() + b->width()).first;
+            r->second = {std::min(r->second.first, b->x()), std::max(r->second.second, b->x() + b->width())};
+        }
+        for (const auto& [haut, bouts] : rangees)
+            QVERIFY2(bouts == std::make_pair(10, Machine::largeur - 10), qPrintable(QString::number(haut)));
     }
 
     void fond_data() {

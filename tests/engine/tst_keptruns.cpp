@@ -54,6 +54,8 @@ private slots:
     void withoutKeepingEachRunReplacesSlotZero() {
         KeptRuns store;
         terminerRun(store, false, 1);
+        store.debutRun(false);
+        QCOMPARE(int(store.nbCourbes), -1); // empty while the next run goes
         terminerRun(store, false, 2);
         QCOMPARE(int(store.nbCourbes), 0);
         QCOMPARE(int(store.emplacement(0).courbeParam[1]), 2);

@@ -177,6 +177,7 @@ private slots:
         QTest::newRow("water distilled") << 1 << 3 << 3;
         QTest::newRow("acid distilled") << 1 << 0 << 0;
         QTest::newRow("nothing chosen") << 1 << -1 << -1;
+        QTest::newRow("first index beyond the list") << 1 << 4 << -1;
         QTest::newRow("index beyond the list") << 1 << 7 << -1;
         QTest::newRow("distillation off") << 0 << 3 << -1;
     }

@@ -105,6 +105,9 @@ private slots:
         QCOMPARE(b1.size(), b2.size());
         QCOMPARE(b1.top(), b2.top());
         QCOMPARE(b1.top() + b1.height(), d->height() - 8);
+        // Enter belongs to the name box and the lists, never to a default button.
+        QVERIFY(!d->findChild<QPushButton*>("Command1")->autoDefault());
+        QVERIFY(!d->findChild<QPushButton*>("Command2")->autoDefault());
         for (const QWidget* a : d->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             for (const QWidget* b : d->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
                 QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),

@@ -54,6 +54,7 @@ private slots:
             << enregistrement("c\x9cur \x92\x80") << 1 << true << QString::fromUtf8("cœur ’€");
         QTest::newRow("length above 126") << enregistrement("x", 127) << 1 << false << "";
         QTest::newRow("length 0xFFFF") << enregistrement("x", 0xFFFF) << 1 << false << "";
+        QTest::newRow("length 261: the high byte counts") << enregistrement("x", 0x105) << 1 << false << "";
         QTest::newRow("record cut inside its text") << enregistrement("ESTER").left(5) << 1 << false << "";
         QTest::newRow("only one length byte") << QByteArray("\x05", 1) << 1 << false << "";
         QTest::newRow("text cut before the declared length but record complete")
