@@ -83,6 +83,61 @@ private slots:
         QCOMPARE(pixel(image, k, x, y), couleur);
     }
 
+    // Each text at its place, compared with the same text drawn there alone:
+    // time labels centred on their line, top at 200k + 11; amount labels
+    // ending at x = 45, top 6 above their line; "t " in italics then the unit
+    // from (70 + 300k, 200k - 10); the amount title from (55, -7k).
+    void textsAtTheirPlaces_data() {
+        QTest::addColumn<int>("k");
+        QTest::newRow("normal") << 1;
+        QTest::newRow("enlarged") << 2;
+    }
+    void textsAtTheirPlaces() {
+        QFETCH(int, k);
+        QImage image = imageGraphe(k);
+        QVERIFY(dessinerCadre(image, cadre(k)));
+        QFont police(QStringLiteral("Arial"));
+        police.setPixelSize(11);
+        QFont italique = police;
+        italique.setItalic(true);
+        struct Texte {
+            QString texte;
+            double x, y;
+            QFont police;
+        };
+        const QFontMetrics m(police);
+        std::vector<Texte> textes;
+        for (int i = 0; i <= 10; ++i) {
+            const QString t = QString::number(i);
+            textes.push_back({t, 50 + 30.0 * k * i - m.horizontalAdvance(t) / 2.0, 200.0 * k + 11, police});
+        }
+        const QStringList quantites = {"0", "0,4", "0,8", "1,2", "1,6", "2"};
+        for (int j = 0; j < 6; ++j)
+            textes.push_back({quantites[j], 45.0 - m.horizontalAdvance(quantites[j]), 10 + 200.0 * k - 40.0 * k * j - 6, police});
+        textes.push_back({"t ", 70.0 + 300 * k, 200.0 * k - 10, italique});
+        textes.push_back({"(min)", 70.0 + 300 * k + QFontMetrics(italique).horizontalAdvance("t "), 200.0 * k - 10, police});
+        textes.push_back({"Quantité de matière (mol)", 55, -7.0 * k, police});
+
+        QImage attendue(image.size(), QImage::Format_RGB32);
+        attendue.fill(Qt::white);
+        QPainter p(&attendue);
+        const QPoint o = origineGraphe(k);
+        std::vector<QRect> zones;
+        for (const Texte& t : textes) {
+            const QFontMetrics mt(t.police);
+            const QPoint coin(qRound(t.x) - o.x(), qRound(t.y) - o.y());
+            p.setFont(t.police);
+            p.drawText(QPointF(coin.x(), coin.y() + mt.ascent()), t.texte);
+            zones.push_back(QRect(coin, QSize(mt.horizontalAdvance(t.texte), mt.height())));
+        }
+        p.end();
+        for (std::size_t i = 0; i < zones.size(); ++i)
+            for (int y = zones[i].top(); y <= zones[i].bottom(); ++y)
+                for (int x = zones[i].left(); x <= zones[i].right(); ++x)
+                    QVERIFY2(image.pixel(x, y) == attendue.pixel(x, y),
+                             qPrintable(QString("%1 at %2, %3").arg(textes[i].texte).arg(x).arg(y)));
+    }
+
     void emptyScaleLeavesTheImageBlank() {
         QImage image = imageGraphe(1);
         QVERIFY(!dessinerCadre(image, cadre(1, 0.0f)));
