@@ -90,6 +90,7 @@ private slots:
         QTest::newRow("product of negatives") << "-3*-3" << degres << succes << "9";
         QTest::newRow("two groups") << "(2+3)*(4-1)" << degres << succes << "15";
         QTest::newRow("group result negative") << "2-(1-4)" << degres << succes << "5";
+        QTest::newRow("minus a group of two operations") << "-(2*3+1)" << degres << succes << "-7";
         QTest::newRow("nested groups") << "((((1+1)*2)+1)*2)" << degres << succes << "10";
         QTest::newRow("doubled parentheses around a sum") << "((2+3))" << degres << succes << "5";
         QTest::newRow("deeply nested parentheses")

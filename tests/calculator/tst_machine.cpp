@@ -414,13 +414,15 @@ private slots:
 
         const auto boutons = machine.findChildren<QPushButton*>();
         QCOMPARE(boutons.size(), 49);
-        for (const auto* a : boutons) {
-            for (const auto* b : boutons)
+        // Enter is "EXE" only: no key may act as the dialog's default button.
+        for (const auto* a : boutons)
+            QVERIFY(!a->autoDefault());
+        // Keys, frames and display side by side, none over another.
+        const auto enfants = machine.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (const auto* a : enfants)
+            for (const auto* b : enfants)
                 QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
                          qPrintable(a->objectName() + " overlaps " + b->objectName()));
-            // Enter is "EXE" only: no key may act as the dialog's default button.
-            QVERIFY(!a->autoDefault());
-        }
         const QRect zoneEncadree(QPoint(82, 290), QPoint(206, 421));
         for (const char* nom : {"B0", "B1", "B5", "B9", "Bpoint", "BtoEXP"})
             QVERIFY(zoneEncadree.contains(machine.findChild<QPushButton*>(nom)->geometry()));

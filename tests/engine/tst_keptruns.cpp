@@ -42,6 +42,7 @@ private slots:
         for (int run = 1; run <= 12; ++run)
             terminerRun(store, true, run);
         QCOMPARE(int(store.nbCourbes), 10);
+        QCOMPARE(store.nombre(), 11);
         for (int s = 0; s <= 9; ++s)
             QCOMPARE(int(store.emplacement(s).courbeParam[1]), s + 1);
         QCOMPARE(int(store.emplacement(10).courbeParam[1]), 12);
@@ -155,6 +156,7 @@ private slots:
 
     void emptyStoreGivesEmptyHistory() {
         KeptRuns store;
+        QCOMPARE(store.nombre(), 0);
         QVERIFY(makehisto(store).empty());
     }
 };

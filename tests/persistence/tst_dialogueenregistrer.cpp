@@ -52,6 +52,7 @@ private slots:
     void captions() {
         const auto d = ouvrir();
         QCOMPARE(d->windowTitle(), QString("Enregistrer les paramètres."));
+        QCOMPARE(d->objectName(), QString("enregistrer"));
         QCOMPARE(d->Command1->text(), QString("ENREGISTRER"));
         QCOMPARE(d->Command2->text(), QString("ANNULER"));
         for (const auto& [nom, texte] :

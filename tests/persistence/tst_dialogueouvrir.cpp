@@ -48,6 +48,7 @@ private slots:
     void captions() {
         DialogueOuvrir d(*etat);
         QCOMPARE(d.windowTitle(), QString("Ouvrir une configuration"));
+        QCOMPARE(d.objectName(), QString("ouvrir"));
         QCOMPARE(d.Command1->text(), QString("OUVRIR"));
         QCOMPARE(d.Command2->text(), QString("ANNULER"));
         QCOMPARE(d.findChild<QLabel*>("Label1")->text(), QString("Lecteur:"));
@@ -68,19 +69,21 @@ private slots:
         QTest::addColumn<QString>("etiquette");
         QTest::addColumn<QString>("controle");
         QTest::addColumn<QString>("colonne");
-        QTest::newRow("save: name over both columns") << true << "Label2" << "Text1" << "both";
-        QTest::newRow("save: files") << true << "Label4" << "File1" << "left";
-        QTest::newRow("save: directories") << true << "Label3" << "Dir1" << "right";
-        QTest::newRow("save: drives") << true << "Label1" << "Drive1" << "right";
-        QTest::newRow("open: files") << false << "Label3" << "File1" << "left";
-        QTest::newRow("open: directories") << false << "Label2" << "Dir1" << "right";
-        QTest::newRow("open: drives") << false << "Label1" << "Drive1" << "right";
+        QTest::addColumn<bool>("memeLargeur"); // the label as wide as its control
+        QTest::newRow("save: name over both columns") << true << "Label2" << "Text1" << "both" << false;
+        QTest::newRow("save: files") << true << "Label4" << "File1" << "left" << true;
+        QTest::newRow("save: directories") << true << "Label3" << "Dir1" << "right" << true;
+        QTest::newRow("save: drives") << true << "Label1" << "Drive1" << "right" << true;
+        QTest::newRow("open: files") << false << "Label3" << "File1" << "left" << true;
+        QTest::newRow("open: directories") << false << "Label2" << "Dir1" << "right" << true;
+        QTest::newRow("open: drives") << false << "Label1" << "Drive1" << "right" << true;
     }
     void disposition() {
         QFETCH(bool, enregistrer);
         QFETCH(QString, etiquette);
         QFETCH(QString, controle);
         QFETCH(QString, colonne);
+        QFETCH(bool, memeLargeur);
         std::unique_ptr<QDialog> d;
         if (enregistrer)
             d = std::make_unique<DialogueEnregistrer>(*etat, [] { return Configuration{}; });
@@ -95,6 +98,7 @@ private slots:
         QCOMPARE(c.left() + c.width(), droite);
         QCOMPARE(e.left(), gauche);
         QVERIFY(e.left() + e.width() <= droite);
+        if (memeLargeur) QCOMPARE(e.width(), c.width());
         QCOMPARE(c.top() - e.top(), 18);
         QVERIFY(e.bottom() < c.top());
         // The two lists end level; the buttons, equal, close the right column.

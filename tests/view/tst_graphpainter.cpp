@@ -56,6 +56,8 @@ private slots:
             const int bas = 10 + 200 * k;
             QTest::newRow(t + "time axis near the corner") << k << 60 << bas << QColor(Qt::black);
             QTest::newRow(t + "amount axis top") << k << 50 << -6 << QColor(Qt::black);
+            QTest::newRow(t + "left of the amount axis, high") << k << 49 << 20 << QColor(Qt::white);
+            QTest::newRow(t + "left of the amount axis, low") << k << 49 << bas - 10 << QColor(Qt::white);
             QTest::newRow(t + "amount arrowhead left") << k << 47 << 0 << QColor(Qt::black);
             QTest::newRow(t + "amount arrowhead right") << k << 53 << 0 << QColor(Qt::black);
             QTest::newRow(t + "time axis end") << k << 80 + 300 * k << bas << QColor(Qt::black);
@@ -65,6 +67,7 @@ private slots:
                 << k << 74 + 300 * k << 13 + 200 * k << QColor(Qt::black);
             QTest::newRow(t + "last vertical grid line") << k << 50 + 300 * k << 100 << gris;
             QTest::newRow(t + "middle vertical grid line") << k << 50 + 150 * k << 100 << gris;
+            QTest::newRow(t + "above the plot area") << k << 50 + 150 * k << 9 << QColor(Qt::white);
             QTest::newRow(t + "top horizontal grid line") << k << 100 << 10 << gris;
             QTest::newRow(t + "top grid line ends at the last vertical") << k << 51 + 300 * k << 10
                                                                           << QColor(Qt::white);
@@ -138,12 +141,22 @@ private slots:
                              qPrintable(QString("%1 at %2, %3").arg(textes[i].texte).arg(x).arg(y)));
     }
 
+    // Below 1E-9 mol the graph stays blank.
+    void emptyScaleLeavesTheImageBlank_data() {
+        QTest::addColumn<float>("ymax");
+        QTest::addColumn<bool>("dessine");
+        QTest::newRow("zero") << 0.0f << false;
+        QTest::newRow("just below 1E-9") << 9e-10f << false;
+        QTest::newRow("1E-9 is drawn") << 1e-9f << true;
+    }
     void emptyScaleLeavesTheImageBlank() {
+        QFETCH(float, ymax);
+        QFETCH(bool, dessine);
         QImage image = imageGraphe(1);
-        QVERIFY(!dessinerCadre(image, cadre(1, 0.0f)));
+        QCOMPARE(dessinerCadre(image, cadre(1, ymax)), dessine);
         QImage blanche = imageGraphe(1);
         blanche.fill(Qt::white);
-        QCOMPARE(image, blanche);
+        QCOMPARE(image == blanche, !dessine);
     }
 
     void boldLinesAreTwoPixelsWide() {

@@ -127,6 +127,9 @@ private slots:
         const auto h = t.enTetes(3);
         QCOMPARE(QString::fromStdString(h[2]), QString("Ion hydroxyde"));
         QCOMPARE(QString::fromStdString(h[5]), QString("\r\nQr"));
+        // A reaction outside the list names the species of the first one.
+        QCOMPARE(QString::fromStdString(t.enTetes(4)[1]), QString("Acide carboxylique"));
+        QCOMPARE(QString::fromStdString(t.enTetes(-1)[1]), QString("Acide carboxylique"));
     }
 };
 
