@@ -58,7 +58,21 @@ private slots:
         QCOMPARE(utf8VersCp1252(cp1252VersUtf8(tous)), tous);
     }
 
-    void toUtf8() { QCOMPARE(QString::fromStdString(cp1252VersUtf8("\xc9tat \x80")), QString("État €")); }
+    void toUtf8_data() {
+        QTest::addColumn<QByteArray>("octets");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("accents and the euro") << QByteArray("\xc9tat \x80") << "État €";
+        QByteArray ascii;
+        for (int b = 1; b < 0x80; ++b)
+            ascii += char(b);
+        QTest::newRow("every ASCII byte is itself, DEL included") << ascii << QString::fromLatin1(ascii);
+    }
+    void toUtf8() {
+        QFETCH(QByteArray, octets);
+        QFETCH(QString, texte);
+        const std::string utf8 = cp1252VersUtf8(octets.toStdString());
+        QCOMPARE(QByteArray::fromStdString(utf8), texte.toUtf8());
+    }
 };
 
 VEDO_TEST(TestWindows1252);
