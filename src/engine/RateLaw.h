@@ -32,6 +32,13 @@ double vitesseBrute(const Quantites& n, ConstantesVitesse k);
 // zero, or 0.01 s when that gives zero.
 double pasTemps(const Quantites& n, ConstantesVitesse k, float ymax, std::int32_t duree);
 
+// What a run starting from `n` sizes its steps on: the amount axis `ymax`,
+// but no less than a thousandth of the run's own scale, the larger of
+// min(nA, nB) and min(nC, nD). An axis covers every run it shows, so this is
+// `ymax` for them; a run the axis does not cover (nothing shown, amounts far
+// beyond the axis) still crosses its scale in a bounded number of steps.
+float echellePas(float ymax, const Quantites& n);
+
 // Empties the distilled species, if any (especeVolatile 0..3 with distillation on).
 void distiller(Quantites& n, const Conditions& c);
 
