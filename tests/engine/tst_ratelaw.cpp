@@ -82,6 +82,24 @@ private slots:
         QCOMPARE(pasTemps(n, constantesVitesse(c), ymax, 600), pas);
     }
 
+    void stepScale_data() {
+        QTest::addColumn<Quantites>("n");
+        QTest::addColumn<float>("ymax");
+        QTest::addColumn<float>("echelle");
+        QTest::newRow("an axis over the run is kept") << Quantites{1, 2, 0, 0} << 2.0f << 2.0f;
+        QTest::newRow("an axis a hundredth of the run is kept") << Quantites{1, 2, 0, 0} << 0.01f << 0.01f;
+        QTest::newRow("nothing shown: a thousandth of min(nA, nB)") << Quantites{1, 2, 0, 0} << 0.0f << 0.001f;
+        QTest::newRow("or of min(nC, nD) when larger") << Quantites{1, 2, 3, 5} << 0.0f << 0.003f;
+        QTest::newRow("amounts far beyond the axis") << Quantites{3e38, 3e38, 3e38, 3e38} << 1.0f << 3e35f;
+        QTest::newRow("nothing can react: the axis") << Quantites{1, 0, 1, 0} << 0.0f << 0.0f;
+    }
+    void stepScale() {
+        QFETCH(Quantites, n);
+        QFETCH(float, ymax);
+        QFETCH(float, echelle);
+        QCOMPARE(echellePas(ymax, n), echelle);
+    }
+
     void stepConservesTotalAndStaysPositive_data() {
         QTest::addColumn<int>("reaction");
         QTest::addColumn<double>("nA");

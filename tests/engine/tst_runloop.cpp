@@ -1,5 +1,6 @@
 #include "TestRegistry.h"
 
+#include "ChienDeGarde.h"
 #include "RecordingSink.h"
 #include "engine/RunLoop.h"
 
@@ -58,6 +59,24 @@ private slots:
         QVERIFY2(std::fabs(n[0] - (1.0 - avancement)) < 1e-3, qPrintable(QString::number(n[0])));
         QVERIFY(std::fabs(n[2] - avancement) < 1e-3);
         QVERIFY(std::fabs(qr(n) - quotient) / quotient < 1e-2);
+    }
+
+    // Amounts 3E38 on an axis of 1 mol (only a damaged file brings them): each
+    // step of a thousandth of the axis would be lost in the amounts' rounding.
+    // Stepping on the run's own scale, it reaches its equilibrium:
+    // (3E38 + x)^2 = 4 (3E38 - x)^2 gives x = 1E38.
+    void runFarBeyondItsAxisEnds() {
+        const ChienDeGarde garde(std::chrono::seconds(20), "run far beyond its axis");
+        Quantites n = {3e38, 3e38, 3e38, 3e38};
+        RecordingSink sink;
+        ConstantesVitesse k;
+        auto p = parametres(0, 0, 720000, 1.0f);
+        p.conditions.temperature = 1000;
+        p.conditions.catalyseur = 1;
+        speed(n, p, sink, k);
+        QCOMPARE(sink.temps.back(), 720000.0);
+        QVERIFY2(std::fabs(n[0] / 2e38 - 1.0) < 1e-3, qPrintable(QString::number(n[0])));
+        QVERIFY2(std::fabs(n[2] / 4e38 - 1.0) < 1e-3, qPrintable(QString::number(n[2])));
     }
 
     void distillingAProductDrivesToCompletion() {
