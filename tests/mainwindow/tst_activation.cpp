@@ -69,11 +69,11 @@ private slots:
             f.prompteur.reponsesCouleurs.push_back(QColor(Qt::magenta));
             f->Label4_Click(2);
         }) << "couleur" << false;
-        QTest::newRow("text reopened through the platform's file dialog") << Geste([](FenetreDeTest& f) {
+        QTest::newRow("text reopened through the platform's file dialog") << Geste([=](FenetreDeTest& f) {
             f.prompteur.reponsesFichiers.push_back(std::nullopt);
             menuExercice(MenuExercice::opentexte)(f);
         }) << "ouvrir" << false;
-        QTest::newRow("printer set-up for the exercise text") << Geste([](FenetreDeTest& f) {
+        QTest::newRow("printer set-up for the exercise text") << Geste([=](FenetreDeTest& f) {
             f.prompteur.reponsesImprimante.push_back(false);
             menuExercice(MenuExercice::imprimetexte)(f);
         }) << "imprimante" << false;
