@@ -164,8 +164,8 @@ class Simulateur:
         test.addCleanup(self.arreter)
         self.fenetre = attendre(lambda: self.chercher("Vedoriruvirivi.*"), "la fenêtre principale n'apparaît pas")
 
-    def chercher(self, titre):
-        """A visible window of the program whose whole title matches."""
+    def chercher(self, titre, toutes=False):
+        """A visible window of the program whose whole title matches (all of them with `toutes`)."""
         # xdotool's regular expressions read bytes: any letter outside ASCII
         # stands for whatever is there.
         motif = "".join(c if ord(c) < 128 else ".{1,2}" for c in titre)
@@ -174,10 +174,15 @@ class Simulateur:
                                 "--name", f"^{motif}$").split()
         except subprocess.CalledProcessError:
             return ""
-        return trouvees[0] if trouvees else ""
+        return trouvees if toutes else trouvees[0] if trouvees else ""
 
     def attendre_fenetre(self, titre):
         return attendre(lambda: self.chercher(titre), f"la fenêtre « {titre} » n'apparaît pas")
+
+    def attendre_autre_fenetre(self, quoi):
+        """A visible window of the program other than the main one."""
+        return attendre(lambda: [f for f in self.chercher(".*", toutes=True) if f != self.fenetre],
+                        f"{quoi} n'apparaît pas")[0]
 
     def attendre_active(self, fenetre, quoi):
         attendre(lambda: fenetre_active() == fenetre, f"{quoi} ne prend pas le focus")

@@ -58,7 +58,8 @@ class TestCourbesConservees(unittest.TestCase):
 
     def test_autre_programme_puis_retour(self):
         s = self.deux_runs_conserves()
-        autre = subprocess.Popen(["xmessage", "-name", "autreprogramme", "-geometry", "+0+0", "Un autre programme"])
+        autre = subprocess.Popen(["xmessage", "-name", "autreprogramme", "-geometry", "+0+0", "Un autre programme"],
+                                 stderr=subprocess.DEVNULL)
         self.addCleanup(autre.wait)
         self.addCleanup(autre.kill)
         fenetre = attendre(lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--classname",
@@ -69,24 +70,26 @@ class TestCourbesConservees(unittest.TestCase):
         self.revenir(s, fenetre)
         self.assertEqual(self.courbes_et_historique(s), (3, 3))
 
+    def repondre(self, s, fenetre, quoi, touche):
+        """The window takes the focus, a key closes it, the main window has it back."""
+        s.attendre_active(fenetre, quoi)
+        touches(touche)
+        s.attendre_active(s.fenetre, "la fenêtre principale")
+
     def test_message_de_depassement(self):
         s = self.deux_runs_conserves()
         self.saisir_a(s, "20")
-        boite = s.attendre_fenetre("Dépassement de capacité")
-        s.attendre_active(boite, "le message")
-        touches("Return")
-        s.attendre_active(s.fenetre, "la fenêtre principale")
+        self.repondre(s, s.attendre_fenetre("Dépassement de capacité"), "le message", "Return")
         self.assertEqual(self.courbes_et_historique(s), (3, 3))
 
     def test_couleur_choisie_sur_une_pastille(self):
         s = self.deux_runs_conserves()
         s.onglet(4)
         s.cliquer_controle("Label4(4)", "--tab", "4")
-        dialogue = attendre(lambda: [f for f in self.fenetres(s) if f != s.fenetre], "le choix de couleur n'apparaît pas")[0]
+        dialogue = s.attendre_autre_fenetre("le choix de couleur")
         s.attendre_active(dialogue, "le choix de couleur")
         self.cliquer_couleur(dialogue, ROUGE)
-        touches("Return")
-        s.attendre_active(s.fenetre, "la fenêtre principale")
+        self.repondre(s, dialogue, "le choix de couleur", "Return")
         pastille = s.capture_controle("Label4(4)", "--tab", "4")
         self.assertEqual(pastille.pixel(pastille.largeur // 2, pastille.hauteur // 2), ROUGE)
         self.assertEqual(self.courbes_et_historique(s), (3, 3))
@@ -102,28 +105,14 @@ class TestCourbesConservees(unittest.TestCase):
     def test_calculatrice_fermee_oublie_les_runs(self):
         s = self.deux_runs_conserves()
         s.cliquer_controle("Command8")
-        machine = s.attendre_fenetre("Machine à calculer")
-        s.attendre_active(machine, "la calculatrice")
-        touches("Escape")
-        s.attendre_active(s.fenetre, "la fenêtre principale")
+        self.repondre(s, s.attendre_fenetre("Machine à calculer"), "la calculatrice", "Escape")
         self.assertEqual(self.courbes_et_historique(s), (1, 1))
 
     def test_ouverture_fermee_oublie_les_runs(self):
         s = self.deux_runs_conserves()
         s.cliquer_controle("Command2")
-        dialogue = attendre(lambda: [f for f in self.fenetres(s) if f != s.fenetre], "le dialogue d'ouverture n'apparaît pas")[0]
-        s.attendre_active(dialogue, "le dialogue d'ouverture")
-        touches("Escape")
-        s.attendre_active(s.fenetre, "la fenêtre principale")
+        self.repondre(s, s.attendre_autre_fenetre("le dialogue d'ouverture"), "le dialogue d'ouverture", "Escape")
         self.assertEqual(self.courbes_et_historique(s), (1, 1))
-
-    @staticmethod
-    def fenetres(s):
-        try:
-            return subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(s.processus.pid), "--name", "."],
-                                  capture_output=True, text=True, check=True).stdout.split()
-        except subprocess.CalledProcessError:
-            return []
 
     @staticmethod
     def cliquer_couleur(fenetre, couleur):
