@@ -98,12 +98,16 @@ def taper(texte):
     executer("xdotool", "type", "--delay", "40", texte)
 
 
+def interieur(fenetre):
+    """The inside of a window on the screen: (x, y, width, height)."""
+    infos = executer("xwininfo", "-id", fenetre)
+    return tuple(int(re.search(cle + r":\s+(-?\d+)", infos).group(1))
+                 for cle in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+
+
 def geometrie(fenetre):
     """Outer frame of a window, decorations included: (x, y, width, height)."""
-    infos = executer("xwininfo", "-id", fenetre)
-    valeur = lambda cle: int(re.search(cle + r":\s+(-?\d+)", infos).group(1))
-    x, y = valeur("Absolute upper-left X"), valeur("Absolute upper-left Y")
-    largeur, hauteur = valeur("Width"), valeur("Height")
+    x, y, largeur, hauteur = interieur(fenetre)
     bords = re.findall(r"\d+", executer("xprop", "-id", fenetre, "_NET_FRAME_EXTENTS").split("=")[-1])
     gauche, droite, haut, bas = (int(b) for b in bords) if len(bords) == 4 else (0, 0, 0, 0)
     return x - gauche, y - haut, largeur + gauche + droite, hauteur + haut + bas
@@ -192,9 +196,7 @@ class Simulateur:
 
     def origine(self):
         """Screen position of the window's inside, where inspect's (0, 0) is."""
-        infos = executer("xwininfo", "-id", self.fenetre)
-        return tuple(int(re.search(cle + r":\s+(-?\d+)", infos).group(1))
-                     for cle in ("Absolute upper-left X", "Absolute upper-left Y"))
+        return interieur(self.fenetre)[:2]
 
     def cliquer(self, x, y, bouton=1):
         """A click at window coordinates."""

@@ -42,12 +42,17 @@ attendre() { # attendre SECONDES COMMANDE...: until the command succeeds
   done
 }
 
-# The X server picks a free display and writes its number once it listens.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$travail/ecran" 2>"$travail/xvfb.log" &
-processus+=($!)
-attendre 15 grep -q . "$travail/ecran" || echec "le serveur X ne démarre pas"
+serveur_x() { # serveur_x NOM: an X server on a free display, whose name it prints
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$travail/$1" 2>"$travail/$1.log" &
+  processus+=($!)
+  attendre 15 grep -q . "$travail/$1" || echec "le serveur X ne démarre pas"
+  attendre 15 xdpyinfo -display ":$(head -n 1 "$travail/$1")" || echec "le serveur X ne répond pas"
+}
+serveur_x ecran
 export DISPLAY=":$(head -n 1 "$travail/ecran")"
-attendre 15 xdpyinfo || echec "le serveur X ne répond pas"
+# A second one that no window manager looks after.
+serveur_x ecran-nu
+export VEDO_ECRAN_NU=":$(head -n 1 "$travail/ecran-nu")"
 
 export HOME="$travail/maison" XDG_RUNTIME_DIR="$travail/run"
 mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -105,5 +110,11 @@ attendre 15 lpadmin -p "$file" -E -v "cups-pdf:/$file" -P /usr/share/ppd/cups-pd
   lpadmin -d "$file" || echec "la file PDF ne se crée pas"
 
 export VEDO_BIN="$bin" VEDO_FILE_PDF="$file" VEDO_SORTIE_PDF="$travail/pdf"
+# The copies of the program folder go where the end of the session removes them.
+export TMPDIR="$travail/tmp"
+mkdir "$TMPDIR"
 cd "$ici"
-/usr/bin/python3 -m unittest "${@:-discover}" -v
+# In the background, so that a signal to this script stops everything at once.
+/usr/bin/python3 -m unittest "${@:-discover}" -v &
+processus+=($!)
+wait $!

@@ -4,8 +4,6 @@ the close with its question."""
 import os
 import random
 import re
-import subprocess
-import tempfile
 import unittest
 
 from bureau import (Simulateur, attendre, ecrire_enregistrement, lire_enregistrement, pause, taper, touches)
@@ -66,18 +64,12 @@ class TestDemarrage(unittest.TestCase):
 
     def test_exercice_transmis_sans_gestionnaire_de_fenetres(self):
         """No window manager gives the window the focus: the exercise opens all the same."""
-        ecran = tempfile.TemporaryFile()
-        self.addCleanup(ecran.close)
-        xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(ecran.fileno()), "-screen", "0", "1024x768x24",
-                                 "-nolisten", "tcp"], pass_fds=[ecran.fileno()], stderr=subprocess.DEVNULL)
-        self.addCleanup(xvfb.wait)
-        self.addCleanup(xvfb.kill)
-        numero = attendre(lambda: os.pread(ecran.fileno(), 16, 0).strip(), "le second serveur X ne démarre pas")
-        ancien = os.environ["DISPLAY"]
-        os.environ["DISPLAY"] = ":" + numero.decode()
-        self.addCleanup(os.environ.__setitem__, "DISPLAY", ancien)
+        ecran_nu = os.environ.get("VEDO_ECRAN_NU")
+        if not ecran_nu:
+            raise AssertionError("pas de second serveur X : lancer par tests/desktop/session.sh")
+        self.addCleanup(os.environ.__setitem__, "DISPLAY", os.environ["DISPLAY"])
+        os.environ["DISPLAY"] = ecran_nu
         self.verifier_exercice_ouvert(Simulateur(self, echange=echange_initial()))
-
 
 if __name__ == "__main__":
     unittest.main()
