@@ -59,8 +59,8 @@ QMargins bordsAnnonces(QWidget& fenetre) {
     for (int essai = 0; essai < 100; ++essai) {
         const auto bords = propriete(c, id, etendue, XCB_ATOM_CARDINAL);
         if (bords.size() == 4)
-            return QMargins(static_cast<int>(bords[0]), static_cast<int>(bords[2]), static_cast<int>(bords[1]),
-                            static_cast<int>(bords[3]));
+            return QMargins(static_cast<int>(bords[0]), static_cast<int>(bords[2]),
+                            static_cast<int>(bords[1]), static_cast<int>(bords[3]));
         QThread::msleep(5);
     }
     return {};

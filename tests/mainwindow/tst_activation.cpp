@@ -42,16 +42,16 @@ private slots:
                 f->btexo->click();
             };
         };
-        QTest::newRow("open dialog closes") << Geste([](FenetreDeTest& f) { f->Command2->click(); })
-                                            << "dialogue" << true;
-        QTest::newRow("save dialog closes") << Geste([](FenetreDeTest& f) { f->Command11->click(); })
-                                            << "dialogue" << true;
-        QTest::newRow("exercise window closes") << Geste(menuExercice(MenuExercice::openexo)) << "dialogue"
-                                                << true;
-        QTest::newRow("calculator closes") << Geste([](FenetreDeTest& f) { f->Command8->click(); })
-                                           << "dialogue" << true;
-        QTest::newRow("print dialog closes") << Geste([](FenetreDeTest& f) { f->Command10->click(); })
-                                             << "dialogue" << true;
+        QTest::newRow("open dialog closes")
+            << Geste([](FenetreDeTest& f) { f->Command2->click(); }) << "dialogue" << true;
+        QTest::newRow("save dialog closes")
+            << Geste([](FenetreDeTest& f) { f->Command11->click(); }) << "dialogue" << true;
+        QTest::newRow("exercise window closes")
+            << Geste(menuExercice(MenuExercice::openexo)) << "dialogue" << true;
+        QTest::newRow("calculator closes")
+            << Geste([](FenetreDeTest& f) { f->Command8->click(); }) << "dialogue" << true;
+        QTest::newRow("print dialog closes")
+            << Geste([](FenetreDeTest& f) { f->Command10->click(); }) << "dialogue" << true;
 
         QTest::newRow("back from another program") << Geste([](FenetreDeTest& f) {
             QEvent active(QEvent::WindowActivate);
@@ -81,8 +81,8 @@ private slots:
             f.prompteur.reponsesMenus.push_back(-1);
             f->Command4->click();
         }) << "menu" << false;
-        QTest::newRow("help window opened") << Geste([](FenetreDeTest& f) { f->Command7->click(); }) << ""
-                                            << false;
+        QTest::newRow("help window opened")
+            << Geste([](FenetreDeTest& f) { f->Command7->click(); }) << "" << false;
     }
     void activeAgainOnlyAfterTheProgramsOwnWindows() {
         QFETCH(Geste, geste);
