@@ -52,9 +52,9 @@ public:
     virtual bool reglerImprimante(QWidget* parent, QPrinter& imprimante) = 0;
 
     // Runs a modal dialog of the program's own (calculator, exercise chooser,
-    // file dialogs, print dialog) and returns its result code. When it has
-    // closed, the window under it becomes the program's active window again:
-    // `fenetrePropreFermee` is told.
+    // open and save dialogs, print dialog) and returns its result code. When
+    // it has closed, the window under it becomes the program's active window
+    // again: `fenetrePropreFermee` is told.
     int executer(class QDialog& dialogue) {
         const int code = montrer(dialogue);
         if (fenetrePropreFermee) fenetrePropreFermee();
