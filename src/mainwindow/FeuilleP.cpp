@@ -389,11 +389,11 @@ void FeuilleP::appliquerTaille() {
     if (!ecran) return;
     const auto cadre = cadreFeuilleP(ecran->geometry().size());
     if (!cadre) return;
-    // A maximised frame often lacks the borders: the normal one is kept.
     if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
         setWindowState(Qt::WindowNoState);
-    else
-        bords_ = bordsFenetre(*this);
+    // Measured once: a maximised frame often lacks the borders, and the
+    // window may not know yet that it is maximised.
+    if (bords_.isNull()) bords_ = bordsFenetre(*this);
     ajustementTaille_ = true;
     setGeometry(cadre->translated(ecran->geometry().topLeft()).marginsRemoved(bords_));
     ajustementTaille_ = false;
