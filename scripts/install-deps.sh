@@ -6,6 +6,12 @@ set -euo pipefail
 # symbolizer of llvm-14 serve the sanitizer and fuzzing pass of ./test.sh.
 # dpkg-dev gives the Debian package its library dependencies.
 paquets=(qt6-base-dev cmake ninja-build g++ fonts-liberation2 ccache clang libclang-rt-14-dev llvm-14 dpkg-dev)
+# The real-desktop tests (tests/desktop): an X server, a window manager, the
+# tools that drive and watch them, a print server with a PDF queue, pdfinfo,
+# Python; the xcb headers let the main window ask the window manager for its
+# frame before it is first shown.
+paquets+=(xvfb openbox xdotool xclip x11-utils imagemagick cups printer-driver-cups-pdf poppler-utils python3
+  libxcb1-dev)
 manquants=()
 for p in "${paquets[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
