@@ -57,7 +57,7 @@ private:
     ConstantesVitesse k_;
     RunSink& sink_;
     std::int16_t& ligneTab_;
-    float echelle_; // set on the amounts the run starts from
+    float echelle_; // from the amounts the run, or the tick, starts from
 };
 
 } // namespace
