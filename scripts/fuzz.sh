@@ -23,6 +23,7 @@ racine=$PWD
 mkdir -p "$build/fuzz/artefacts" "$build/fuzz/journaux"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:${ASAN_OPTIONS:-}"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export LSAN_OPTIONS="suppressions=$PWD/tests/fuzz/lsan.supp:${LSAN_OPTIONS:-}"
 export QT_QPA_PLATFORM=offscreen
 
 lancer() {

@@ -23,11 +23,6 @@ struct Session {
 };
 Session* session = nullptr;
 
-// Present in the sanitizer builds: what the libraries keep from their one-time
-// set-up (fontconfig's parsed configuration) is not a leak of an input.
-extern "C" __attribute__((weak)) void __lsan_disable();
-extern "C" __attribute__((weak)) void __lsan_enable();
-
 // "État final", then every picture drawn: the graph at both sizes and the table.
 void toutDessiner(vedo::FeuilleP& fenetre) {
     fenetre.Command3->click();
@@ -41,13 +36,11 @@ void toutDessiner(vedo::FeuilleP& fenetre) {
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    if (__lsan_disable) __lsan_disable();
     vedo::fuzz::creerApplication();
     session = new Session;
     session->fenetre.show();
     // The fonts and their caches are loaded once, before any input.
     toutDessiner(session->fenetre);
-    if (__lsan_enable) __lsan_enable();
     return 0;
 }
 
