@@ -1,11 +1,26 @@
 #!/usr/bin/env bash
-# Installs, from Debian's archive, what building and testing need. Run as root
-# on Debian 12; does nothing when everything is already there.
+# Installs, from Debian's archive, what building needs. Run as root on
+# Debian 12; does nothing when everything is already there.
+#   scripts/install-deps.sh run    what ./run.sh builds and runs (the default)
+#   scripts/install-deps.sh test   that and what the tests of ./test.sh add
 set -euo pipefail
-# clang, its sanitizer and libFuzzer runtimes (libclang-rt-14-dev) and the
-# symbolizer of llvm-14 serve the sanitizer and fuzzing pass of ./test.sh.
-# dpkg-dev gives the Debian package its library dependencies.
-paquets=(qt6-base-dev cmake ninja-build g++ fonts-liberation2 ccache clang libclang-rt-14-dev llvm-14 dpkg-dev)
+ensemble=${1:-run}
+# The simulator and the command-line tool, and the fonts of their pictures.
+paquets=(qt6-base-dev cmake ninja-build g++ fonts-liberation2)
+case "$ensemble" in
+  run) ;;
+  test)
+    # ccache shortens the rebuilds. clang, its sanitizer and libFuzzer
+    # runtimes (libclang-rt-14-dev) and the symbolizer of llvm-14 serve the
+    # sanitizer and fuzzing pass. dpkg-dev gives the Debian package its
+    # library dependencies.
+    paquets+=(ccache clang libclang-rt-14-dev llvm-14 dpkg-dev)
+    ;;
+  *)
+    echo "Ensemble inconnu : $ensemble (run ou test)" >&2
+    exit 2
+    ;;
+esac
 manquants=()
 for p in "${paquets[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
