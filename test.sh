@@ -7,4 +7,6 @@ bash scripts/install-deps.sh test
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVEDO_BUILD_TESTS=ON >/dev/null
 cmake --build build -j "$(nproc)"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
+# The real program on a real desktop: X server, window manager, print queue.
+bash tests/desktop/session.sh build/bin
 bash scripts/sanitizers.sh 20

@@ -5,8 +5,10 @@
 #   scripts/install-deps.sh test   that and what the tests of ./test.sh add
 set -euo pipefail
 ensemble=${1:-run}
-# The simulator and the command-line tool, and the fonts of their pictures.
-paquets=(qt6-base-dev cmake ninja-build g++ fonts-liberation2)
+# The simulator and the command-line tool, and the fonts of their pictures;
+# the xcb headers let the main window ask the window manager for its frame
+# before it is first shown.
+paquets=(qt6-base-dev cmake ninja-build g++ fonts-liberation2 libxcb1-dev)
 case "$ensemble" in
   run) ;;
   test)
@@ -15,6 +17,10 @@ case "$ensemble" in
     # sanitizer and fuzzing pass. dpkg-dev gives the Debian package its
     # library dependencies.
     paquets+=(ccache clang libclang-rt-14-dev llvm-14 dpkg-dev)
+    # The real-desktop tests (tests/desktop): an X server, a window manager,
+    # the tools that drive and watch them, a print server with a PDF queue,
+    # pdfinfo, Python.
+    paquets+=(xvfb openbox xdotool xclip x11-utils imagemagick cups printer-driver-cups-pdf poppler-utils python3)
     ;;
   *)
     echo "Ensemble inconnu : $ensemble (run ou test)" >&2

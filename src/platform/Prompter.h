@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QPrinter;
@@ -51,9 +52,20 @@ public:
     virtual bool reglerImprimante(QWidget* parent, QPrinter& imprimante) = 0;
 
     // Runs a modal dialog of the program's own (calculator, exercise chooser,
-    // file dialogs, print dialog); returns its result code. Tests answer it
-    // without showing it.
-    virtual int executer(class QDialog& dialogue) = 0;
+    // open and save dialogs, print dialog) and returns its result code. When
+    // it has closed, the window under it becomes the program's active window
+    // again: `fenetrePropreFermee` is told.
+    int executer(class QDialog& dialogue) {
+        const int code = montrer(dialogue);
+        if (fenetrePropreFermee) fenetrePropreFermee();
+        return code;
+    }
+    std::function<void()> fenetrePropreFermee;
+
+protected:
+    // Shows the dialog and waits until it closes; tests answer it without
+    // showing it.
+    virtual int montrer(class QDialog& dialogue) = 0;
 };
 
 } // namespace vedo

@@ -59,7 +59,7 @@ bool QtPrompter::reglerImprimante(QWidget* parent, QPrinter& imprimante) {
     return dialogue.exec() == QDialog::Accepted;
 }
 
-int QtPrompter::executer(QDialog& dialogue) {
+int QtPrompter::montrer(QDialog& dialogue) {
     return dialogue.exec();
 }
 

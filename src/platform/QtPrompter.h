@@ -15,7 +15,9 @@ public:
     std::optional<QString> fichierAOuvrir(QWidget* parent, const DemandeFichier& demande) override;
     std::optional<QString> fichierAEnregistrer(QWidget* parent, const DemandeFichier& demande) override;
     bool reglerImprimante(QWidget* parent, QPrinter& imprimante) override;
-    int executer(QDialog& dialogue) override;
+
+protected:
+    int montrer(QDialog& dialogue) override;
 };
 
 } // namespace vedo

@@ -59,7 +59,7 @@ bool ScriptedPrompter::reglerImprimante(QWidget*, QPrinter&) {
     return prendre(reponsesImprimante).value_or(false);
 }
 
-int ScriptedPrompter::executer(QDialog& dialogue) {
+int ScriptedPrompter::montrer(QDialog& dialogue) {
     questions << QuestionPosee{"dialogue",
                                dialogue.windowTitle(),
                                QString::fromLatin1(dialogue.metaObject()->className()),

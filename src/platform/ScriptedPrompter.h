@@ -47,10 +47,12 @@ public:
     std::optional<QString> fichierAOuvrir(QWidget* parent, const DemandeFichier& demande) override;
     std::optional<QString> fichierAEnregistrer(QWidget* parent, const DemandeFichier& demande) override;
     bool reglerImprimante(QWidget* parent, QPrinter& imprimante) override;
-    int executer(QDialog& dialogue) override;
 
     // The messages asked so far, as "title: text".
     QStringList messages() const;
+
+protected:
+    int montrer(QDialog& dialogue) override;
 };
 
 } // namespace vedo

@@ -197,13 +197,14 @@ private slots:
         const QString chemin = fichierModifie(dossier, {{1, identification}, {6, " 2"}, {15, " 900"}});
         const Configuration avant = configurationFenetre(w);
         w.application.courbes.nbCourbes = 0;
-        QCOMPARE(ouvrirFichier(*f, chemin), int(QDialog::Accepted)); // closed after the message
+        int courbes = -2;
+        QCOMPARE(ouvrirFichier(*f, chemin, &courbes), int(QDialog::Accepted)); // closed after the message
         QCOMPARE(f->prompteur.messages(),
                  QStringList{"Fichier non valide: Ce fichier ne correspond pas à cette application"});
         QCOMPARE(f->prompteur.questions.last().icone, QMessageBox::Critical);
         QVERIFY(configurationFenetre(w) == avant);
         QCOMPARE(w.windowTitle(), QString("Vedoriruvirivi"));
-        QCOMPARE(w.application.courbes.nbCourbes, 0);
+        QCOMPARE(courbes, 0);
     }
 
     void readErrorKeepsWhatWasApplied_data() {
@@ -223,14 +224,15 @@ private slots:
         QMap<int, QString> remplaces = {{2, "3"}, {6, " 2"}, {16, " 7"}};
         remplaces[numero] = texte;
         w.application.courbes.nbCourbes = 0;
-        QCOMPARE(ouvrirFichier(*f, fichierModifie(dossier, remplaces)), int(QDialog::Accepted));
+        int courbes = -2;
+        QCOMPARE(ouvrirFichier(*f, fichierModifie(dossier, remplaces), &courbes), int(QDialog::Accepted));
         QCOMPARE(f->prompteur.messages(),
                  QStringList{"Erreur lors du chargement du fichier: Lecture impossible sur disque"});
         QCOMPARE(w.Picture4->Text1[0]->text(), QString("3"));
         QCOMPARE(w.Picture4->Combo1->currentIndex(), reactionAttendue);
         // Record 16 comes after the error: not applied; no restart, caption unchanged.
         QCOMPARE(w.frame2->HScroll2->value(), 50);
-        QCOMPARE(w.application.courbes.nbCourbes, 0);
+        QCOMPARE(courbes, 0);
         QCOMPARE(w.windowTitle(), QString("Vedoriruvirivi"));
     }
 
