@@ -151,7 +151,12 @@ int main(int argc, char** argv) {
     if (mode == "nue" && argc > 2) return nue(argc, argv, debut, std::atoi(argv[2]));
 
     const int departs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
-    const std::string programme = QFile::encodeName(QFileInfo("/proc/self/exe").canonicalFilePath()).toStdString();
+    // Without a session each start would warn; a private runtime directory for all of them.
+    const QTemporaryDir session;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(session.path()));
+    const std::string programme =
+        QFile::encodeName(QFileInfo("/proc/self/exe").canonicalFilePath()).toStdString();
     std::map<std::string, std::vector<double>> simulateurs, nues;
     long long enfants = -1;
     for (int i = 0; i < departs; ++i) {

@@ -13,12 +13,12 @@
 namespace vedo::cli {
 
 struct DepartEtatFinal {
-    Quantites n{};                                  // the amounts the run starts from
-    std::array<std::optional<double>, 4> departs;  // those the boxes hold as numbers
+    Quantites n{};                                // the amounts the run starts from
+    std::array<std::optional<double>, 4> departs; // those the boxes hold as numbers
     CourbesAffichees affichees{};
-    PlotMapping echelle;                            // as the graph picture takes it
-    ParametresRun run;                              // the table filled, which sets the steps
-    TableauValeurs tableau;                         // headers and row 0 written
+    PlotMapping echelle;    // as the graph picture takes it
+    ParametresRun run;      // the table filled, which sets the steps
+    TableauValeurs tableau; // headers and row 0 written
 };
 
 DepartEtatFinal departEtatFinal(const Configuration& c);

@@ -22,7 +22,8 @@ QImage grapheEtatFinal(const Configuration& c) {
     QImage image(largeurGrapheNormal, hauteurGrapheNormal, QImage::Format_RGB32);
     if (!dessinerCadre(image, cadre)) return image;
     PointsPrecedents precedents;
-    TraceurCourbes traceur(image, cadre.echelle, cadre.affichees, cadre.couleurs, c.traceGras ? 2 : 1, precedents);
+    TraceurCourbes traceur(image, cadre.echelle, cadre.affichees, cadre.couleurs, c.traceGras ? 2 : 1,
+                           precedents);
     ConstantesVitesse k;
     speed(d.n, d.run, traceur, k);
     return image;

@@ -38,7 +38,8 @@ void ligne(QPainter& p, double x1, double y1, double x2, double y2, const QColor
     // The gradients are rows: filled, a row is a memset and gives the same
     // pixels as the line, which the stroker draws pixel by pixel.
     if (de.y() == a.y())
-        p.fillRect(QRect(QPoint(std::min(de.x(), a.x()), de.y()), QPoint(std::max(de.x(), a.x()), de.y())), couleur);
+        p.fillRect(QRect(QPoint(std::min(de.x(), a.x()), de.y()), QPoint(std::max(de.x(), a.x()), de.y())),
+                   couleur);
     else
         p.drawLine(de, a);
 }

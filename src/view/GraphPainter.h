@@ -56,7 +56,8 @@ struct PointsPrecedents {
 // bits keeps its previous value.
 class PixelsCourbes : public RunSink {
 public:
-    PixelsCourbes(const PlotMapping& echelle, const CourbesAffichees& affichees, PointsPrecedents& precedents);
+    PixelsCourbes(const PlotMapping& echelle, const CourbesAffichees& affichees,
+                  PointsPrecedents& precedents);
 
     void premierPoint(const Quantites& n) override;
     void point(double t, const Quantites& n) override;

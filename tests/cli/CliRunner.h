@@ -10,8 +10,9 @@ struct SortieCli {
     QString erreurs;
 };
 
-inline SortieCli executerCli(const QStringList& arguments,
-                             const QProcessEnvironment& environnement = QProcessEnvironment::systemEnvironment()) {
+inline SortieCli
+executerCli(const QStringList& arguments,
+            const QProcessEnvironment& environnement = QProcessEnvironment::systemEnvironment()) {
     QProcess p;
     p.setProcessEnvironment(environnement);
     p.start(QStringLiteral(VEDO_CLI), arguments);

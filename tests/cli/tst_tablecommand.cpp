@@ -59,7 +59,8 @@ private slots:
     void withoutPlatformPlugin_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("premiere");
-        QTest::newRow("table") << QStringList{"table"} << "t (min)\tAcide carboxylique\tAlcool\tEster\tEau\tQr";
+        QTest::newRow("table") << QStringList{"table"}
+                               << "t (min)\tAcide carboxylique\tAlcool\tEster\tEau\tQr";
         QTest::newRow("eval") << QStringList{"eval", "2+3*4"} << " 14";
     }
     void withoutPlatformPlugin() {
