@@ -374,8 +374,8 @@ void FeuilleP::paintEvent(QPaintEvent*) {
     for (int y = 0; y <= hauteur; ++y) {
         const int r = static_cast<int>(arrondiPair(255.0 - 55.0 * y / hauteur));
         const int b = static_cast<int>(arrondiPair(255.0 - 75.0 * y / hauteur));
-        peintre.setPen(QColor(r, r, b));
-        peintre.drawLine(0, y, tailleFeuilleP.width(), y);
+        // One row filled is a memset; as a line, the stroker went pixel by pixel.
+        peintre.fillRect(0, y, tailleFeuilleP.width() + 1, 1, QColor(r, r, b));
     }
     // The exercise area casts a 3-pixel shadow to the right and below.
     const QRect ombre(

@@ -53,6 +53,19 @@ float ymaxGraphe(const Quantites& initiales, const CourbesAffichees& affichees, 
     return brut < ymaxMinimal ? brut : arrondirYmax(brut);
 }
 
+void PixelRetenu::retenir(std::int16_t p, double origine, double pente) {
+    // A millionth of a pixel inside the rounding boundaries: far beyond the
+    // error of the arithmetic on coordinates that fit 16 bits, so no value of
+    // the range can round to another pixel, halves included.
+    constexpr double marge = 1e-6;
+    const double a = (p - 0.5 + marge - origine) / pente;
+    const double b = (p + 0.5 - marge - origine) / pente;
+    bas_ = std::min(a, b);
+    haut_ = std::max(a, b);
+    pixel_ = p;
+    if (!(bas_ <= haut_)) *this = {}; // a map without slope keeps nothing
+}
+
 std::int16_t uniteTemps(std::int32_t duree) {
     std::int16_t unite = 1;
     if (duree >= 600) unite = 60;

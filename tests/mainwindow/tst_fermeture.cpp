@@ -1,6 +1,7 @@
 #include "TestRegistry.h"
 
 #include "FenetreDeTest.h"
+#include "mainwindow/IconeProgramme.h"
 #include "persistence/FichierEchange.h"
 #include "persistence/RecordFile.h"
 
@@ -165,6 +166,18 @@ private slots:
         QCOMPARE(lire(echange).size(), 16 * 128);
         QCOMPARE(f->Picture4->Combo1->currentIndex(), 0);
         QVERIFY(f.prompteur.questions.isEmpty());
+    }
+
+    void programIconAfterTheFirstFrame() {
+        QApplication::setWindowIcon(QIcon());
+        QWidget fenetre;
+        poserIconeApresPremiereImage(fenetre);
+        QApplication::processEvents();
+        QVERIFY(QApplication::windowIcon().isNull()); // nothing is drawn before the window paints
+        fenetre.show();
+        QTRY_VERIFY(!QApplication::windowIcon().isNull());
+        QCOMPARE(QApplication::windowIcon().availableSizes().size(), 7); // 16 to 256 pixels
+        QApplication::setWindowIcon(QIcon());
     }
 };
 
