@@ -77,6 +77,9 @@ void FeuilleP::construireBoutons() {
     Command8 = bouton(this, "Command8", "&Calculatrice", {456, 0, 113, 41});
     Command7 = bouton(this, "Command7", "&Aide", {568, 0, 113, 41});
     Command1 = bouton(this, "Command1", "&Fermer", {680, 0, 121, 41});
+    Command2->setToolTip("Retrouver une configuration");
+    Command11->setToolTip("Enregistrer la configuration actuelle");
+    Command7->setToolTip("Aide pour utiliser cette application");
     // Plain grey raised buttons, whatever the style.
     const QString gris = QString("QPushButton { background-color: %1; border: 2px outset %1; }"
                                  "QPushButton:pressed { border-style: inset; }")
@@ -174,7 +177,7 @@ void FeuilleP::construireExercice() {
     // Unless the application routes the suite's requests elsewhere.
     if (!application.ouvrirExerciceTransmis)
         application.ouvrirExerciceTransmis = [this](const QString& exercice) {
-            menuExercice->ouvrirExerciceTransmis(exercice);
+            return menuExercice->ouvrirExerciceTransmis(exercice);
         };
 }
 

@@ -24,10 +24,12 @@ using CourbesAffichees = std::array<bool, 4>;
 Quantites quantitesMaximales(const Quantites& initiales);
 
 // The largest reachable amount of the shown species, raised by the kept runs
-// and by `ymaxEnr` when `conserves` is given (runs kept and shown).
+// and by `ymaxEnr` when `conserves` is given (runs kept and shown). A maximum
+// beyond single precision is left out.
 float ymaxBrut(const Quantites& initiales, const CourbesAffichees& affichees, const KeptRuns* conserves);
 
-// Rounds up to two significant digits: 3.54 -> 3.6, 3.5 -> 3.5, 9.96 -> 10.
+// Rounds up to two significant digits: 3.54 -> 3.6, 3.5 -> 3.5, 9.96 -> 10;
+// unchanged when the rounded value would not fit single precision.
 float arrondirYmax(float ymax);
 
 inline constexpr float ymaxMinimal = 1e-9f; // below it nothing is drawn

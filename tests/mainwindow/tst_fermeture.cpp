@@ -115,7 +115,10 @@ private slots:
         QStringList ouverts;
         {
             FenetreDeTest f(echange);
-            f.etat.ouvrirExerciceTransmis = [&](const QString& fichier) { ouverts << fichier; };
+            f.etat.ouvrirExerciceTransmis = [&](const QString& fichier) {
+                ouverts << fichier;
+                return true;
+            };
             // Activations after the first: a dialog closed, the window brought back.
             f->activation();
             f->activation();
@@ -143,7 +146,10 @@ private slots:
         ApplicationState etat(prompteur);
         etat.fichierEchange = echange;
         QStringList ouverts;
-        etat.ouvrirExerciceTransmis = [&](const QString& fichier) { ouverts << fichier; };
+        etat.ouvrirExerciceTransmis = [&](const QString& fichier) {
+            ouverts << fichier;
+            return true;
+        };
         FeuilleP fenetre(etat);
         fenetre.show();
         QApplication::processEvents();
