@@ -33,12 +33,9 @@ SessionHorsEcran::SessionHorsEcran(const OptionsFenetre& options) {
     prompteur_.echo = true;
     fenetre_ = std::make_unique<FeuilleP>(etat_);
     FeuilleP* fenetre = fenetre_.get();
+    // The first activation follows the first show.
     fenetre->show();
-    fenetre->activateWindow();
     QApplication::processEvents();
-    // Without a window system nothing activates the window: do it as the
-    // system would at the first showing.
-    if (fenetre->nombreActivations() == 0) fenetre->activation();
     if (!options.configuration.isEmpty()) {
         etat_.fichcourant = QDir::toNativeSeparators(QFileInfo(options.configuration).absoluteFilePath());
         configurationChargee_ = chargeconfig(*fenetre);

@@ -19,6 +19,7 @@
 #include "output/ChoixImprimante.h"
 #include "output/Copie.h"
 #include "persistence/FichierEchange.h"
+#include "platform/BordsFenetre.h"
 #include "view/Apparatus.h"
 
 #include <QCloseEvent>
@@ -61,9 +62,12 @@ FeuilleP::FeuilleP(ApplicationState& etat, QWidget* parent) : QWidget(parent), a
     installerIndices();
     installerOutilsGraphe();
     chargement();
+    suivreActivation();
 }
 
-FeuilleP::~FeuilleP() = default;
+FeuilleP::~FeuilleP() {
+    application.prompteur.fenetrePropreFermee = nullptr;
+}
 
 void FeuilleP::construireBoutons() {
     Command2 = bouton(this, "Command2", "&Ouvrir", {0, 0, 121, 41});
@@ -73,6 +77,9 @@ void FeuilleP::construireBoutons() {
     Command8 = bouton(this, "Command8", "&Calculatrice", {456, 0, 113, 41});
     Command7 = bouton(this, "Command7", "&Aide", {568, 0, 113, 41});
     Command1 = bouton(this, "Command1", "&Fermer", {680, 0, 121, 41});
+    Command2->setToolTip("Retrouver une configuration");
+    Command11->setToolTip("Enregistrer la configuration actuelle");
+    Command7->setToolTip("Aide pour utiliser cette application");
     // Plain grey raised buttons, whatever the style.
     const QString gris = QString("QPushButton { background-color: %1; border: 2px outset %1; }"
                                  "QPushButton:pressed { border-style: inset; }")
@@ -170,7 +177,7 @@ void FeuilleP::construireExercice() {
     // Unless the application routes the suite's requests elsewhere.
     if (!application.ouvrirExerciceTransmis)
         application.ouvrirExerciceTransmis = [this](const QString& exercice) {
-            menuExercice->ouvrirExerciceTransmis(exercice);
+            return menuExercice->ouvrirExerciceTransmis(exercice);
         };
 }
 
@@ -367,8 +374,8 @@ void FeuilleP::paintEvent(QPaintEvent*) {
     for (int y = 0; y <= hauteur; ++y) {
         const int r = static_cast<int>(arrondiPair(255.0 - 55.0 * y / hauteur));
         const int b = static_cast<int>(arrondiPair(255.0 - 75.0 * y / hauteur));
-        peintre.setPen(QColor(r, r, b));
-        peintre.drawLine(0, y, tailleFeuilleP.width(), y);
+        // One row filled is a memset; as a line, the stroker went pixel by pixel.
+        peintre.fillRect(0, y, tailleFeuilleP.width() + 1, 1, QColor(r, r, b));
     }
     // The exercise area casts a 3-pixel shadow to the right and below.
     const QRect ombre(
@@ -377,6 +384,9 @@ void FeuilleP::paintEvent(QPaintEvent*) {
     peintre.fillRect(ombre, couleurs::gris);
 }
 
+// The size is the outer one, frame included: before the first show the window
+// manager is asked for the frame it will give, so that the student never sees
+// the window at another size.
 void FeuilleP::appliquerTaille() {
     const QScreen* ecran = screen();
     if (!ecran) return;
@@ -384,12 +394,11 @@ void FeuilleP::appliquerTaille() {
     if (!cadre) return;
     if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
         setWindowState(Qt::WindowNoState);
-    const QRect exterieur = frameGeometry();
-    const QRect interieur = geometry();
-    const QMargins bords(interieur.left() - exterieur.left(), interieur.top() - exterieur.top(),
-                         exterieur.right() - interieur.right(), exterieur.bottom() - interieur.bottom());
+    // Measured once: a maximised frame often lacks the borders, and the
+    // window may not know yet that it is maximised.
+    if (bords_.isNull()) bords_ = bordsFenetre(*this);
     ajustementTaille_ = true;
-    setGeometry(cadre->translated(ecran->geometry().topLeft()).marginsRemoved(bords));
+    setGeometry(cadre->translated(ecran->geometry().topLeft()).marginsRemoved(bords_));
     ajustementTaille_ = false;
 }
 
@@ -416,9 +425,22 @@ void FeuilleP::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-bool FeuilleP::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) activation();
-    return QWidget::event(event);
+// The main window becomes the active window of the program at its first show,
+// whatever the window manager does, and each time one of the program's own
+// windows closes: open and save dialogs, exercise window, calculator, print
+// dialog, all run by `Prompter::executer`. The window system's activations
+// are not the program's: coming back from another program, or after a message
+// box, a colour, file or printer dialog of the platform, a menu or the help
+// window changes nothing.
+void FeuilleP::suivreActivation() {
+    application.prompteur.fenetrePropreFermee = [this] { activation(); };
+}
+
+void FeuilleP::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (montree_) return;
+    montree_ = true;
+    QMetaObject::invokeMethod(this, &FeuilleP::activation, Qt::QueuedConnection);
 }
 
 } // namespace vedo

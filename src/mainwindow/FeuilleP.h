@@ -156,7 +156,7 @@ public:
     void out01_Click(int index);
     void tander(std::int32_t t0, const CourbeConservee& courbe);
     void Command12_Click();
-    // Runs at every activation of the window.
+    // Runs each time the window becomes the active window of the program.
     void activation();
     // Lays the grid and its header labels out in `Frame3`.
     void disposerTableau();
@@ -171,7 +171,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
-    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -186,6 +186,7 @@ private:
     // Draws the current run again after the graph changed size.
     void redessinerRunEnCours();
     void chargement();
+    void suivreActivation();
     void appliquerTaille();
     void VScroll2_Change();
     void VScroll3_Change();
@@ -204,7 +205,9 @@ private:
     std::unique_ptr<class ChoixImprimante> choixImprimante_; // kept between printings
     class FenetreAide* aide_ = nullptr;
     int nombreActivations_ = 0;
+    bool montree_ = false;
     bool ajustementTaille_ = false;
+    QMargins bords_; // the window manager's frame around the window in its normal state
 };
 
 } // namespace vedo

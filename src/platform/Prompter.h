@@ -5,12 +5,15 @@
 // was asked and answers from a script, so that no test waits on a modal
 // window.
 
+#include "platform/ElementMenu.h"
+
 #include <QColor>
 #include <QMessageBox>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QPrinter;
@@ -37,10 +40,9 @@ public:
             QMessageBox::StandardButtons boutons = QMessageBox::Ok,
             QMessageBox::StandardButton parDefaut = QMessageBox::NoButton) = 0;
 
-    // A pop-up menu at a global position; returns the index of the chosen
-    // item among `elements` (separators are empty strings), or -1.
-    virtual int menu(QWidget* parent, const QStringList& elements, const QPoint& position,
-                     const QList<bool>& actifs = {}) = 0;
+    // A pop-up menu at a global position; returns the `choix` of the item
+    // chosen, in the menu or in one of its sub-menus, or -1.
+    virtual int menu(QWidget* parent, const ElementsMenu& elements, const QPoint& position) = 0;
 
     virtual std::optional<QColor> couleur(QWidget* parent, const QColor& initiale) = 0;
 
@@ -51,9 +53,20 @@ public:
     virtual bool reglerImprimante(QWidget* parent, QPrinter& imprimante) = 0;
 
     // Runs a modal dialog of the program's own (calculator, exercise chooser,
-    // file dialogs, print dialog); returns its result code. Tests answer it
-    // without showing it.
-    virtual int executer(class QDialog& dialogue) = 0;
+    // open and save dialogs, print dialog) and returns its result code. When
+    // it has closed, the window under it becomes the program's active window
+    // again: `fenetrePropreFermee` is told.
+    int executer(class QDialog& dialogue) {
+        const int code = montrer(dialogue);
+        if (fenetrePropreFermee) fenetrePropreFermee();
+        return code;
+    }
+    std::function<void()> fenetrePropreFermee;
+
+protected:
+    // Shows the dialog and waits until it closes; tests answer it without
+    // showing it.
+    virtual int montrer(class QDialog& dialogue) = 0;
 };
 
 } // namespace vedo

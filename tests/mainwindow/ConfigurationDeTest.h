@@ -22,13 +22,16 @@ inline int enregistrerSous(FenetreDeTest& f, const QString& nom) {
 }
 
 // Opens `chemin` as typed in the open dialog; the dialog's result.
-inline int ouvrirFichier(FenetreDeTest& f, const QString& chemin) {
+// `courbesApresChargement`: the kept-run counter as the load left it, before
+// the dialog's close makes the main window active again and forgets the runs.
+inline int ouvrirFichier(FenetreDeTest& f, const QString& chemin, int* courbesApresChargement = nullptr) {
     int resultat = -1;
     f.prompteur.reponsesDialogues.push_back([&](QDialog& d) {
         auto* dialogue = qobject_cast<vedo::DialogueOuvrir*>(&d);
         if (!dialogue) return int(QDialog::Rejected);
         dialogue->ficharge->setText(chemin);
         dialogue->Command1->click();
+        if (courbesApresChargement) *courbesApresChargement = f.etat.courbes.nbCourbes;
         resultat = dialogue->result();
         return resultat;
     });

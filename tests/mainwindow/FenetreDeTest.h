@@ -20,7 +20,6 @@ struct FenetreDeTest {
         fenetre = std::make_unique<vedo::FeuilleP>(etat);
         fenetre->show();
         QApplication::processEvents();
-        if (fenetre->nombreActivations() == 0) fenetre->activation();
     }
 
     vedo::FeuilleP* operator->() { return fenetre.get(); }
