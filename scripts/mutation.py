@@ -311,7 +311,7 @@ def mutants_du_fichier(racine, chemin_relatif):
             ajouter(j.debut, j.fin, RELATIONS[j.texte], "relation", f"`{j.texte}` → `{RELATIONS[j.texte]}`")
         elif j.genre == "nombre":
             for r in litteral_deplace(j.texte):
-                ajouter(j.debut, j.fin, r, "littéral", f"`{j.texte}` → `{r}`")
+                ajouter(j.debut, j.fin, r, "literal", f"`{j.texte}` → `{r}`")
         elif j.genre == "ponct" and j.texte in ARITHMETIQUE and precedent:
             binaire = j.texte in ("+", "-", "*", "/", "%")
             if binaire and not (espace_autour(j) and (precedent.genre in OPERANDES or precedent.texte in (")", "]"))):
@@ -319,7 +319,7 @@ def mutants_du_fichier(racine, chemin_relatif):
             elif binaire and (precedent.genre == "texte" or jetons[i + 1].genre == "texte"):
                 pass  # string concatenation
             else:
-                ajouter(j.debut, j.fin, ARITHMETIQUE[j.texte], "arithmétique",
+                ajouter(j.debut, j.fin, ARITHMETIQUE[j.texte], "arithmetic",
                         f"`{j.texte}` → `{ARITHMETIQUE[j.texte]}`")
 
         # Conditions of if and while.
@@ -362,7 +362,7 @@ def mutants_du_fichier(racine, chemin_relatif):
                     m += 1
                 if m < len(jetons):
                     texte = source[j.debut:jetons[m].fin]
-                    ajouter(j.debut, jetons[m].fin, "{}", "instruction", f"statement removed: `{apercu(texte)}`")
+                    ajouter(j.debut, jetons[m].fin, "{}", "statement", f"statement removed: `{apercu(texte)}`")
 
         # Track where the next statement may start.
         if j.texte == "(":
