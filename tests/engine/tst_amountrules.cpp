@@ -2,6 +2,7 @@
 
 #include "engine/AmountRules.h"
 #include "engine/Durations.h"
+#include "engine/Reaction.h"
 
 #include <QtTest>
 
@@ -101,6 +102,29 @@ private slots:
         QFETCH(QString, legende);
         QCOMPARE(dureePosition(position), secondes);
         QCOMPARE(QString::fromStdString(legendeDuree(secondes)), legende);
+    }
+
+    void speciesNames_data() {
+        QTest::addColumn<int>("reaction");
+        QTest::addColumn<QStringList>("noms");
+        QTest::newRow("esterification") << 0 << QStringList{"Acide carboxylique", "Alcool", "Ester", "Eau"};
+        QTest::newRow("anhydride")
+            << 1 << QStringList{"Anhydride d'acide", "Alcool", "Ester", "Acide carboxylique"};
+        QTest::newRow("hydrolysis") << 2 << QStringList{"Ester", "Eau", "Acide carboxylique", "Alcool"};
+        QTest::newRow("saponification")
+            << 3 << QStringList{"Ester", "Ion hydroxyde", "Ion carboxylate", "Alcool"};
+        QTest::newRow("beyond the list: the first reaction's")
+            << 4 << QStringList{"Acide carboxylique", "Alcool", "Ester", "Eau"};
+        QTest::newRow("below the list: the first reaction's")
+            << -1 << QStringList{"Acide carboxylique", "Alcool", "Ester", "Eau"};
+    }
+    void speciesNames() {
+        QFETCH(int, reaction);
+        QFETCH(QStringList, noms);
+        QStringList obtenus;
+        for (const auto& nom : nomsEspeces(reaction))
+            obtenus << QString::fromStdString(nom);
+        QCOMPARE(obtenus, noms);
     }
 
     void positionOutsideTheSelector() {

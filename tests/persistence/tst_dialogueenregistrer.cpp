@@ -118,6 +118,7 @@ private slots:
         QCOMPARE(d->Text1->text(), attendu);
         QCOMPARE(d->result(), int(QDialog::Accepted));
         QVERIFY(lireConfiguration(rep->chemin(fichier)).configuration == configuration);
+        QCOMPARE(d->cursor().shape(), Qt::ArrowCursor); // the hourglass gone with the save
     }
 
     void fullPathSavedWhateverTheListsShow() {

@@ -109,6 +109,20 @@ private slots:
         QCOMPARE(b1.size(), b2.size());
         QCOMPARE(b1.top(), b2.top());
         QCOMPARE(b1.top() + b1.height(), d->height() - 8);
+        // The open dialog's notice sits in the left column under the files: the
+        // hourglass and its text inside with 4 pixels all around.
+        if (const auto* avis = d->findChild<QFrame*>("Frame1")) {
+            QCOMPARE(avis->x(), 8);
+            QCOMPARE(avis->x() + avis->width(), 216);
+            const QRect sablier = avis->findChild<QLabel*>("Image1")->geometry();
+            const QRect texte = avis->findChild<QLabel*>("Label4")->geometry();
+            QCOMPARE(sablier.topLeft(), QPoint(4, 4));
+            QCOMPARE(texte.left() - (sablier.left() + sablier.width()), 4);
+            QCOMPARE(texte.left() + texte.width(), avis->width() - 4);
+            QCOMPARE(texte.top(), 4);
+            QCOMPARE(sablier.height(), avis->height() - 8);
+            QCOMPARE(texte.height(), avis->height() - 8);
+        }
         // Enter belongs to the name box and the lists, never to a default button.
         QVERIFY(!d->findChild<QPushButton*>("Command1")->autoDefault());
         QVERIFY(!d->findChild<QPushButton*>("Command2")->autoDefault());

@@ -413,6 +413,8 @@ private slots:
         QTest::newRow("reflux: dark grey circle of radius R - 1") << 250 << QPoint(282, 189) << qRgb(128, 128, 128);
         QTest::newRow("big flask: white highlight on its upper left") << 200 << QPoint(221, 112) << qRgb(255, 255, 255);
         QTest::newRow("big flask: white opening under the neck") << 200 << QPoint(260, 95) << qRgb(255, 255, 255);
+        QTest::newRow("big flask: no liquid beyond the outline at mid-depth") << 200 << QPoint(311, 177)
+                                                                             << qRgb(255, 241, 230);
         QTest::newRow("reflux: left wall at 244") << 250 << QPoint(244, 160) << noir;
         QTest::newRow("reflux: white inside the left wall") << 250 << QPoint(245, 160) << qRgb(255, 255, 255);
         QTest::newRow("reflux: light grey two inside the right wall") << 250 << QPoint(260, 160) << qRgb(192, 192, 192);

@@ -188,6 +188,8 @@ private slots:
         QCOMPARE(int(precedents.y[0]), 110);
         QCOMPARE(pixel(image, 1, 200, 110), couleursDefaut[0]);
         QCOMPARE(pixel(image, 1, 125, 60), couleursDefaut[0]); // half way along the segment
+        traceur.point(300.0, {0.5, 0, 0, 0}); // down the same column: a vertical segment
+        QCOMPARE(pixel(image, 1, 200, 135), couleursDefaut[0]);
     }
 
     void offScaleCoordinateKeepsItsLastValue() {
