@@ -12,6 +12,9 @@ paquets=(qt6-base-dev cmake ninja-build g++ fonts-liberation2 ccache clang libcl
 # frame before it is first shown.
 paquets+=(xvfb openbox xdotool xclip x11-utils imagemagick cups printer-driver-cups-pdf poppler-utils python3
   libxcb1-dev)
+# What a screen reader sees of the program: a session bus, the bus and registry
+# of assistive technologies, and a client of theirs for Python.
+paquets+=(dbus-daemon at-spi2-core python3-pyatspi)
 manquants=()
 for p in "${paquets[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
