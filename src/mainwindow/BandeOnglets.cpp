@@ -24,13 +24,14 @@ const QString& titreOnglet(int onglet) {
 }
 
 BandeOnglets::BandeOnglets(QWidget* parent) : PictureBox(parent) {
+    // Before anything asks for the strip's accessible face.
+    installerOngletsAccessibles();
     setFond(couleurs::bande);
     setPolice(policeArial());
     hauteurTitre_ = static_cast<int>(arrondiPair(hauteurTexte("W")));
     // The keyboard reaches the strip; the mouse never gives it the focus.
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName("Onglets");
-    installerOngletsAccessibles();
 }
 
 void BandeOnglets::setPanneaux(const std::array<QWidget*, 5>& panneaux) {

@@ -279,7 +279,7 @@ void FeuilleP::installerClavier() {
     const std::initializer_list<std::pair<QKeyCombination, int>> touches = {
         {Qt::CTRL | Qt::Key_Tab, 1},
         {Qt::CTRL | Qt::Key_PageDown, 1},
-        {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1},
         {Qt::CTRL | Qt::Key_PageUp, -1}};
     for (const auto& [touche, sens] : touches)
         connect(new QShortcut(QKeySequence(touche), this), &QShortcut::activated, Onglets,

@@ -1,6 +1,6 @@
 """What a screen reader finds in the running simulator, through AT-SPI: the
 amount boxes named as the panel reads them, reached and followed with the
-keyboard alone."""
+keyboard alone, and the tab strip as a list of tabs."""
 
 import os
 import unittest
@@ -31,6 +31,14 @@ def boites(application):
             texte = objet.queryText()
             trouvees.append((objet.name, objet.description, texte.getText(0, texte.characterCount)))
     return trouvees
+
+
+def onglet_choisi(application):
+    """The title of the tab that a screen reader reads as selected."""
+    for objet in descendants(application):
+        if objet.getRole() == pyatspi.ROLE_PAGE_TAB and objet.getState().contains(pyatspi.STATE_SELECTED):
+            return objet.name
+    return None
 
 
 def focalise(application):
@@ -74,6 +82,12 @@ class TestAccessibilite(unittest.TestCase):
         attendre(lambda: [nom for nom, _, _ in boites(application)] == [
             "n (mol) ester", "n (mol) ion hydroxyde", "n (mol) ion carboxylate", "n (mol) alcool"],
             "les noms des cases ne suivent pas la réaction")
+
+        # The window's keys go round the tabs, whatever has the focus.
+        touches("ctrl+shift+Tab")
+        attendre(lambda: onglet_choisi(application) == "Historique", "Ctrl+Maj+Tab ne mène pas au dernier onglet")
+        touches("ctrl+Tab")
+        attendre(lambda: onglet_choisi(application) == "Réaction", "Ctrl+Tab ne revient pas au premier onglet")
 
 
 if __name__ == "__main__":

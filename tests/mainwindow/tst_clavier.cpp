@@ -166,7 +166,7 @@ private slots:
         QAccessibleInterface* liste = QAccessible::queryAccessibleInterface(bande);
         QCOMPARE(liste->role(), QAccessible::PageTabList);
         QAccessibleInterface* actif = liste->child(attendu - 1);
-        QCOMPARE(actif->text(QAccessible::Name), titreOnglet(attendu));
+        QCOMPARE(actif->text(QAccessible::Name), bande->titresOnglets[attendu]);
         QVERIFY(actif->state().selected);
         QVERIFY(!liste->child(attendu % 5)->state().selected);
     }
