@@ -3,7 +3,7 @@
 # same suite under the sanitizers and a short run of every fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")"
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh test
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVEDO_BUILD_TESTS=ON >/dev/null
 cmake --build build -j "$(nproc)"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")

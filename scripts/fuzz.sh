@@ -2,8 +2,9 @@
 # Runs every libFuzzer target of a sanitizer build for a given time, two at a
 # time, from its seed corpus (tests/fuzz/corpus/<name>) plus what earlier runs
 # found (<build>/fuzz/corpus/<name>). A crash, a leak, a sanitizer report, an
-# input slower than 10 s or an allocation above 512 MB fails the run; the
-# input that did it lands in <build>/fuzz/artefacts/.
+# input slower than 10 s (or than the limit in tests/fuzz/<name>.options) or
+# an allocation above 512 MB fails the run; the input that did it lands in
+# <build>/fuzz/artefacts/.
 #   scripts/fuzz.sh [seconds per target] [build directory] [target...]
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -22,6 +23,7 @@ racine=$PWD
 mkdir -p "$build/fuzz/artefacts" "$build/fuzz/journaux"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:${ASAN_OPTIONS:-}"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export LSAN_OPTIONS="suppressions=$PWD/tests/fuzz/lsan.supp:${LSAN_OPTIONS:-}"
 export QT_QPA_PLATFORM=offscreen
 
 lancer() {
@@ -30,6 +32,9 @@ lancer() {
   local options=(-max_total_time="$duree" -timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=512
                  -print_final_stats=1 -artifact_prefix="$build/fuzz/artefacts/$nom-")
   [ -f "tests/fuzz/$nom.dict" ] && options+=(-dict="tests/fuzz/$nom.dict")
+  # The target's own options come last and win.
+  local propres=()
+  [ -f "tests/fuzz/$nom.options" ] && read -ra propres < "tests/fuzz/$nom.options" && options+=("${propres[@]}")
   mkdir -p "$travail"
   "$build/bin/fuzz_$nom" "${options[@]}" "$travail" "tests/fuzz/corpus/$nom" >"$journal" 2>&1
   local statut=$?

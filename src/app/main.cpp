@@ -25,12 +25,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vedoriruvirivi");
     QApplication::setDesktopFileName("vedoriruvirivi");
-    QApplication::setWindowIcon(vedo::iconeProgramme());
     choisirRepertoireCourant();
     vedo::QtPrompter prompteur;
     vedo::ApplicationState etat(prompteur);
     etat.fichierEchange = vedo::cheminFichierEchange(QCoreApplication::applicationDirPath());
     vedo::FeuilleP fenetre(etat);
+    vedo::poserIconeApresPremiereImage(fenetre);
     fenetre.show();
     return app.exec();
 }

@@ -78,7 +78,7 @@ std::vector<ToucheMachine> construire() {
         {"nano", "n", "nano", casePrefixe(6), F::prefixe, ajoute("E-9")},
         {"pico", "p", "pico", casePrefixe(7), F::prefixe, ajoute("E-12")},
 
-        {"Command1", "M+", "Ajouter à la méoire", caseMemoire(0), F::memoire,
+        {"Command1", "M+", "Ajouter à la mémoire", caseMemoire(0), F::memoire,
          [](Calculatrice& c) { c.ajouterMemoire(); }},
         {"Command2", "M-", "Soustraire à la mémoire", caseMemoire(1), F::memoire,
          [](Calculatrice& c) { c.soustraireMemoire(); }},

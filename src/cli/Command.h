@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 
 namespace vedo::cli {
 
@@ -29,5 +30,12 @@ struct InscriptionCommande {
 
 // A French message on stderr and the status of every error: 2.
 int erreur(const QString& message);
+
+// Runs the command that the first argument names with the arguments after
+// it; no status when this program has no such command.
+std::optional<int> executerCommande(QStringList arguments);
+
+// The usage of every command, after "Commande inconnue" when one was named.
+int erreurUsage(const QStringList& arguments);
 
 } // namespace vedo::cli

@@ -2,7 +2,6 @@
 
 #include "engine/AmountRules.h"
 #include "engine/Durations.h"
-#include "view/GraphPainter.h"
 
 namespace vedo::cli {
 
@@ -19,63 +18,38 @@ Conditions conditionsDe(const Configuration& c) {
     return k;
 }
 
-// Fills the table and draws the curves at once.
-class SinkEtatFinal : public RunSink {
-public:
-    SinkEtatFinal(RunSink& traceur, RunSink& remplisseur) : traceur_(traceur), remplisseur_(remplisseur) {}
-    void premierPoint(const Quantites& n) override { traceur_.premierPoint(n); }
-    void point(double t, const Quantites& n) override { traceur_.point(t, n); }
-    void ligne(int l, const Quantites& n) override { remplisseur_.ligne(l, n); }
-
-private:
-    RunSink& traceur_;
-    RunSink& remplisseur_;
-};
-
 } // namespace
 
-ResultatEtatFinal calculerEtatFinal(const Configuration& c) {
-    ResultatEtatFinal r;
+DepartEtatFinal departEtatFinal(const Configuration& c) {
+    DepartEtatFinal d;
     std::array<std::string, 4> textes;
-    Quantites n{};
-    CadreGraphe cadre;
     for (int i = 0; i < 4; ++i) {
         textes[i] = c.quantites[i].toStdString();
         if (const auto q = quantiteSaisie(textes[i])) {
-            n[i] = *q;
-            cadre.departs[i] = *q;
+            d.n[i] = *q;
+            d.departs[i] = *q;
         }
-        cadre.affichees[i] = c.courbes[i];
-        cadre.couleurs[i] = couleurDepuisEntier(static_cast<std::uint32_t>(c.couleurs[i]));
+        d.affichees[i] = c.courbes[i];
     }
     const std::int32_t duree = dureePosition(c.positionDuree);
     const Conditions conditions = conditionsDe(c);
-    cadre.echelle = {1, duree, ymaxGraphe(n, cadre.affichees, nullptr)};
-    cadre.gras = c.traceGras;
+    d.echelle = {1, duree, ymaxGraphe(d.n, d.affichees, nullptr)};
+    d.tableau.prepatab(duree, c.defilementLignes, textes, conditions, d.n);
+    d.run.duree = duree;
+    d.run.dureeTableau = duree;
+    d.run.conditions = conditions;
+    d.run.remplirTableau = true;
+    d.run.nombreLignes = d.tableau.nombreLignes();
+    d.run.ymax = d.echelle.ymax;
+    return d;
+}
 
-    r.graphe = QImage(largeurGrapheNormal, hauteurGrapheNormal, QImage::Format_RGB32);
-    const bool dessine = dessinerCadre(r.graphe, cadre);
-    r.tableau.prepatab(duree, c.defilementLignes, textes, conditions, n);
-
-    ParametresRun p;
-    p.duree = duree;
-    p.dureeTableau = duree;
-    p.conditions = conditions;
-    p.remplirTableau = true;
-    p.nombreLignes = r.tableau.nombreLignes();
-    p.ymax = cadre.echelle.ymax;
-    PointsPrecedents precedents;
-    RemplisseurTableau remplisseur(r.tableau);
+TableauValeurs tableauEtatFinal(const Configuration& c) {
+    DepartEtatFinal d = departEtatFinal(c);
+    RemplisseurTableau remplisseur(d.tableau);
     ConstantesVitesse k;
-    if (dessine) {
-        TraceurCourbes traceur(r.graphe, cadre.echelle, cadre.affichees, cadre.couleurs, c.traceGras ? 2 : 1,
-                               precedents);
-        SinkEtatFinal sink(traceur, remplisseur);
-        speed(n, p, sink, k);
-    } else {
-        speed(n, p, remplisseur, k);
-    }
-    return r;
+    speed(d.n, d.run, remplisseur, k);
+    return d.tableau;
 }
 
 } // namespace vedo::cli

@@ -1,19 +1,28 @@
 #pragma once
-// What "État final" computes for a configuration, without a window: the
-// table of values and the graph picture.
+// What "État final" computes for a configuration, without a window and
+// without drawing: the run as it starts, and the table of values.
 
+#include "engine/RunLoop.h"
 #include "persistence/Configuration.h"
+#include "view/GraphScale.h"
 #include "view/TableauValeurs.h"
 
-#include <QImage>
+#include <array>
+#include <optional>
 
 namespace vedo::cli {
 
-struct ResultatEtatFinal {
-    TableauValeurs tableau;
-    QImage graphe; // 413 x 235, as the graph picture shows it
+struct DepartEtatFinal {
+    Quantites n{};                                // the amounts the run starts from
+    std::array<std::optional<double>, 4> departs; // those the boxes hold as numbers
+    CourbesAffichees affichees{};
+    PlotMapping echelle;    // as the graph picture takes it
+    ParametresRun run;      // the table filled, which sets the steps
+    TableauValeurs tableau; // headers and row 0 written
 };
 
-ResultatEtatFinal calculerEtatFinal(const Configuration& c);
+DepartEtatFinal departEtatFinal(const Configuration& c);
+
+TableauValeurs tableauEtatFinal(const Configuration& c);
 
 } // namespace vedo::cli

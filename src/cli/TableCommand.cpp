@@ -16,7 +16,7 @@ int commandeTable(const QStringList& arguments) {
     if (!options) return erreur(erreurOptions);
     if (!options->restants.isEmpty()) return erreur("Option inconnue : " + options->restants.first());
     const Configuration& c = options->reglages;
-    const auto tableau = calculerEtatFinal(c).tableau;
+    const TableauValeurs tableau = tableauEtatFinal(c);
 
     QStringList enTete;
     for (const auto& t : tableau.enTetes(c.reaction))

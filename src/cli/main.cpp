@@ -1,44 +1,23 @@
 // vedoriruvirivi-cli: the simulator's results without a screen, for teachers
-// preparing worksheets and for our own checks.
+// preparing worksheets and for our own checks. The commands that draw
+// nothing run here, without Qt's graphical libraries, whose loading alone
+// would take several times their work; the others are handed to
+// vedoriruvirivi-cli-gui beside this program.
 
 #include "cli/Command.h"
 
-#include <QApplication>
-#include <QDir>
+#include <QCoreApplication>
+#include <QFile>
 
-#include <cstdio>
-
-namespace vedo::cli {
-
-int erreur(const QString& message) {
-    std::fprintf(stderr, "%s\n", qPrintable(message));
-    return 2;
-}
-
-} // namespace vedo::cli
+#include <unistd.h>
 
 int main(int argc, char** argv) {
     using namespace vedo::cli;
-    // Pictures and windows are rendered offscreen unless a platform is asked for.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Without a session (a console, CI) Qt warns on every start; give it a private runtime directory.
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QString dossier =
-            QDir::tempPath() + "/vedoriruvirivi-runtime-" + qEnvironmentVariable("USER", "root");
-        QDir().mkpath(dossier);
-        QFile::setPermissions(dossier,
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", dossier.toLocal8Bit());
-    }
-    QApplication app(argc, argv);
-    QStringList arguments = app.arguments().mid(1);
-    if (arguments.isEmpty() || !commandes().contains(arguments.first())) {
-        QString usage = "Usage : vedoriruvirivi-cli COMMANDE [OPTIONS]\nCommandes :";
-        for (const auto& [nom, description] : commandes())
-            usage += "\n  " + description.usage;
-        return erreur(arguments.isEmpty() ? usage
-                                          : "Commande inconnue : " + arguments.first() + "\n" + usage);
-    }
-    const QString nom = arguments.takeFirst();
-    return commandes().at(nom).executer(arguments);
+    QCoreApplication app(argc, argv);
+    if (const auto statut = executerCommande(app.arguments().mid(1))) return *statut;
+    const QString programme = QCoreApplication::applicationDirPath() + "/vedoriruvirivi-cli-gui";
+    const QByteArray chemin = QFile::encodeName(programme);
+    argv[0] = const_cast<char*>(chemin.constData());
+    execv(chemin.constData(), argv);
+    return erreur("Programme introuvable : " + programme);
 }

@@ -42,10 +42,8 @@ ValidationQuantites validerQuantites(const std::array<std::string, 4>& textes, i
     }
     if (const auto v = quantiteSaisie(r.textes[indexQuitte])) r.textes[indexQuitte] = texteGeneralSimple(*v);
 
-    for (auto& texte : r.textes) {
-        const auto v = lireNombre(texte).value_or(0.0);
-        if (const auto arrondi = texteTroisChiffres(v)) texte = *arrondi;
-    }
+    for (auto& texte : r.textes)
+        if (const auto arrondi = texteTroisChiffres(quantiteSaisie(texte).value_or(0.0f))) texte = *arrondi;
     return r;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace vedo {
 
@@ -72,6 +73,12 @@ double pasTemps(const Quantites& n, ConstantesVitesse k, float ymax, std::int32_
                          : static_cast<double>(duree) / 400.0;
     if (dt == 0.0) dt = pasSiPasNul;
     return dt;
+}
+
+float echellePas(float ymax, const Quantites& n) {
+    const double propre = std::max(std::min(n[0], n[1]), std::min(n[2], n[3]));
+    if (ymax == 0.0f || !(propre > static_cast<double>(ymax))) return ymax;
+    return static_cast<float>(std::min(propre, static_cast<double>(std::numeric_limits<float>::max())));
 }
 
 void distiller(Quantites& n, const Conditions& c) {

@@ -19,7 +19,9 @@ class Integrateur {
 public:
     Integrateur(Quantites& n, const ParametresRun& p, ConstantesVitesse k, RunSink& sink,
                 std::int16_t& ligneTab)
-        : n_(n), p_(p), k_(k), sink_(sink), ligneTab_(ligneTab) {}
+        : n_(n), p_(p), k_(k), sink_(sink), ligneTab_(ligneTab), echelle_(echellePas(p.ymax, n)) {}
+
+    double pas() const { return pasTemps(n_, k_, echelle_, p_.duree); }
 
     // Shortens dt to `fin` and to the next row; true when the row is due.
     bool raccourcir(double t, double& dt, double fin) const {
@@ -44,7 +46,7 @@ public:
                 if (ligneTab_ < std::numeric_limits<std::int16_t>::max()) ++ligneTab_;
             }
             if (!(t < p_.duree && t < finTick)) return;
-            dt = pasTemps(n_, k_, p_.ymax, p_.duree);
+            dt = pas();
             echant = raccourcir(t, dt, std::min<double>(p_.duree, finTick));
         }
     }
@@ -55,6 +57,7 @@ private:
     ConstantesVitesse k_;
     RunSink& sink_;
     std::int16_t& ligneTab_;
+    float echelle_; // from the amounts the run, or the tick, starts from
 };
 
 } // namespace
@@ -63,11 +66,11 @@ void speed(Quantites& n, const ParametresRun& p, RunSink& sink, ConstantesVitess
     if (p.duree == 0) return;
     distiller(n, p.conditions);
     k = constantesVitesse(p.conditions);
-    double dt = pasTemps(n, k, p.ymax, p.duree);
     double t = 0.0;
     std::int16_t ligneTab = 1;
     if (t >= p.duree) return;
     Integrateur integrateur(n, p, k, sink, ligneTab);
+    double dt = integrateur.pas();
     const bool echant = integrateur.raccourcir(t, dt, p.duree);
     sink.premierPoint(n);
     integrateur.avancer(t, dt, echant, std::numeric_limits<double>::infinity());
@@ -78,12 +81,12 @@ Tick direct(Quantites& n, EtatAnimation& etat, const ParametresRun& p, std::int3
     if (p.duree == 0) return Tick::rien;
     distiller(n, p.conditions);
     k = constantesVitesse(p.conditions);
-    double dt = pasTemps(n, k, p.ymax, p.duree);
     double t = etat.tempsEcoule / 10.0;
     if (t == 0.0) etat.ligneTab = 1;
     if (t >= p.duree) return Tick::terminee;
     const double finTick = (static_cast<double>(etat.tempsEcoule) + vitesse) / 10.0;
     Integrateur integrateur(n, p, k, sink, etat.ligneTab);
+    double dt = integrateur.pas();
     if (t + dt > p.duree) dt = p.duree - t;
     const bool echant = integrateur.raccourcir(t, dt, finTick);
     if (t == 0.0) {

@@ -82,6 +82,9 @@ void FeuilleP::construireBoutons() {
     Command8 = bouton(this, "Command8", "&Calculatrice", {456, 0, 113, 41});
     Command7 = bouton(this, "Command7", "&Aide", {568, 0, 113, 41});
     Command1 = bouton(this, "Command1", "&Fermer", {680, 0, 121, 41});
+    Command2->setToolTip("Retrouver une configuration");
+    Command11->setToolTip("Enregistrer la configuration actuelle");
+    Command7->setToolTip("Aide pour utiliser cette application");
     // Plain grey raised buttons, whatever the style.
     const QString gris = QString("QPushButton { background-color: %1; border: 2px outset %1; }"
                                  "QPushButton:pressed { border-style: inset; }")
@@ -179,7 +182,7 @@ void FeuilleP::construireExercice() {
     // Unless the application routes the suite's requests elsewhere.
     if (!application.ouvrirExerciceTransmis)
         application.ouvrirExerciceTransmis = [this](const QString& exercice) {
-            menuExercice->ouvrirExerciceTransmis(exercice);
+            return menuExercice->ouvrirExerciceTransmis(exercice);
         };
 }
 
@@ -441,8 +444,8 @@ void FeuilleP::paintEvent(QPaintEvent*) {
     for (int y = 0; y <= hauteur; ++y) {
         const int r = static_cast<int>(arrondiPair(255.0 - 55.0 * y / hauteur));
         const int b = static_cast<int>(arrondiPair(255.0 - 75.0 * y / hauteur));
-        peintre.setPen(QColor(r, r, b));
-        peintre.drawLine(0, y, tailleFeuilleP.width(), y);
+        // One row filled is a memset; as a line, the stroker went pixel by pixel.
+        peintre.fillRect(0, y, tailleFeuilleP.width() + 1, 1, QColor(r, r, b));
     }
     // The exercise area casts a 3-pixel shadow to the right and below.
     const QRect ombre(

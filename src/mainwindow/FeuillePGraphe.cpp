@@ -2,8 +2,7 @@
 
 #include "mainwindow/FeuilleP.h"
 
-#include "common/NumberText.h"
-#include "common/Rounding.h"
+#include "engine/AmountRules.h"
 #include "engine/History.h"
 #include "mainwindow/Indices.h"
 
@@ -24,13 +23,14 @@ void FeuilleP::echgraphe(int rafraichirTableau) {
     Command6->move(Command12->x() - Command6->width(), Command12->y());
     if (rafraichirTableau == 1) prepatab();
 
-    // The scale reads the amounts as typed, whatever their validation.
+    // The scale and the starting dots read the amounts as the run does,
+    // whatever their validation.
     CadreGraphe cadre;
     Quantites initiales{};
     for (int i = 0; i < 4; ++i) {
-        const auto v = lireNombre(Picture4->Text1[i]->text().toStdString());
-        initiales[i] = v.value_or(0.0);
-        cadre.departs[i] = v;
+        const auto v = quantiteSaisie(Picture4->Text1[i]->text().toStdString());
+        initiales[i] = v.value_or(0.0f);
+        if (v) cadre.departs[i] = *v;
     }
     cadre.affichees = courbesAffichees();
     cadre.couleurs = couleursActuelles();

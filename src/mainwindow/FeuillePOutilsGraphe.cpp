@@ -86,7 +86,7 @@ void FeuilleP::Picture2_Click() {
         for (int j = 0; j <= dernier; ++j)
             elements << "Tangente à la courbe n° " + QString::fromStdString(texteGeneral(j + 1));
     }
-    const int choix = application.prompteur.menu(this, elements, QCursor::pos());
+    const int choix = application.prompteur.menu(this, menuSimple(elements), QCursor::pos());
     if (choix >= 0) out01_Click(choix);
 }
 

@@ -63,7 +63,7 @@ QPoint MenuExercice::positionMenu() const {
 }
 
 void MenuExercice::btexo_Click() {
-    executer(application_.prompteur.menu(btexo_, legendes(), positionMenu(), actifs()));
+    executer(application_.prompteur.menu(btexo_, menuSimple(legendes(), actifs()), positionMenu()));
 }
 
 void MenuExercice::executer(int element) {
@@ -195,11 +195,12 @@ void MenuExercice::Closexo_Click() {
     application_.texteModifie = false;
 }
 
-void MenuExercice::ouvrirExerciceTransmis(const QString& chemin) {
-    if (!abandonAccepte()) return;
+bool MenuExercice::ouvrirExerciceTransmis(const QString& chemin) {
+    if (!abandonAccepte()) return false;
     Fichexo fichexo(application_, zone_, zone_.fenetre);
     fichexo.fichierexo->setText(QDir::toNativeSeparators(chemin));
     fichexo.ouvreur_Click();
+    return true;
 }
 
 } // namespace vedo

@@ -61,8 +61,8 @@ public:
     void Closexo_Click();
 
     // An exercise another program of the suite asked for, opened as if
-    // chosen in the exercise window.
-    void ouvrirExerciceTransmis(const QString& chemin);
+    // chosen in the exercise window; false when the student kept his text.
+    bool ouvrirExerciceTransmis(const QString& chemin);
 
     ZoneExercice& zone() { return zone_; }
 

@@ -8,27 +8,6 @@
 
 namespace vedo {
 
-namespace {
-enum ElementMenucop { cop001, Cop002, cop003 };
-enum ElementCop003 { cop0031, cop0032 };
-
-// "Copier le tableau" opens its own pop-up at the same place.
-void copierTableau(Prompter& prompter, QWidget* parent, const QPoint& position, const Vues& vues) {
-    const QStringList sousMenu = {QStringLiteral("Copier le contenu du tableau"),
-                                  QStringLiteral("Copier une image du tableau")};
-    switch (prompter.menu(parent, sousMenu, position)) {
-    case cop0031:
-        copierContenuTableau(*vues.tableau);
-        break;
-    case cop0032:
-        copierImageTableau(*vues.tableau, vues.enTetesTableau);
-        break;
-    default:
-        break;
-    }
-}
-} // namespace
-
 QString messageCopie() {
     return QStringLiteral(
         "L'image est copiée : vous pouvez la retrouver depuis toute application Windows (coller)");
@@ -51,18 +30,26 @@ void copierImageTableau(const QTableWidget& grille, const QStringList& enTetes) 
 }
 
 QString copier(Prompter& prompter, QWidget* parent, const QPoint& position, const Vues& vues) {
-    const QStringList menucop = {QStringLiteral("Copier l'animation"), QStringLiteral("Copier le graphe"),
-                                 QStringLiteral("Copier le tableau")};
-    const QList<bool> actifs = {!vues.animation.isNull(), !vues.graphe.isNull(), vues.tableau != nullptr};
-    switch (prompter.menu(parent, menucop, position, actifs)) {
+    const ElementsMenu menucop = {
+        elementMenu("Copier l'animation", cop001, !vues.animation.isNull()),
+        elementMenu("Copier le graphe", Cop002, !vues.graphe.isNull()),
+        sousMenu("Copier le tableau",
+                 {elementMenu("Copier le contenu du tableau", cop0031),
+                  elementMenu("Copier une image du tableau", cop0032)},
+                 vues.tableau != nullptr),
+    };
+    switch (prompter.menu(parent, menucop, position)) {
     case cop001:
         copierImage(vues.animation);
         break;
     case Cop002:
         copierImage(vues.graphe);
         break;
-    case cop003:
-        if (vues.tableau) copierTableau(prompter, parent, position, vues);
+    case cop0031:
+        if (vues.tableau) copierContenuTableau(*vues.tableau);
+        break;
+    case cop0032:
+        if (vues.tableau) copierImageTableau(*vues.tableau, vues.enTetesTableau);
         break;
     default:
         break;

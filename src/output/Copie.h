@@ -21,10 +21,13 @@ void copierImage(const QImage& image);
 void copierContenuTableau(const QTableWidget& grille);
 void copierImageTableau(const QTableWidget& grille, const QStringList& enTetes);
 
-// "Co&pier" (`Command4`): pops up `menucop` at `position` (global), and
-// "Copier le tableau" its two sub-items, then copies what was chosen.
-// Returns what `info` shows next: `messageCopie`, even when nothing was
-// chosen.
+// The items of `menucop` that copy something, as the menu returns them.
+enum ChoixCopie { cop001, Cop002, cop0031, cop0032 };
+
+// "Co&pier" (`Command4`): pops up `menucop` at `position` (global), with
+// "Copier le tableau" opening a sub-menu of its two items, then copies what
+// was chosen. Returns what `info` shows next: `messageCopie`, even when
+// nothing was chosen.
 QString copier(Prompter& prompter, QWidget* parent, const QPoint& position, const Vues& vues);
 
 } // namespace vedo

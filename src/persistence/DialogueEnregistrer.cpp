@@ -53,7 +53,7 @@ void DialogueEnregistrer::Command1_Click() {
         signaler(titreEchec, "Il faut donner un nom au fichier!");
         return;
     }
-    const QString chemin = cheminEnregistrement(nom, Dir1->chemin());
+    const QString chemin = fichierRemplace(cheminEnregistrement(nom, Dir1->chemin()));
     Text1->setText(chemin);
     application.fichcourant = chemin;
     QDir::setCurrent(File1->chemin());

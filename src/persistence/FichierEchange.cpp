@@ -42,9 +42,10 @@ void recevoirExerciceTransmis(ApplicationState& application) {
     QString repertoire = QFileInfo(application.fichierEchange).absolutePath();
     if (!repertoire.endsWith('/')) repertoire += '/';
     application.repexo = QDir::toNativeSeparators(repertoire);
-    if (application.ouvrirExerciceTransmis)
-        application.ouvrirExerciceTransmis(repertoire + QString(exercice).replace('\\', '/'));
-    application.correctionDisponible = true;
+    // Offered even for an exercise without correction, but only once opened.
+    if (application.ouvrirExerciceTransmis &&
+        application.ouvrirExerciceTransmis(repertoire + QString(exercice).replace('\\', '/')))
+        application.correctionDisponible = true;
 }
 
 } // namespace vedo

@@ -31,7 +31,7 @@ QString prendreExerciceTransmis(const QString& chemin);
 // The same for the application's hand-over file (none when its path is
 // empty). An exercise named in record 31 is handed, as a path in the
 // application directory, to `ouvrirExerciceTransmis`, with `repexo` set to
-// that directory and the correction offered.
+// that directory; once it is opened, the correction is offered.
 void annoncerEnMarche(ApplicationState& application, bool enMarche);
 void recevoirExerciceTransmis(ApplicationState& application);
 

@@ -1,6 +1,7 @@
 #include "persistence/NomConfiguration.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace vedo {
 
@@ -23,6 +24,20 @@ QString partieFichier(const QString& nom) {
 QString cheminEnregistrement(const QString& nom, const QString& repertoire) {
     const QString chemin = QDir(repertoire).filePath(QString(nom).replace('\\', '/'));
     return QDir::toNativeSeparators(QDir::cleanPath(chemin) + extensionConfiguration);
+}
+
+QString fichierRemplace(const QString& chemin) {
+    const QFileInfo cible(QDir::fromNativeSeparators(chemin));
+    if (cible.exists()) return chemin;
+    const QString base = cible.completeBaseName();
+    const QString extension = cible.suffix();
+    for (const QString& nom : cible.dir().entryList(QDir::Files)) {
+        const QFileInfo autre(nom);
+        if (autre.completeBaseName() == base && autre.suffix() != extension &&
+            autre.suffix().compare(extension, Qt::CaseInsensitive) == 0)
+            return QDir::toNativeSeparators(cible.dir().filePath(nom));
+    }
+    return chemin;
 }
 
 } // namespace vedo

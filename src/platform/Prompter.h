@@ -5,6 +5,8 @@
 // was asked and answers from a script, so that no test waits on a modal
 // window.
 
+#include "platform/ElementMenu.h"
+
 #include <QColor>
 #include <QMessageBox>
 #include <QPoint>
@@ -38,10 +40,9 @@ public:
             QMessageBox::StandardButtons boutons = QMessageBox::Ok,
             QMessageBox::StandardButton parDefaut = QMessageBox::NoButton) = 0;
 
-    // A pop-up menu at a global position; returns the index of the chosen
-    // item among `elements` (separators are empty strings), or -1.
-    virtual int menu(QWidget* parent, const QStringList& elements, const QPoint& position,
-                     const QList<bool>& actifs = {}) = 0;
+    // A pop-up menu at a global position; returns the `choix` of the item
+    // chosen, in the menu or in one of its sub-menus, or -1.
+    virtual int menu(QWidget* parent, const ElementsMenu& elements, const QPoint& position) = 0;
 
     virtual std::optional<QColor> couleur(QWidget* parent, const QColor& initiale) = 0;
 

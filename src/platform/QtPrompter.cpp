@@ -17,17 +17,30 @@ QMessageBox::StandardButton QtPrompter::message(QWidget* parent, QMessageBox::Ic
     return static_cast<QMessageBox::StandardButton>(boite.exec());
 }
 
-int QtPrompter::menu(QWidget* parent, const QStringList& elements, const QPoint& position,
-                     const QList<bool>& actifs) {
-    QMenu menu(parent);
-    QList<QAction*> actions;
-    for (qsizetype i = 0; i < elements.size(); ++i) {
-        QAction* action = elements[i].isEmpty() ? menu.addSeparator() : menu.addAction(elements[i]);
-        if (i < actifs.size()) action->setEnabled(actifs[i]);
-        actions << action;
+namespace {
+// The sub-menus are children of `menu`, destroyed with it.
+void remplir(QMenu& menu, const ElementsMenu& elements) {
+    for (const ElementMenu& e : elements) {
+        if (e.legende.isEmpty()) {
+            menu.addSeparator();
+        } else if (!e.sousMenu.empty()) {
+            QMenu* sousMenu = menu.addMenu(e.legende);
+            sousMenu->menuAction()->setEnabled(e.actif);
+            remplir(*sousMenu, e.sousMenu);
+        } else {
+            QAction* action = menu.addAction(e.legende);
+            action->setData(e.choix);
+            action->setEnabled(e.actif);
+        }
     }
+}
+} // namespace
+
+int QtPrompter::menu(QWidget* parent, const ElementsMenu& elements, const QPoint& position) {
+    QMenu menu(parent);
+    remplir(menu, elements);
     QAction* choisie = menu.exec(position);
-    return choisie ? static_cast<int>(actions.indexOf(choisie)) : -1;
+    return choisie ? choisie->data().toInt() : -1;
 }
 
 std::optional<QColor> QtPrompter::couleur(QWidget* parent, const QColor& initiale) {

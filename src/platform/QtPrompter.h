@@ -9,8 +9,7 @@ public:
     QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icone, const QString& titre,
                                         const QString& texte, QMessageBox::StandardButtons boutons,
                                         QMessageBox::StandardButton parDefaut) override;
-    int menu(QWidget* parent, const QStringList& elements, const QPoint& position,
-             const QList<bool>& actifs) override;
+    int menu(QWidget* parent, const ElementsMenu& elements, const QPoint& position) override;
     std::optional<QColor> couleur(QWidget* parent, const QColor& initiale) override;
     std::optional<QString> fichierAOuvrir(QWidget* parent, const DemandeFichier& demande) override;
     std::optional<QString> fichierAEnregistrer(QWidget* parent, const DemandeFichier& demande) override;

@@ -14,6 +14,24 @@ template <typename T> std::optional<T> prendre(std::deque<T>& reponses) {
     return r;
 }
 
+// Whether a user could choose the item `choix`: enabled, and reached
+// through enabled sub-menus.
+bool choisissable(const ElementsMenu& elements, int choix) {
+    for (const ElementMenu& e : elements) {
+        if (e.legende.isEmpty() || !e.actif) continue;
+        if (e.sousMenu.empty() ? e.choix == choix : choisissable(e.sousMenu, choix)) return true;
+    }
+    return false;
+}
+
+// "a|b|c[d|e]": the captions in order, a sub-menu's items in brackets after its caption.
+QString legendes(const ElementsMenu& elements) {
+    QStringList l;
+    for (const ElementMenu& e : elements)
+        l << (e.sousMenu.empty() ? e.legende : e.legende + '[' + legendes(e.sousMenu) + ']');
+    return l.join('|');
+}
+
 // The button a user pressing Enter gets: the default one, else the first
 // of the set in the order of the message box.
 QMessageBox::StandardButton boutonParDefaut(QMessageBox::StandardButtons boutons,
@@ -34,9 +52,10 @@ QMessageBox::StandardButton ScriptedPrompter::message(QWidget*, QMessageBox::Ico
     return prendre(reponsesMessages).value_or(boutonParDefaut(boutons, parDefaut));
 }
 
-int ScriptedPrompter::menu(QWidget*, const QStringList& elements, const QPoint&, const QList<bool>&) {
-    questions << QuestionPosee{"menu", {}, elements.join('|'), QMessageBox::NoIcon, {}};
-    return prendre(reponsesMenus).value_or(-1);
+int ScriptedPrompter::menu(QWidget*, const ElementsMenu& elements, const QPoint&) {
+    questions << QuestionPosee{"menu", {}, legendes(elements), QMessageBox::NoIcon, {}};
+    const int choix = prendre(reponsesMenus).value_or(-1);
+    return choisissable(elements, choix) ? choix : -1;
 }
 
 std::optional<QColor> ScriptedPrompter::couleur(QWidget*, const QColor& initiale) {

@@ -16,7 +16,7 @@ namespace vedo {
 struct QuestionPosee {
     QString genre; // "message", "menu", "couleur", "ouvrir", "enregistrer", "imprimante", "dialogue"
     QString titre;
-    QString texte; // message text, menu items joined by '|', dialog class name
+    QString texte; // message text, menu items joined by '|' (a sub-menu's in brackets), dialog class name
     QMessageBox::Icon icone = QMessageBox::NoIcon;
     QMessageBox::StandardButtons boutons;
 };
@@ -27,6 +27,8 @@ public:
 
     // Answers used in order, one per question of their kind.
     std::deque<QMessageBox::StandardButton> reponsesMessages;
+    // The `choix` of the item picked; an item the user could not pick (not
+    // there, disabled, a separator) closes the menu without a choice.
     std::deque<int> reponsesMenus;
     std::deque<std::optional<QColor>> reponsesCouleurs;
     std::deque<std::optional<QString>> reponsesFichiers;
@@ -41,8 +43,7 @@ public:
     QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icone, const QString& titre,
                                         const QString& texte, QMessageBox::StandardButtons boutons,
                                         QMessageBox::StandardButton parDefaut) override;
-    int menu(QWidget* parent, const QStringList& elements, const QPoint& position,
-             const QList<bool>& actifs) override;
+    int menu(QWidget* parent, const ElementsMenu& elements, const QPoint& position) override;
     std::optional<QColor> couleur(QWidget* parent, const QColor& initiale) override;
     std::optional<QString> fichierAOuvrir(QWidget* parent, const DemandeFichier& demande) override;
     std::optional<QString> fichierAEnregistrer(QWidget* parent, const DemandeFichier& demande) override;

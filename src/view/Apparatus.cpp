@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vedo {
@@ -32,7 +33,15 @@ double uniforme(std::mt19937& alea) {
 
 void ligne(QPainter& p, double x1, double y1, double x2, double y2, const QColor& couleur) {
     p.setPen(couleur);
-    p.drawLine(entierProche(x1), entierProche(y1), entierProche(x2), entierProche(y2));
+    const QPoint de(entierProche(x1), entierProche(y1));
+    const QPoint a(entierProche(x2), entierProche(y2));
+    // The gradients are rows: filled, a row is a memset and gives the same
+    // pixels as the line, which the stroker draws pixel by pixel.
+    if (de.y() == a.y())
+        p.fillRect(QRect(QPoint(std::min(de.x(), a.x()), de.y()), QPoint(std::max(de.x(), a.x()), de.y())),
+                   couleur);
+    else
+        p.drawLine(de, a);
 }
 
 QRect carre(int cx, int cy, int r) {

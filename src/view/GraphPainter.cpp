@@ -1,5 +1,7 @@
 #include "view/GraphPainter.h"
 
+#include "view/RegistresVectoriels.h"
+
 #include <QFontMetrics>
 #include <QStringList>
 
@@ -135,38 +137,44 @@ bool dessinerCadre(QImage& image, const CadreGraphe& cadre) {
     return true;
 }
 
+PixelsCourbes::PixelsCourbes(const PlotMapping& echelle, const CourbesAffichees& affichees,
+                             PointsPrecedents& precedents)
+    : echelle_(echelle), affichees_(affichees), precedents_(precedents) {}
+
+void PixelsCourbes::premierPoint(const Quantites& n) {
+    echelle_.placerX(0.0, x_, precedents_.x);
+    for (int i = 0; i < 4; ++i)
+        if (affichees_[i]) echelle_.placerY(n[i], y_[i], precedents_.y[i]);
+}
+
+void PixelsCourbes::point(double t, const Quantites& n) {
+    const std::int16_t x0 = precedents_.x;
+    echelle_.placerX(t, x_, precedents_.x);
+    for (int i = 0; i < 4; ++i) {
+        if (!affichees_[i]) continue;
+        const std::int16_t y0 = precedents_.y[i];
+        echelle_.placerY(n[i], y_[i], precedents_.y[i]);
+        if (precedents_.x != x0 || precedents_.y[i] != y0)
+            relier(i, QPoint(x0, y0), QPoint(precedents_.x, precedents_.y[i]));
+    }
+}
+
 TraceurCourbes::TraceurCourbes(QImage& image, const PlotMapping& echelle, const CourbesAffichees& affichees,
                                const CouleursCourbes& couleurs, int largeurTrait,
                                PointsPrecedents& precedents)
-    : image_(image), peintre_(&image), echelle_(echelle), affichees_(affichees), largeur_(largeurTrait),
-      precedents_(precedents) {
+    : PixelsCourbes(echelle, affichees, precedents), peintre_(&image), origine_(origineGraphe(echelle.k)) {
     for (int i = 0; i < 4; ++i)
         plumes_[i] = QPen(couleurs[i], largeurTrait, Qt::SolidLine, Qt::RoundCap);
+    libererRegistresVectoriels(); // the run computes after the frame was drawn
 }
 
-void TraceurCourbes::placer(double t, const Quantites& n, PointsPrecedents& p) const {
-    if (const auto x = echelle_.x(t)) p.x = *x;
-    for (int i = 0; i < 4; ++i)
-        if (affichees_[i])
-            if (const auto y = echelle_.y(n[i])) p.y[i] = *y;
-}
-
-void TraceurCourbes::premierPoint(const Quantites& n) {
-    placer(0.0, n, precedents_);
-}
-
-void TraceurCourbes::point(double t, const Quantites& n) {
-    PointsPrecedents suivants = precedents_;
-    placer(t, n, suivants);
-    const Plan plan(echelle_.k);
-    for (int i = 0; i < 4; ++i) {
-        if (!affichees_[i]) continue;
-        // Hundreds of thousands of steps land on the same pixels: draw only moves.
-        if (suivants.x == precedents_.x && suivants.y[i] == precedents_.y[i]) continue;
-        peintre_.setPen(plumes_[i]);
-        tracer(peintre_, plan(precedents_.x, precedents_.y[i]), plan(suivants.x, suivants.y[i]));
+void TraceurCourbes::relier(int espece, QPoint de, QPoint a) {
+    if (espece != plume_) {
+        peintre_.setPen(plumes_[espece]);
+        plume_ = espece;
     }
-    precedents_ = suivants;
+    tracer(peintre_, de - origine_, a - origine_);
+    libererRegistresVectoriels(); // the run goes on computing
 }
 
 void dessinerCourbesConservees(QImage& image, const PlotMapping& echelle, const CourbesAffichees& affichees,

@@ -56,27 +56,46 @@ struct PointsPrecedents {
     std::array<std::int16_t, 4> y{};
 };
 
-// Draws each step of a run as segments in the colours of the shown species.
-// A coordinate that does not fit 16 bits keeps its previous value.
-class TraceurCourbes : public RunSink {
+// The pixels that each shown species' curve passes through as a run reports
+// its steps, each one once: a step that stays on the pixels already reached
+// costs a few comparisons and is dropped. A coordinate that does not fit 16
+// bits keeps its previous value.
+class PixelsCourbes : public RunSink {
 public:
-    TraceurCourbes(QImage& image, const PlotMapping& echelle, const CourbesAffichees& affichees,
-                   const CouleursCourbes& couleurs, int largeurTrait, PointsPrecedents& precedents);
+    PixelsCourbes(const PlotMapping& echelle, const CourbesAffichees& affichees,
+                  PointsPrecedents& precedents);
 
     void premierPoint(const Quantites& n) override;
     void point(double t, const Quantites& n) override;
     void ligne(int, const Quantites&) override {}
 
-private:
-    void placer(double t, const Quantites& n, PointsPrecedents& p) const;
+protected:
+    // The curve of species `espece` (0..3) moves on from pixel `de` to pixel
+    // `a`, in picture units.
+    virtual void relier(int espece, QPoint de, QPoint a) = 0;
 
-    QImage& image_;
-    QPainter peintre_;
+private:
     PlotMapping echelle_;
     CourbesAffichees affichees_;
-    std::array<QPen, 4> plumes_;
-    int largeur_;
     PointsPrecedents& precedents_;
+    PixelRetenu x_;
+    std::array<PixelRetenu, 4> y_;
+};
+
+// Draws each move as a segment in the colour of its species.
+class TraceurCourbes : public PixelsCourbes {
+public:
+    TraceurCourbes(QImage& image, const PlotMapping& echelle, const CourbesAffichees& affichees,
+                   const CouleursCourbes& couleurs, int largeurTrait, PointsPrecedents& precedents);
+
+protected:
+    void relier(int espece, QPoint de, QPoint a) override;
+
+private:
+    QPainter peintre_;
+    std::array<QPen, 4> plumes_;
+    int plume_ = -1; // the species whose pen the painter holds
+    QPoint origine_;
 };
 
 // Computes every kept run again from its stored conditions, on the current

@@ -15,10 +15,13 @@ Quantites quantitesMaximales(const Quantites& q) {
 }
 
 namespace {
+// A maximum beyond single precision does not fit `ymax`: that assignment is
+// skipped, as every conversion that overflows.
 void elever(float& ymax, const Quantites& initiales, const CourbesAffichees& affichees) {
     const Quantites maxima = quantitesMaximales(initiales);
     for (int i = 0; i < 4; ++i)
-        if (affichees[i] && maxima[i] > static_cast<double>(ymax)) ymax = static_cast<float>(maxima[i]);
+        if (affichees[i] && maxima[i] > static_cast<double>(ymax))
+            if (const auto v = versSimple(maxima[i])) ymax = *v;
 }
 } // namespace
 
@@ -41,12 +44,26 @@ float arrondirYmax(float ymax) {
     const double puissance = std::pow(10.0, e);
     double m = m0;
     if (static_cast<double>(ymax) > m * puissance + static_cast<double>(ymax) / 10000.0) m += 1.0;
-    return static_cast<float>(m * puissance);
+    // Rounded up beyond single precision, the maximum stays as it was.
+    return versSimple(m * puissance).value_or(ymax);
 }
 
 float ymaxGraphe(const Quantites& initiales, const CourbesAffichees& affichees, const KeptRuns* conserves) {
     const float brut = ymaxBrut(initiales, affichees, conserves);
     return brut < ymaxMinimal ? brut : arrondirYmax(brut);
+}
+
+void PixelRetenu::retenir(std::int16_t p, double origine, double pente) {
+    // A millionth of a pixel inside the rounding boundaries: far beyond the
+    // error of the arithmetic on coordinates that fit 16 bits, so no value of
+    // the range can round to another pixel, halves included.
+    constexpr double marge = 1e-6;
+    const double a = (p - 0.5 + marge - origine) / pente;
+    const double b = (p + 0.5 - marge - origine) / pente;
+    bas_ = std::min(a, b);
+    haut_ = std::max(a, b);
+    pixel_ = p;
+    if (!(bas_ <= haut_)) *this = {}; // a map without slope keeps nothing
 }
 
 std::int16_t uniteTemps(std::int32_t duree) {
@@ -78,7 +95,9 @@ std::vector<Graduation> graduationsQuantite(const PlotMapping& m) {
     if (!(m.ymax >= ymaxMinimal)) return lignes;
     const float fin = m.ymax + m.ymax / 100.0f;
     const float pas = m.ymax / 5.0f;
-    for (float v = 0.0f; v <= fin; v += pas) {
+    // Near the top of single precision the end overflows: the loop then ends
+    // when its variable does, after the line of ymax.
+    for (float v = 0.0f; v <= fin && std::isfinite(v); v += pas) {
         const auto arrondi = lireNombre(texteFormatSimple(v, "0.00E+00")).value_or(0.0);
         lignes.push_back({m.Y(v), texteGeneralSimple(static_cast<float>(arrondi))});
     }

@@ -24,10 +24,12 @@ using CourbesAffichees = std::array<bool, 4>;
 Quantites quantitesMaximales(const Quantites& initiales);
 
 // The largest reachable amount of the shown species, raised by the kept runs
-// and by `ymaxEnr` when `conserves` is given (runs kept and shown).
+// and by `ymaxEnr` when `conserves` is given (runs kept and shown). A maximum
+// beyond single precision is left out.
 float ymaxBrut(const Quantites& initiales, const CourbesAffichees& affichees, const KeptRuns* conserves);
 
-// Rounds up to two significant digits: 3.54 -> 3.6, 3.5 -> 3.5, 9.96 -> 10.
+// Rounds up to two significant digits: 3.54 -> 3.6, 3.5 -> 3.5, 9.96 -> 10;
+// unchanged when the rounded value would not fit single precision.
 float arrondirYmax(float ymax);
 
 inline constexpr float ymaxMinimal = 1e-9f; // below it nothing is drawn
@@ -41,6 +43,22 @@ std::int16_t uniteTemps(std::int32_t duree);
 // "s", "min" or "h".
 std::string nomUnite(std::int16_t unite);
 
+// A rounded coordinate kept with the range of values that certainly round to
+// it: most steps of a long run stay on the pixel already reached, and two
+// comparisons then stand for a division and a rounding.
+class PixelRetenu {
+public:
+    bool contient(double v) const { return v >= bas_ && v <= haut_; }
+    std::int16_t pixel() const { return pixel_; }
+    // Keeps pixel p of the map v -> origine + pente v.
+    void retenir(std::int16_t p, double origine, double pente);
+
+private:
+    double bas_ = 1.0;
+    double haut_ = 0.0; // empty until a pixel is kept
+    std::int16_t pixel_ = 0;
+};
+
 struct PlotMapping {
     int k = 1;
     std::int32_t duree = 0;
@@ -52,6 +70,24 @@ struct PlotMapping {
     // not fit 16 bits (the point is skipped).
     std::optional<std::int16_t> x(double t) const { return versEntier16(X(t)); }
     std::optional<std::int16_t> y(double n) const { return versEntier16(Y(n)); }
+    // Sets `pixel` to x(t) or y(n), or leaves it when there is no value; the
+    // values that stay on the pixel kept in `r` cost two comparisons.
+    void placerX(double t, PixelRetenu& r, std::int16_t& pixel) const {
+        if (r.contient(t)) {
+            pixel = r.pixel();
+        } else if (const auto p = x(t)) {
+            r.retenir(*p, 50.0, 300.0 * k / duree);
+            pixel = *p;
+        }
+    }
+    void placerY(double n, PixelRetenu& r, std::int16_t& pixel) const {
+        if (r.contient(n)) {
+            pixel = r.pixel();
+        } else if (const auto p = y(n)) {
+            r.retenir(*p, 200.0 * k + 10.0, -200.0 * k / static_cast<double>(ymax));
+            pixel = *p;
+        }
+    }
 };
 
 struct Graduation {

@@ -11,9 +11,10 @@ EtatAuTemps integrerJusqua(Quantites depart, const Conditions& conditions, std::
     etat.n = depart;
     distiller(etat.n, conditions);
     etat.k = constantesVitesse(conditions);
+    const float echelle = echellePas(ymax, etat.n);
     double t = 0.0;
     while (t < t0) {
-        double dt = pasTemps(etat.n, etat.k, ymax, t0);
+        double dt = pasTemps(etat.n, etat.k, echelle, t0);
         const bool atterrit = t + dt >= t0;
         if (atterrit) dt = t0 - t;
         const EtapeFaite faite = etapeIntegration(etat.n, etat.k, dt, conditions);
@@ -36,15 +37,18 @@ std::optional<SegmentTangente> segmentTangente(double n, double pente, std::int3
     const auto y1 = versEntier32(echelle.Y(origine));
     if (!y1) return std::nullopt;
     SegmentTangente s{50, *y1, 50 + 300 * k, *y1};
-    if (pente == 0.0) return s;
+    const auto fin = versSimple(pente * echelle.duree + origine); // at the right edge
+    if (!fin) return std::nullopt;
+    // A flat line outside the amount axis would cross neither the time axis
+    // nor the top of the plot area: nothing is drawn.
+    if (pente == 0.0) return *fin >= 0.0f && *fin <= echelle.ymax ? std::optional(s) : std::nullopt;
 
-    const float fin = static_cast<float>(pente * echelle.duree + origine); // at the right edge
     std::optional<std::int32_t> x2 = s.x2;
     std::optional<std::int32_t> y2;
     const double pleineEchelle = echelle.duree * pente;
-    if (fin >= 0.0f && fin <= echelle.ymax) {
-        y2 = versEntier32(echelle.Y(fin));
-    } else if (fin < 0.0f) {
+    if (*fin >= 0.0f && *fin <= echelle.ymax) {
+        y2 = versEntier32(echelle.Y(*fin));
+    } else if (*fin < 0.0f) {
         x2 = versEntier32(50.0 + 300.0 * k * -origine / pleineEchelle);
         y2 = 10 + 200 * k;
     } else {

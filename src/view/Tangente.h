@@ -31,8 +31,9 @@ struct SegmentTangente {
 };
 
 // The line of slope `pente` (mol/s) through the amount n at t0 on the graph.
-// A horizontal line spans the plot area's width at its amount. No segment
-// when the graph has no scale or a point does not fit 32 bits.
+// A horizontal line spans the plot area's width at its amount, if that
+// amount lies on the amount axis. No segment when the graph has no scale or
+// a point does not fit 32 bits or single precision.
 std::optional<SegmentTangente> segmentTangente(double n, double pente, std::int32_t t0,
                                                const PlotMapping& echelle);
 

@@ -364,7 +364,7 @@ private slots:
                                    << "Tout effacer";
         QTest::newRow("memory plus") << "Command1"
                                      << "M+"
-                                     << "Ajouter à la méoire";
+                                     << "Ajouter à la mémoire";
         QTest::newRow("memory minus") << "Command2"
                                       << "M-"
                                       << "Soustraire à la mémoire";

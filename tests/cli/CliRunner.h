@@ -10,8 +10,11 @@ struct SortieCli {
     QString erreurs;
 };
 
-inline SortieCli executerCli(const QStringList& arguments) {
+inline SortieCli
+executerCli(const QStringList& arguments,
+            const QProcessEnvironment& environnement = QProcessEnvironment::systemEnvironment()) {
     QProcess p;
+    p.setProcessEnvironment(environnement);
     p.start(QStringLiteral(VEDO_CLI), arguments);
     p.waitForFinished(60000);
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),

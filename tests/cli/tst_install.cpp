@@ -49,6 +49,7 @@ private slots:
                  << "/usr/bin/vedoriruvirivi-cli"
                  << "/usr/lib/vedoriruvirivi/vedoriruvirivi"
                  << "/usr/lib/vedoriruvirivi/vedoriruvirivi-cli"
+                 << "/usr/lib/vedoriruvirivi/vedoriruvirivi-cli-gui"
                  << "/usr/share/applications/vedoriruvirivi.desktop"
                  << "/usr/share/icons/hicolor/scalable/apps/vedoriruvirivi.svg";
         for (int taille : {16, 32, 48, 64, 128, 256})

@@ -54,6 +54,25 @@ private slots:
         QCOMPARE(sortie[1], premiere);
     }
 
+    // The commands that draw nothing start without the widget application:
+    // a platform plugin that does not exist would stop it.
+    void withoutPlatformPlugin_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("premiere");
+        QTest::newRow("table") << QStringList{"table"}
+                               << "t (min)\tAcide carboxylique\tAlcool\tEster\tEau\tQr";
+        QTest::newRow("eval") << QStringList{"eval", "2+3*4"} << " 14";
+    }
+    void withoutPlatformPlugin() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, premiere);
+        auto environnement = QProcessEnvironment::systemEnvironment();
+        environnement.insert("QT_QPA_PLATFORM", "absente");
+        const auto r = executerCli(arguments, environnement);
+        QCOMPARE(r.statut, 0);
+        QCOMPARE(r.sortie.split('\n').first(), premiere);
+    }
+
     void negativeAmountRunsAsNone() {
         const auto r = executerCli({"table", "--amounts", "-1;1;0;0"});
         QCOMPARE(r.statut, 0);

@@ -1,8 +1,8 @@
 #pragma once
-// Qt's text and font classes need an application object: the targets that
-// use them create one, offscreen, once for the whole run.
+// Qt's text, font and widget classes need an application object: the
+// targets that use them create one, offscreen, once for the whole run.
 
-#include <QGuiApplication>
+#include <QApplication>
 
 #include <cstdlib>
 
@@ -13,7 +13,7 @@ inline void creerApplication() {
     static char nom[] = "fuzz";
     static char* argv[] = {nom, nullptr};
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static QGuiApplication application(argc, argv);
+    static QApplication application(argc, argv);
 }
 
 } // namespace vedo::fuzz

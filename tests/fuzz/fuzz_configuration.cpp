@@ -1,16 +1,50 @@
-// The configuration loader over any file, up to the conditions of the run it
-// describes: amounts, duration and rate constants.
+// A configuration file of any bytes, opened in the main window offscreen as
+// the open dialog opens it, then "État final", the enlarged graph and the
+// table drawn. A hang is a finding: scripts/fuzz.sh gives each input one
+// second (configuration.options).
 
-#include "engine/AmountRules.h"
+#include "ApplicationFuzz.h"
 #include "engine/Durations.h"
-#include "engine/RateLaw.h"
-#include "persistence/ConfigurationFile.h"
+#include "mainwindow/ChargementConfiguration.h"
+#include "mainwindow/FeuilleP.h"
+#include "platform/ScriptedPrompter.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+
+namespace {
+// One window for the whole run: building it takes longer than an input may.
+struct Session {
+    vedo::ScriptedPrompter prompteur; // every message answered with its default button
+    vedo::ApplicationState etat{prompteur};
+    vedo::FeuilleP fenetre{etat};
+};
+Session* session = nullptr;
+
+// "État final", then every picture drawn: the graph at both sizes and the table.
+void toutDessiner(vedo::FeuilleP& fenetre) {
+    fenetre.Command3->click();
+    fenetre.grab();
+    fenetre.Command12->click();
+    fenetre.grab();
+    fenetre.Command12->click();
+    fenetre.Picture1->Option1[1]->click();
+    fenetre.grab();
+}
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    vedo::fuzz::creerApplication();
+    session = new Session;
+    session->fenetre.show();
+    // The fonts and their caches are loaded once, before any input.
+    toutDessiner(session->fenetre);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     static QTemporaryDir dossier;
@@ -20,18 +54,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;
         f.write(reinterpret_cast<const char*>(donnees), static_cast<qint64>(taille));
     }
-    const auto lecture = vedo::lireConfiguration(chemin);
-    const vedo::Configuration& c = lecture.configuration;
-    for (const QString& q : c.quantites)
-        vedo::quantiteSaisie(q.toStdString());
-    vedo::dureePosition(c.positionDuree);
-    vedo::Conditions k;
-    k.reaction = c.reaction;
-    k.classeAlcool = c.classeAlcool;
-    k.temperature = c.temperature;
-    k.catalyseur = c.catalyseur;
-    k.distillation = c.distiller;
-    k.especeVolatile = c.especeVolatile;
-    vedo::constantesVitesse(k);
+    vedo::FeuilleP& fenetre = session->fenetre;
+    // Each input starts from the defaults and no kept run: a file read in
+    // part keeps what came before it.
+    vedo::appliquerConfiguration(fenetre, vedo::Configuration{}, vedo::enregistrementsConfiguration);
+    session->etat.courbes.effacer();
+    fenetre.Command9_Click();
+    session->prompteur.questions.clear();
+    session->etat.fichcourant = chemin;
+    vedo::chargeconfig(fenetre);
+    // With every curve hidden a run steps a hundredth of a second at a time:
+    // bounded by the duration, but at 200 h far longer than an input may take.
+    const auto& courbes = fenetre.Picture1->option2;
+    if (std::none_of(courbes.begin(), courbes.end(), [](const QCheckBox* c) { return c->isChecked(); }))
+        fenetre.Picture1->VScroll2->setValue(vedo::positionDureeDemarrage);
+    toutDessiner(fenetre);
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "TestRegistry.h"
 
+#include "ChienDeGarde.h"
 #include "ConfigurationDeTest.h"
 #include "common/Windows1252.h"
 #include "mainwindow/ChargementConfiguration.h"
@@ -290,6 +291,44 @@ private slots:
         // "Retour état initial" took the amounts.
         QCOMPARE(w.n[0], 6.0);
         QCOMPARE(w.n[2], 5.5);
+    }
+
+    // Amounts only a damaged file can bring, through the whole window: the
+    // load and its "Retour état initial", "État final", the enlarged graph
+    // and the table, each row bounded in time.
+    void damagedAmounts_data() {
+        QTest::addColumn<QStringList>("quantites");
+        QTest::addColumn<float>("ymax");
+        const QString neufs(120, '9');
+        QTest::newRow("4E38 reads as no amount") << QStringList{"4E38", "1", "0", "0"} << 1.0f;
+        QTest::newRow("1E308 reads as no amount") << QStringList{"1E308", "1", "0", "0"} << 1.0f;
+        QTest::newRow("120 nines read as no amount") << QStringList{neufs, "1", "0", "0"} << 1.0f;
+        // Every reachable maximum is 6E38, beyond single precision: the axis stays empty.
+        QTest::newRow("3E38 in four boxes") << QStringList{"3E38", "3E38", "3E38", "3E38"} << 0.0f;
+        QTest::newRow("3E38 in one box") << QStringList{"3E38", "0", "0", "0"} << 3e38f;
+        // The end of the graduation loop, 1.01 ymax, is beyond single precision.
+        QTest::newRow("3,4E38 in one box") << QStringList{"3,4E38", "0", "0", "0"} << 3.4e38f;
+        QTest::newRow("the smallest single") << QStringList{"1E-45", "0", "0", "0"} << 1.4e-45f;
+    }
+    void damagedAmounts() {
+        QFETCH(QStringList, quantites);
+        QFETCH(float, ymax);
+        const ChienDeGarde garde(std::chrono::seconds(20), QTest::currentDataTag());
+        FeuilleP& w = *f->fenetre;
+        // "Conserver les courbes" ticked: the enlarged graph computes the kept run again.
+        ouvrirFichier(*f, fichierModifie(dossier, {{2, quantites[0]}, {3, quantites[1]}, {4, quantites[2]},
+                                                   {5, quantites[3]}, {24, "1"}}));
+        QCOMPARE(w.ymax, ymax);
+        w.Command3->click();
+        w.Command12->click();
+        QCOMPARE(w.ymax, ymax);
+        // The amount axis is drawn only when the scale reaches 1E-9 mol.
+        const QColor axe = w.Picture2->pixel(QPointF(50, 100));
+        QCOMPARE(axe, ymax >= 1e-9f ? QColor(Qt::black) : QColor(Qt::white));
+        w.Picture1->Option1[1]->click();
+        QCOMPARE(w.MSFlexGrid1->rowCount(), 51);
+        QVERIFY(!w.grab().isNull());
+        QVERIFY(f->prompteur.messages().isEmpty());
     }
 
     void display_data() {

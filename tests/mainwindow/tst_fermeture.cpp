@@ -1,6 +1,7 @@
 #include "TestRegistry.h"
 
 #include "FenetreDeTest.h"
+#include "mainwindow/IconeProgramme.h"
 #include "persistence/FichierEchange.h"
 #include "persistence/RecordFile.h"
 
@@ -114,7 +115,10 @@ private slots:
         QStringList ouverts;
         {
             FenetreDeTest f(echange);
-            f.etat.ouvrirExerciceTransmis = [&](const QString& fichier) { ouverts << fichier; };
+            f.etat.ouvrirExerciceTransmis = [&](const QString& fichier) {
+                ouverts << fichier;
+                return true;
+            };
             // Activations after the first: a dialog closed, the window brought back.
             f->activation();
             f->activation();
@@ -142,7 +146,10 @@ private slots:
         ApplicationState etat(prompteur);
         etat.fichierEchange = echange;
         QStringList ouverts;
-        etat.ouvrirExerciceTransmis = [&](const QString& fichier) { ouverts << fichier; };
+        etat.ouvrirExerciceTransmis = [&](const QString& fichier) {
+            ouverts << fichier;
+            return true;
+        };
         FeuilleP fenetre(etat);
         fenetre.show();
         QApplication::processEvents();
@@ -159,6 +166,18 @@ private slots:
         QCOMPARE(lire(echange).size(), 16 * 128);
         QCOMPARE(f->Picture4->Combo1->currentIndex(), 0);
         QVERIFY(f.prompteur.questions.isEmpty());
+    }
+
+    void programIconAfterTheFirstFrame() {
+        QApplication::setWindowIcon(QIcon());
+        QWidget fenetre;
+        poserIconeApresPremiereImage(fenetre);
+        QApplication::processEvents();
+        QVERIFY(QApplication::windowIcon().isNull()); // nothing is drawn before the window paints
+        fenetre.show();
+        QTRY_VERIFY(!QApplication::windowIcon().isNull());
+        QCOMPARE(QApplication::windowIcon().availableSizes().size(), 7); // 16 to 256 pixels
+        QApplication::setWindowIcon(QIcon());
     }
 };
 

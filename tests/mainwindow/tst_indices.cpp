@@ -1,7 +1,9 @@
 #include "TestRegistry.h"
 
 #include "FenetreDeTest.h"
+#include "exercises/Fichexo.h"
 #include "mainwindow/Indices.h"
+#include "mainwindow/MenuExercice.h"
 
 #include <QAccessible>
 #include <QMouseEvent>
@@ -106,6 +108,28 @@ private slots:
         auto* d = decrit == "feuilleP" ? f->fenetre.get() : (*f)->findChild<QWidget*>(decrit);
         const QString description = QAccessible::queryAccessibleInterface(d)->text(QAccessible::Description);
         QVERIFY2(description == texte || description.endsWith('\n' + texte), qPrintable(description));
+    }
+
+    void infoBulles_data() {
+        QTest::addColumn<QString>("fenetre");
+        QTest::addColumn<QString>("controle");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("open") << "feuilleP" << "Command2" << "Retrouver une configuration";
+        QTest::newRow("save") << "feuilleP" << "Command11" << "Enregistrer la configuration actuelle";
+        QTest::newRow("help") << "feuilleP" << "Command7" << "Aide pour utiliser cette application";
+        QTest::newRow("enlarge") << "feuilleP" << "Command12" << "Agrandir";
+        QTest::newRow("open the exercise") << "Fichexo" << "ouvreur" << "Ouvrir l'exercice sélectionné";
+        QTest::newRow("close the chooser") << "Fichexo" << "Image5" << "Fermer sans charger d'exercice";
+    }
+    void infoBulles() {
+        QFETCH(QString, fenetre);
+        QFETCH(QString, controle);
+        QFETCH(QString, texte);
+        Fichexo fichexo(f->etat, (*f)->menuExercice->zone(), f->fenetre.get());
+        QWidget* w = fenetre == "Fichexo" ? static_cast<QWidget*>(&fichexo) : f->fenetre.get();
+        const auto* c = w->findChild<QWidget*>(controle);
+        QVERIFY(c);
+        QCOMPARE(c->toolTip(), texte);
     }
 
     void effacerQuandVisible() {

@@ -360,6 +360,39 @@ private slots:
         QCOMPARE(e->supertext->toPlainText(), QString("Ma réponse"));
         QCOMPARE(e->Picture3->HScroll1->value(), 300);
     }
+
+    // A request arrives while the student writes in a reopened text.
+    void handedOverExerciseAsksFirst_data() {
+        QTest::addColumn<QMessageBox::StandardButton>("reponse");
+        QTest::addColumn<bool>("ouvert");
+        QTest::newRow("text given up") << QMessageBox::Ok << true;
+        QTest::newRow("text kept") << QMessageBox::Cancel << false;
+    }
+    void handedOverExerciseAsksFirst() {
+        QFETCH(QMessageBox::StandardButton, reponse);
+        QFETCH(bool, ouvert);
+        RepertoireExercices installation;
+        installation.ajouter("EXO");
+        const QString echange = installation.chemin(nomFichierEchange);
+        FenetreDeTest e(echange);
+        e.prompteur.reponsesMenus.push_back(MenuExercice::opentexte);
+        e.prompteur.reponsesFichiers.push_back(installation.chemin("EXO_C.RTF"));
+        e->btexo->click();
+        e->supertext->append("Ma réponse");
+        QVERIFY(e.etat.texteModifie);
+        const QString fich = e->fich->text();
+        {
+            QFile f(echange);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(ecrireEnregistrement(f, enregistrementExercice, "EXO.E39"));
+        }
+        e.prompteur.reponsesMessages.push_back(reponse);
+        e->activation();
+        QCOMPARE(e.prompteur.messages().last(), questionAbandon);
+        QCOMPARE(e->fich->text(), ouvert ? installation.chemin("EXO.E39") : fich);
+        QCOMPARE(e.etat.correctionDisponible, ouvert);
+        QCOMPARE(e->menuExercice->actifs()[MenuExercice::opencor], ouvert);
+    }
 };
 
 VEDO_TEST(TestMenuExercice);

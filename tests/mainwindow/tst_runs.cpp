@@ -195,6 +195,17 @@ private slots:
         QVERIFY(!ligne(f, 50)[1].isEmpty());
     }
 
+    // A negative amount, which only a file can bring, runs as none: its
+    // starting dot sits on the time axis, where its curve starts.
+    void negativeAmountStartsOnTheTimeAxis() {
+        FenetreDeTest f;
+        regler(f, {"-1", "1", "0,5", "0,5"});
+        f->Command9->click();
+        QCOMPARE(f->ymax, 1.5f);
+        QCOMPARE(pixelGraphe(f, 50, 210), QColor(0, 0, 255));
+        QCOMPARE(pixelGraphe(f, 50, 143), QColor(0, 192, 0)); // D over C at 0,5 mol
+    }
+
     void hiddenCurvesLowerTheScale() {
         FenetreDeTest f;
         regler(f, {"1", "2", "0", "0"});

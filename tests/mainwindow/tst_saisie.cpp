@@ -33,6 +33,11 @@ private slots:
             << QStringList{"4", "6", "0", "0"} << 0 << QStringList{"4", "6", "0", "0"} << QStringList{};
         QTest::newRow("an empty box counts as 0 and becomes a number")
             << QStringList{"0,5", "", "0", "0"} << 0 << QStringList{"0,5", "0", "0", "0"} << QStringList{};
+        // Only a configuration file brings these; they are read as the run reads them.
+        QTest::newRow("a negative amount shows 0")
+            << QStringList{"-1", "1", "0", "0"} << 1 << QStringList{"0", "1", "0", "0"} << QStringList{};
+        QTest::newRow("an amount beyond single precision shows 0")
+            << QStringList{"4E38", "1", "0", "0"} << 1 << QStringList{"0", "1", "0", "0"} << QStringList{};
         QTest::newRow("other boxes above 10 leave the box left at 0")
             << QStringList{"6", "6", "1", "0"} << 2 << QStringList{"6", "6", "0", "0"}
             << QStringList{titre + "La quantité de matière ne peut être supérieure à 10 mol"};

@@ -37,18 +37,18 @@ private slots:
     }
 
     void pictureOnClipboard_data() {
-        QTest::addColumn<QList<int>>("choix");
+        QTest::addColumn<int>("choix");
         QTest::addColumn<QSize>("taille");
-        QTest::newRow("Copier l'animation") << QList<int>{0} << QSize(361, 235);
-        QTest::newRow("Copier le graphe") << QList<int>{1} << QSize(413, 235);
+        QTest::newRow("Copier l'animation") << int(cop001) << QSize(361, 235);
+        QTest::newRow("Copier le graphe") << int(Cop002) << QSize(413, 235);
         // Six columns of 50 pixels and three rows of 16, with the closing lines.
-        QTest::newRow("Copier une image du tableau") << QList<int>{2, 1} << QSize(301, 49);
+        QTest::newRow("Copier une image du tableau") << int(cop0032) << QSize(301, 49);
     }
     void pictureOnClipboard() {
-        QFETCH(QList<int>, choix);
+        QFETCH(int, choix);
         QFETCH(QSize, taille);
         ScriptedPrompter prompter;
-        prompter.reponsesMenus.assign(choix.begin(), choix.end());
+        prompter.reponsesMenus = {choix};
         const QString info = copier(prompter, nullptr, {10, 10}, vues());
         QCOMPARE(info, messageCopie());
         const QImage copiee = QGuiApplication::clipboard()->image();
@@ -58,7 +58,7 @@ private slots:
 
     void tableTextOnClipboard() {
         ScriptedPrompter prompter;
-        prompter.reponsesMenus = {2, 0};
+        prompter.reponsesMenus = {cop0031};
         QCOMPARE(copier(prompter, nullptr, {}, vues()), messageCopie());
         const QString texte = QGuiApplication::clipboard()->text();
         const QStringList lignes = texte.split('\n');
@@ -69,33 +69,33 @@ private slots:
         QVERIFY(!texte.contains('\r'));
     }
 
-    void menusAsked() {
+    // "Copier le tableau" opens a sub-menu of the same pop-up, not a second pop-up.
+    void oneMenuWithItsSubMenu() {
         ScriptedPrompter prompter;
-        prompter.reponsesMenus = {2, -1};
+        prompter.reponsesMenus = {cop0031};
         copier(prompter, nullptr, {}, vues());
-        QCOMPARE(prompter.questions.size(), 2);
+        QCOMPARE(prompter.questions.size(), 1);
         QCOMPARE(prompter.questions[0].texte,
-                 QString("Copier l'animation|Copier le graphe|Copier le tableau"));
-        QCOMPARE(prompter.questions[1].texte,
-                 QString("Copier le contenu du tableau|Copier une image du tableau"));
+                 QString("Copier l'animation|Copier le graphe|Copier le tableau"
+                         "[Copier le contenu du tableau|Copier une image du tableau]"));
     }
 
     void nothingChosenStillConfirms_data() {
-        QTest::addColumn<QList<int>>("choix");
-        QTest::newRow("menu closed") << QList<int>{-1};
-        QTest::newRow("sub-menu closed") << QList<int>{2, -1};
+        QTest::addColumn<int>("choix");
+        QTest::newRow("menu closed") << -1;
+        QTest::newRow("no such item") << 9;
     }
     void nothingChosenStillConfirms() {
-        QFETCH(QList<int>, choix);
+        QFETCH(int, choix);
         ScriptedPrompter prompter;
-        prompter.reponsesMenus.assign(choix.begin(), choix.end());
+        prompter.reponsesMenus = {choix};
         QCOMPARE(copier(prompter, nullptr, {}, vues()), messageCopie());
         QCOMPARE(QGuiApplication::clipboard()->text(), texteIntact);
     }
 
     void withoutTableItsItemIsOffAndHarmless() {
         ScriptedPrompter prompter;
-        prompter.reponsesMenus = {2};
+        prompter.reponsesMenus = {cop0031};
         Vues sansTableau = vues();
         sansTableau.tableau = nullptr;
         QCOMPARE(copier(prompter, nullptr, {}, sansTableau), messageCopie());

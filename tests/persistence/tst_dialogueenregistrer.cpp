@@ -163,32 +163,38 @@ private slots:
     }
 
     void overwrite_data() {
+        QTest::addColumn<QString>("present");
         QTest::addColumn<QMessageBox::StandardButton>("reponse");
         QTest::addColumn<bool>("ecrase");
-        QTest::newRow("answered No") << QMessageBox::No << false;
-        QTest::newRow("answered Yes") << QMessageBox::Yes << true;
+        QTest::newRow("answered No") << "present.C15" << QMessageBox::No << false;
+        QTest::newRow("answered Yes") << "present.C15" << QMessageBox::Yes << true;
+        // The list matches "*.C15" whatever the case; the file is replaced under its own name.
+        QTest::newRow("extension in lower case, answered No") << "present.c15" << QMessageBox::No << false;
+        QTest::newRow("extension in lower case, answered Yes") << "present.c15" << QMessageBox::Yes << true;
     }
     void overwrite() {
+        QFETCH(QString, present);
         QFETCH(QMessageBox::StandardButton, reponse);
         QFETCH(bool, ecrase);
-        rep->creerFichier("present.C15", "ancien contenu");
+        rep->creerFichier(present, "ancien contenu");
         const auto d = ouvrir();
         QSignalSpy enregistre(d.get(), &DialogueEnregistrer::enregistre);
-        QListWidgetItem* present = element(d->File1, "present.C15");
-        QVERIFY(present);
+        QListWidgetItem* element = ::element(d->File1, present);
+        QVERIFY(element);
         prompteur->reponsesMessages.push_back(reponse);
-        doubleCliquer(d->File1, d->File1->row(present));
+        doubleCliquer(d->File1, d->File1->row(element));
         QCOMPARE(prompteur->messages(), QStringList{"Ce fichier existe déjà!: Ecraser le fichier existant?"});
         const QuestionPosee& q = prompteur->questions.first();
         QCOMPARE(q.icone, QMessageBox::Warning);
         QCOMPARE(q.boutons, QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(enregistre.count(), ecrase ? 1 : 0);
         QCOMPARE(d->result() == QDialog::Accepted, ecrase);
-        QCOMPARE(d->Text1->text(), QDir::toNativeSeparators(rep->chemin("present.C15")));
+        QCOMPARE(d->Text1->text(), QDir::toNativeSeparators(rep->chemin(present)));
+        QCOMPARE(QDir(rep->chemin()).entryList(QDir::Files), QStringList{present});
         if (ecrase)
-            QVERIFY(lireConfiguration(rep->chemin("present.C15")).configuration == configuration);
+            QVERIFY(lireConfiguration(rep->chemin(present)).configuration == configuration);
         else
-            QCOMPARE(lire(rep->chemin("present.C15")), QByteArray("ancien contenu"));
+            QCOMPARE(lire(rep->chemin(present)), QByteArray("ancien contenu"));
     }
 
     void failedSaveKeepsTheOldFile_data() {

@@ -138,7 +138,10 @@ private slots:
         ApplicationState etat(prompteur);
         etat.fichierEchange = impossible;
         int appels = 0;
-        etat.ouvrirExerciceTransmis = [&](const QString&) { ++appels; };
+        etat.ouvrirExerciceTransmis = [&](const QString&) {
+            ++appels;
+            return true;
+        };
         annoncerEnMarche(etat, true);
         recevoirExerciceTransmis(etat);
         QCOMPARE(appels, 0);
@@ -171,7 +174,10 @@ private slots:
         ApplicationState etat(prompteur);
         etat.fichierEchange = chemin;
         QStringList ouverts;
-        etat.ouvrirExerciceTransmis = [&](const QString& fichier) { ouverts << fichier; };
+        etat.ouvrirExerciceTransmis = [&](const QString& fichier) {
+            ouverts << fichier;
+            return true;
+        };
         for (int activation = 0; activation < 3; ++activation)
             recevoirExerciceTransmis(etat);
         QCOMPARE(enregistrement(chemin, 31), QString());

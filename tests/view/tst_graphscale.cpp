@@ -6,6 +6,8 @@
 
 using namespace vedo;
 
+Q_DECLARE_METATYPE(vedo::PlotMapping)
+
 namespace {
 QStringList textes(const std::vector<Graduation>& g) {
     QStringList l;
@@ -142,6 +144,52 @@ private slots:
         QVERIFY(!m.y(1000.0));        // far above the picture: no 16-bit value
         const PlotMapping vide{1, 600, 0.0f};
         QVERIFY(!vide.y(1.0));
+    }
+
+    // A run's values in order, on one axis, through one kept pixel: the
+    // pixels rounded by hand, halves to even included, then a dense sweep
+    // that must round as the mapping does without a kept pixel.
+    void keptPixels_data() {
+        QTest::addColumn<bool>("temps");
+        QTest::addColumn<PlotMapping>("echelle");
+        QTest::addColumn<QList<double>>("valeurs");
+        QTest::addColumn<QList<int>>("pixels");
+        QTest::newRow("time across halves: X = 50 + t/2")
+            << true << PlotMapping{1, 600, 2.0f} << QList<double>{0, 0.9, 1.0, 1.1, 2.9, 3.0, 3.0, 2.0}
+            << QList<int>{50, 50, 50, 51, 51, 52, 52, 51};
+        QTest::newRow("amount falling: Y = 210 - 100 n")
+            << false << PlotMapping{1, 600, 2.0f} << QList<double>{0, 0.004, 0.005, 0.006, 0.0149, 0.015}
+            << QList<int>{210, 210, 210, 209, 209, 208};
+        QTest::newRow("enlarged amount: Y = 410 - 400 n")
+            << false << PlotMapping{2, 600, 1.0f} << QList<double>{0, 0.00125, 0.0013, 0.00375, 0.0037}
+            << QList<int>{410, 410, 409, 408, 409};
+        QTest::newRow("off the scale keeps the pixel")
+            << false << PlotMapping{1, 600, 1e-6f} << QList<double>{0, 1.0, 1e-9, 5e-9, 1.0}
+            << QList<int>{210, 210, 210, 209, 209};
+    }
+    void keptPixels() {
+        QFETCH(bool, temps);
+        QFETCH(PlotMapping, echelle);
+        QFETCH(QList<double>, valeurs);
+        QFETCH(QList<int>, pixels);
+        const auto placer = [&](double v, PixelRetenu& r, std::int16_t& p) {
+            temps ? echelle.placerX(v, r, p) : echelle.placerY(v, r, p);
+        };
+        PixelRetenu retenu;
+        std::int16_t pixel = -1;
+        for (int i = 0; i < valeurs.size(); ++i) {
+            placer(valeurs[i], retenu, pixel);
+            QCOMPARE(int(pixel), pixels[i]);
+        }
+        const auto [bas, haut] = std::minmax_element(valeurs.begin(), valeurs.end());
+        PixelRetenu suivi;
+        std::int16_t continu = -1;
+        for (int i = 0; i <= 20000; ++i) {
+            const double v = *bas + (*haut - *bas) * i / 20000.0;
+            const std::int16_t attendu = (temps ? echelle.x(v) : echelle.y(v)).value_or(continu);
+            placer(v, suivi, continu);
+            QCOMPARE(continu, attendu);
+        }
     }
 };
 
