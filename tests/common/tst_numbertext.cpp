@@ -63,8 +63,8 @@ private slots:
                                                            << "2,68E+00";
         QTest::newRow("three digits of zero") << 0.0 << "0.00E+00"
                                               << "0,00E+00";
-        // 4.025 is 4.0249999999999995 in binary: its fifteen digits end in 5, its sixteen do not.
-        QTest::newRow("three digits from the fifteen of the value") << 4.025 << "0.00E+00"
+        // 4.02 + 0.005 is 4.0249999999999995 in binary: its fifteen digits end in 5, its sixteen do not.
+        QTest::newRow("three digits from the fifteen of the value") << 4.02 + 0.005 << "0.00E+00"
                                                                     << "4,03E+00";
         QTest::newRow("three digits carry") << 9.996 << "0.00E+00"
                                             << "1,00E+01";
