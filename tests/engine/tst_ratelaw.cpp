@@ -132,8 +132,9 @@ private slots:
         QVERIFY(faite.dt <= dt);
     }
 
-    // k = 1/s forward only, from 1 mol of A and B (S = 2 mol): x1 = dt / 2,
-    // x2 = dt (1 - x1)^2 / 2, and the amounts move by (x1 + x2) / 2.
+    // Forward constant 1/s, from 1 mol of A and B (S = 2 mol): x1 = dt / 2,
+    // x2 = dt (1 - x1)^2 / 2, and the amounts move by (x1 + x2) / 2; each
+    // other row says what it changes.
     void step_data() {
         QTest::addColumn<float>("kDirect");
         QTest::addColumn<float>("kInverse");
