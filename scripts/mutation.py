@@ -576,6 +576,9 @@ def main():
     parser.add_argument("--nice", type=int, default=10, help="niceness of the builds and runs (default 10)")
     parser.add_argument("--report", help="also write the results to this JSON file")
     parser.add_argument("--only", help="run only the mutants of this JSON report that survived")
+    parser.add_argument("--reuse", help="take the results of this JSON report, made on the same tree, instead of "
+                                        "running its mutants again (to draw the replacements of newly marked "
+                                        "equivalents)")
     parser.add_argument("--list", action="store_true", help="list the mutants of the sample without running them")
     args = parser.parse_args()
 
@@ -597,6 +600,10 @@ def main():
     if args.only:
         voulus = {r["id"] for r in json.loads(Path(args.only).read_text())["mutants"] if r["result"] == "survived"}
         ordre = [m for m in ordre if m.ident() in voulus]
+    connus = {}
+    if args.reuse:
+        connus = {r["id"]: (r["result"], r["detail"]) for r in json.loads(Path(args.reuse).read_text())["mutants"]
+                  if r["result"] != "equivalent"}
     print(f"{len(mutants)} mutants in {', '.join(dossiers)}; seed {args.seed}", flush=True)
 
     if args.list:
@@ -639,7 +646,7 @@ def main():
                 print(f"{m.ident()}  equivalent", flush=True)
                 continue
             debut = time.monotonic()
-            resultat, detail = executeur.essayer(m, cible_de(m.dossier))
+            resultat, detail = connus.get(m.ident()) or executeur.essayer(m, cible_de(m.dossier))
             resultats.append((m, resultat, detail))
             if resultat != "build-failed":
                 comptes += 1
