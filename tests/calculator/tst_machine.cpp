@@ -50,6 +50,8 @@ private slots:
                                                    << "-3";
         QTest::newRow("ANS after a result") << "B2 plus B3 EXE ANS"
                                             << "5";
+        QTest::newRow("ANS of a two-digit result") << "B9 plus B3 EXE ANS"
+                                                   << "12";
         QTest::newRow("plus after a result continues it") << "B2 plus B3 EXE plus B1 EXE"
                                                           << " 6";
         QTest::newRow("times after a result continues it") << "B2 plus B3 EXE multip B2 EXE"
@@ -413,8 +415,11 @@ private slots:
         const auto boutons = machine.findChildren<QPushButton*>();
         QCOMPARE(boutons.size(), 49);
         // Enter is "EXE" only: no key may act as the dialog's default button.
-        for (const auto* a : boutons)
+        // The display keeps the focus: no key takes it.
+        for (const auto* a : boutons) {
             QVERIFY(!a->autoDefault());
+            QCOMPARE(a->focusPolicy(), Qt::NoFocus);
+        }
         // Keys, frames and display side by side, none over another.
         const auto enfants = machine.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         for (const auto* a : enfants)
@@ -470,6 +475,7 @@ private slots:
         QTest::newRow("white bottom edge") << QPoint(150, 428) << QColor(Qt::white);
         QTest::newRow("white bottom left corner, the black edge above it") << QPoint(1, 428) << QColor(Qt::white);
         QTest::newRow("gradient above the frame") << QPoint(150, 0) << QColor(125, 175, 175);
+        QTest::newRow("gradient left of the black top edge") << QPoint(0, 1) << QColor(200, 250, 250);
         QTest::newRow("gradient right of the frame") << QPoint(300, 200) << QColor(50, 100, 100);
         QTest::newRow("gradient under the frame") << QPoint(150, 429) << QColor(125, 175, 175);
         QTest::newRow("framed area, white") << QPoint(206, 350) << QColor(Qt::white);

@@ -100,6 +100,8 @@ private slots:
                                                        << "1000000000000000";
         QTest::newRow("scientific keeps the point") << 5.0 << "#.#######E+00"
                                                     << "5,E+00";
+        QTest::newRow("scientific of zero") << 0.0 << "#.#######E+00"
+                                            << "0,E+00";
         QTest::newRow("scientific eight digits") << 123.456789 << "#.#######E+00"
                                                  << "1,2345679E+02";
         QTest::newRow("scientific negative exponent") << 0.00025 << "#.#######E+00"

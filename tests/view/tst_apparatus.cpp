@@ -351,6 +351,7 @@ private slots:
         QFETCH(int, temperature);
         QFETCH(bool, distillation);
         const QImage image = dessiner(temperature, distillation);
+        QCOMPARE(image.size(), QSize(361, 235));
         for (int x = 0; x < image.width(); ++x) {
             QCOMPARE(pixel(image, x, 0), qRgb(255, 200, 155));
             QCOMPARE(pixel(image, x, hauteurAnimation - 1), qRgb(255, 255, 255));

@@ -98,10 +98,13 @@ private slots:
     void rowsWrittenWithThreeDigits() {
         TableauValeurs t;
         t.prepatab(600, 60, defauts, Conditions{}, {0.1, 0.1, 0, 0});
-        t.ecrireLigne(50, {0.0333333, 0.0333333, 0.0666667, 0.0666667});
+        t.ecrireLigne(50, {0.0333333, 0.0444444, 0.0666667, 0.0555556});
+        QCOMPARE(cellule(t, 50, 0), QString("10,0")); // the time stays
         QCOMPARE(cellule(t, 50, 1), QString("0,0333"));
+        QCOMPARE(cellule(t, 50, 2), QString("0,0444"));
         QCOMPARE(cellule(t, 50, 3), QString("0,0667"));
-        QCOMPARE(cellule(t, 50, 5), QString("4"));
+        QCOMPARE(cellule(t, 50, 4), QString("0,0556"));
+        QCOMPARE(cellule(t, 50, 5), QString("2,5")); // 0,0666667 x 0,0555556 / (0,0333333 x 0,0444444)
         // Beyond the grid, at either end: nothing written, no row added.
         t.ecrireLigne(51, {1, 1, 1, 1});
         t.ecrireLigne(-1, {1, 1, 1, 1});
@@ -124,9 +127,10 @@ private slots:
     void headers() {
         TableauValeurs t;
         t.prepatab(600, 60, defauts, Conditions{}, {0.1, 0.1, 0, 0});
-        const auto h = t.enTetes(3);
-        QCOMPARE(QString::fromStdString(h[2]), QString("Ion hydroxyde"));
-        QCOMPARE(QString::fromStdString(h[5]), QString("\r\nQr"));
+        QStringList h;
+        for (const auto& texte : t.enTetes(3))
+            h << QString::fromStdString(texte);
+        QCOMPARE(h, (QStringList{"\r\nt (min)", "Ester", "Ion hydroxyde", "Ion carboxylate", "Alcool", "\r\nQr"}));
         // A reaction outside the list names the species of the first one.
         QCOMPARE(QString::fromStdString(t.enTetes(4)[1]), QString("Acide carboxylique"));
         QCOMPARE(QString::fromStdString(t.enTetes(-1)[1]), QString("Acide carboxylique"));
