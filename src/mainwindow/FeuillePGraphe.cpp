@@ -63,7 +63,8 @@ void FeuilleP::prepatab() {
         textes[i] = Picture4->Text1[i]->text().toStdString();
     duree = dureeSelectionnee();
     tableau.prepatab(duree, Picture1->VScroll3->value(), textes, conditionsActuelles(), n);
-    afficherTableau();
+    // The hidden grid shows only the last of the tables the load prepares.
+    if (!grilleEnAttente_) afficherTableau();
 }
 
 void FeuilleP::afficherTableau() {
