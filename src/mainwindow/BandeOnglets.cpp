@@ -94,9 +94,7 @@ void BandeOnglets::dessiner() {
     for (int i = 1; i <= 5; ++i) {
         setGras(i == a);
         placer(bordsOnglets[i - 1] + ecartOnglet, i == a ? 2 : 1);
-        if (i == a)
-            zoneTitreActif_ =
-                QRectF(courantX() - 3, 1, largeurTitre[i] + 6, h + 1).toAlignedRect();
+        if (i == a) zoneTitreActif_ = QRectF(courantX() - 3, 1, largeurTitre[i] + 6, h + 1).toAlignedRect();
         imprimer(titresOnglets[i], false);
     }
     setGras(false);
