@@ -89,6 +89,11 @@ void FeuilleP::afficherLigneTableau(int ligne) {
     const QColor couleurQr = frame2->Check3->isChecked() ? Qt::black : Qt::white;
     const LigneTableau& cellules = tableau.ligne(ligne);
     for (int c = 0; c < colonnesTableau; ++c) {
+        // An empty cell needs no item: most of a table before its run.
+        if (cellules[c].empty()) {
+            delete MSFlexGrid1->takeItem(ligne, c);
+            continue;
+        }
         auto* element = new QTableWidgetItem(QString::fromStdString(cellules[c]));
         element->setTextAlignment(c == 0 ? Qt::AlignHCenter | Qt::AlignTop
                                          : Qt::AlignRight | Qt::AlignVCenter);
