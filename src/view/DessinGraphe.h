@@ -24,6 +24,7 @@ public:
     struct Trace {
         QPen plume;
         QPolygon points; // image pixels; points in line with their neighbours are left out
+        QPoint position; // where the curve stands: the end of its last segment, or on it
     };
 
     // Clears `image` and draws the frame on it, as `vedo::dessinerCadre`;
@@ -32,7 +33,8 @@ public:
 
     // The curve of species `espece` (0..3) moves on from `de` to `a`, image
     // pixels: it stays one trace as long as it goes on from where it stopped
-    // with the same pen.
+    // with the same pen. A move back over the line just drawn adds nothing,
+    // so that a curve hesitating between two pixels does not grow.
     void prolonger(int espece, const QPen& plume, QPoint de, QPoint a);
     // A line of its own, such as a tangent.
     void trait(const QPen& plume, QPoint de, QPoint a);

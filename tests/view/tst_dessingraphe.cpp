@@ -30,9 +30,15 @@ private slots:
         QTest::newRow("a turn keeps its corner")
             << QList<QLine>{{50, 10, 51, 10}, {51, 10, 52, 11}, {52, 11, 53, 12}} << QList<int>{0, 0, 0}
             << QList<QPolygon>{QPolygon{{50, 10}, {51, 10}, {53, 12}}};
-        QTest::newRow("going back keeps the turning point")
+        QTest::newRow("going back over the line adds nothing")
             << QList<QLine>{{50, 10, 52, 10}, {52, 10, 51, 10}} << QList<int>{0, 0}
-            << QList<QPolygon>{QPolygon{{50, 10}, {52, 10}, {51, 10}}};
+            << QList<QPolygon>{QPolygon{{50, 10}, {52, 10}}};
+        QTest::newRow("going back, then away, keeps the turning point")
+            << QList<QLine>{{50, 10, 52, 10}, {52, 10, 51, 10}, {51, 10, 51, 12}} << QList<int>{0, 0, 0}
+            << QList<QPolygon>{QPolygon{{50, 10}, {52, 10}, {51, 10}, {51, 12}}};
+        QTest::newRow("hesitating between two pixels draws one segment")
+            << QList<QLine>{{50, 10, 51, 10}, {51, 10, 51, 11}, {51, 11, 51, 10}, {51, 10, 51, 11}, {51, 11, 52, 11}}
+            << QList<int>{0, 0, 0, 0, 0} << QList<QPolygon>{QPolygon{{50, 10}, {51, 10}, {51, 11}, {52, 11}}};
         QTest::newRow("species drawn in turns keep a trace each")
             << QList<QLine>{{50, 10, 51, 11}, {50, 210, 51, 209}, {51, 11, 52, 13}} << QList<int>{0, 3, 0}
             << QList<QPolygon>{QPolygon{{50, 10}, {51, 11}, {52, 13}}, QPolygon{{50, 210}, {51, 209}}};
