@@ -43,7 +43,8 @@ int commandeTable(const QStringList& arguments) {
     return 0;
 }
 
-const InscriptionCommande inscription("table", "table [--format tsv|csv] " + usageOptionsRun(), commandeTable);
+const InscriptionCommande inscription("table", "table [--format tsv|csv] " + usageOptionsRun(),
+                                      commandeTable);
 
 } // namespace
 

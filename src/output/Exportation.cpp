@@ -70,18 +70,18 @@ QByteArray fichierGraphe(FormatGraphe format, const DessinGraphe& dessin, const 
         // One point of the page for one pixel of the picture.
         QPdfWriter pdf(&tampon);
         pdf.setResolution(72);
-        pdf.setPageLayout(QPageLayout(QPageSize(QSizeF(taille), QPageSize::Point, QString(), QPageSize::ExactMatch),
-                                      QPageLayout::Portrait, QMarginsF()));
+        pdf.setPageLayout(
+            QPageLayout(QPageSize(QSizeF(taille), QPageSize::Point, QString(), QPageSize::ExactMatch),
+                        QPageLayout::Portrait, QMarginsF()));
         pdf.setCreator(QStringLiteral("Vedoriruvirivi"));
         dessinerSur(pdf, dessin);
         break;
     }
     case FormatGraphe::png: {
         // The screen shows each pixel of the picture as a square of device pixels.
-        QImage image = ratioPixels == 1.0 ? ecran
-                                          : ecran.scaled(ecran.size() * ratioPixels, Qt::IgnoreAspectRatio,
-                                                         Qt::FastTransformation);
-        image.setDevicePixelRatio(ratioPixels);
+        const QImage image = ratioPixels == 1.0 ? ecran
+                                                : ecran.scaled(ecran.size() * ratioPixels,
+                                                               Qt::IgnoreAspectRatio, Qt::FastTransformation);
         image.save(&tampon, "PNG");
         break;
     }
@@ -94,8 +94,8 @@ QString texteFormatInconnu() {
 }
 
 std::optional<QString> Exportation::demander(Prompter& prompter, QWidget* parent, const QString& titre,
-                                             const QString& filtre, const QString& nomPropose) {
-    const DemandeFichier demande{titre, repertoire_.isEmpty() ? repertoireDocuments() : repertoire_, nomPropose,
+                                             const QString& filtre, const QString& propose) {
+    const DemandeFichier demande{titre, repertoire_.isEmpty() ? repertoireDocuments() : repertoire_, propose,
                                  filtre};
     const auto nom = prompter.fichierAEnregistrer(parent, demande);
     if (!nom || nom->trimmed().isEmpty()) return std::nullopt;

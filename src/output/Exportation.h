@@ -23,8 +23,9 @@ enum class FormatGraphe { svg, pdf, png };
 // The format a file's extension asks for, whatever its case.
 std::optional<FormatGraphe> formatGraphe(const QString& fichier);
 
-// The file's bytes. `ecran` is the picture as its box holds it, shown at
-// `ratioPixels` device pixels per pixel; the vector drawings take its size.
+// The file's bytes: the vector drawings draw `dessin` again, at its size;
+// PNG is `ecran`, the picture as its box holds it, as a screen of
+// `ratioPixels` device pixels per pixel shows it.
 QByteArray fichierGraphe(FormatGraphe format, const DessinGraphe& dessin, const QImage& ecran,
                          qreal ratioPixels = 1.0);
 
@@ -42,7 +43,7 @@ public:
 
 private:
     std::optional<QString> demander(Prompter& prompter, QWidget* parent, const QString& titre,
-                                    const QString& filtre, const QString& nomPropose);
+                                    const QString& filtre, const QString& propose);
 
     QString repertoire_; // empty until a file is chosen
 };

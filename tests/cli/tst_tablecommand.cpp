@@ -62,8 +62,8 @@ private slots:
         QTest::newRow("table") << QStringList{"table"}
                                << "t (min)\tAcide carboxylique\tAlcool\tEster\tEau\tQr";
         QTest::newRow("eval") << QStringList{"eval", "2+3*4"} << " 14";
-        QTest::newRow("table as CSV") << QStringList{"table", "--format", "csv"}
-                                      << "t (min);Acide carboxylique;Alcool;Ester;Eau;Qr\r";
+        QTest::newRow("table as CSV")
+            << QStringList{"table", "--format", "csv"} << "t (min);Acide carboxylique;Alcool;Ester;Eau;Qr\r";
     }
     void withoutPlatformPlugin() {
         QFETCH(QStringList, arguments);
@@ -115,7 +115,8 @@ private slots:
             << QStringList{"table", "--config", "/nonexistent.C15"} << "Lecture impossible sur disque";
         QTest::newRow("unknown command") << QStringList{"tableau"} << "Commande inconnue";
         QTest::newRow("graph without output") << QStringList{"graph"} << "-o FICHIER.svg";
-        QTest::newRow("graph in an unknown format") << QStringList{"graph", "-o", "g.jpg"} << "Format inconnu";
+        QTest::newRow("graph in an unknown format")
+            << QStringList{"graph", "-o", "g.jpg"} << "Format inconnu";
         QTest::newRow("graph where nothing can be written")
             << QStringList{"graph", "-o", "/nonexistent/g.svg"} << "Ecriture impossible sur disque";
         QTest::newRow("table in an unknown format") << QStringList{"table", "--format", "xls"} << "--format";
@@ -150,8 +151,9 @@ private slots:
         QTest::addColumn<QString>("nom");
         QTest::addColumn<QStringList>("conditions");
         QTest::addColumn<QByteArray>("debut");
-        const QStringList longue{"--reaction", "1", "--amounts", "0,001;9;0;0", "--temperature", "1000",
-                                 "--catalyst", "1", "--duration-position", "1"};
+        const QStringList longue{"--reaction",          "1",    "--amounts",  "0,001;9;0;0",
+                                 "--temperature",       "1000", "--catalyst", "1",
+                                 "--duration-position", "1"};
         QTest::newRow("SVG") << "g.svg" << QStringList() << QByteArray("<?xml");
         QTest::newRow("PDF, extension in capitals") << "g.PDF" << QStringList() << QByteArray("%PDF");
         QTest::newRow("PNG") << "g.png" << QStringList() << QByteArray("\x89PNG");

@@ -73,9 +73,9 @@ private slots:
     void savedGraphIsWhatThePictureShows_data() {
         QTest::addColumn<QString>("scenario");
         QTest::addColumn<int>("ecartsAdmis"); // the screen leaves out the last pixel of a tangent
-        for (const char* scenario : {"final state", "two kept runs", "animated run on its way",
-                                     "enlarged during an animated run", "colour changed during an animated run",
-                                     "bold lines"})
+        for (const char* scenario :
+             {"final state", "two kept runs", "animated run on its way", "enlarged during an animated run",
+              "colour changed during an animated run", "bold lines"})
             QTest::newRow(scenario) << scenario << 0;
         QTest::newRow("tangents to the kept run") << "tangents" << 4;
     }

@@ -18,7 +18,8 @@ using namespace vedo;
 
 namespace {
 
-const CouleursCourbes couleurs = {QColor(0, 0, 255), QColor(255, 0, 255), QColor(255, 128, 0), QColor(0, 192, 0)};
+const CouleursCourbes couleurs = {QColor(0, 0, 255), QColor(255, 0, 255), QColor(255, 128, 0),
+                                  QColor(0, 192, 0)};
 
 // A run of 10 minutes from 2 mol of A and B, with only A and D shown.
 struct Graphe {
@@ -147,7 +148,8 @@ private slots:
     void pngIsThePictureAsOnScreen() {
         QFETCH(qreal, ratio);
         const Graphe g(1);
-        const QImage png = QImage::fromData(fichierGraphe(FormatGraphe::png, g.dessin, g.ecran, ratio), "PNG");
+        const QImage png =
+            QImage::fromData(fichierGraphe(FormatGraphe::png, g.dessin, g.ecran, ratio), "PNG");
         QCOMPARE(png.size(), g.ecran.size() * ratio);
         for (const QPoint p : {QPoint(50, 18), QPoint(120, 40), QPoint(200, 200)})
             QCOMPARE(png.pixel(p * ratio), g.ecran.pixel(p));
@@ -164,7 +166,8 @@ private slots:
         vues.configuration = "/classe/TP 1.C15";
         ScriptedPrompter prompter;
         Exportation exportation;
-        const QStringList fichiers{dossier.filePath("a.svg"), dossier.filePath("b.pdf"), dossier.filePath("c.csv")};
+        const QStringList fichiers{dossier.filePath("a.svg"), dossier.filePath("b.pdf"),
+                                   dossier.filePath("c.csv")};
         const QList<int> choix{copEnregistrerGraphe, copEnregistrerGraphe, copEnregistrerTableau};
         for (int i = 0; i < 3; ++i) {
             prompter.reponsesMenus = {choix[i]};
@@ -192,10 +195,14 @@ private slots:
         QTest::addColumn<int>("limite");   // bytes a file may grow to, 0 for no limit
         QTest::addColumn<QString>("message");
         const QString ecriture = "Enregistrement impossible: Ecriture impossible sur disque";
-        QTest::newRow("folder that does not exist") << "absent/g.svg" << "" << 0 << ecriture;
-        QTest::newRow("a folder's name") << "g.svg" << "dossier" << 0 << ecriture;
-        QTest::newRow("full disk over an existing file") << "g.svg" << "fichier" << 1000 << ecriture;
-        QTest::newRow("unknown extension") << "g.jpg" << "fichier" << 0
+        QTest::newRow("folder that does not exist") << "absent/g.svg"
+                                                    << "" << 0 << ecriture;
+        QTest::newRow("a folder's name") << "g.svg"
+                                         << "dossier" << 0 << ecriture;
+        QTest::newRow("full disk over an existing file") << "g.svg"
+                                                         << "fichier" << 1000 << ecriture;
+        QTest::newRow("unknown extension") << "g.jpg"
+                                           << "fichier" << 0
                                            << "Enregistrement impossible: Format inconnu : le nom du "
                                               "fichier doit finir par .svg, .pdf ou .png";
     }
@@ -225,7 +232,8 @@ private slots:
         QCOMPARE(prompter.questions.last().icone, QMessageBox::Critical);
         if (deja == "fichier") QCOMPARE(lire(chemin), ancien);
         // Nothing half written is left beside it.
-        QCOMPARE(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden).size(), deja == "fichier" ? 1 : 0);
+        QCOMPARE(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden).size(),
+                 deja == "fichier" ? 1 : 0);
     }
 };
 

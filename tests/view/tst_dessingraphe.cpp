@@ -8,7 +8,8 @@ using namespace vedo;
 
 namespace {
 
-const CouleursCourbes couleurs = {QColor(0, 0, 255), QColor(255, 0, 255), QColor(255, 128, 0), QColor(0, 192, 0)};
+const CouleursCourbes couleurs = {QColor(0, 0, 255), QColor(255, 0, 255), QColor(255, 128, 0),
+                                  QColor(0, 192, 0)};
 
 // Pen of species `code % 10`; from 10 on, the same species in red (its colour changed).
 QPen plume(int code) {
@@ -37,7 +38,11 @@ private slots:
             << QList<QLine>{{50, 10, 52, 10}, {52, 10, 51, 10}, {51, 10, 51, 12}} << QList<int>{0, 0, 0}
             << QList<QPolygon>{QPolygon{{50, 10}, {52, 10}, {51, 10}, {51, 12}}};
         QTest::newRow("hesitating between two pixels draws one segment")
-            << QList<QLine>{{50, 10, 51, 10}, {51, 10, 51, 11}, {51, 11, 51, 10}, {51, 10, 51, 11}, {51, 11, 52, 11}}
+            << QList<QLine>{{50, 10, 51, 10},
+                            {51, 10, 51, 11},
+                            {51, 11, 51, 10},
+                            {51, 10, 51, 11},
+                            {51, 11, 52, 11}}
             << QList<int>{0, 0, 0, 0, 0} << QList<QPolygon>{QPolygon{{50, 10}, {51, 10}, {51, 11}, {52, 11}}};
         QTest::newRow("species drawn in turns keep a trace each")
             << QList<QLine>{{50, 10, 51, 11}, {50, 210, 51, 209}, {51, 11, 52, 13}} << QList<int>{0, 3, 0}
