@@ -22,6 +22,9 @@ case "$ensemble" in
     # the tools that drive and watch them, a print server with a PDF queue,
     # pdfinfo, Python.
     paquets+=(xvfb openbox xdotool xclip x11-utils imagemagick cups printer-driver-cups-pdf poppler-utils python3)
+    # What a screen reader sees of the program: a session bus, the bus and
+    # registry of assistive technologies, and a client of theirs for Python.
+    paquets+=(dbus-daemon at-spi2-core python3-pyatspi)
     ;;
   *)
     echo "Ensemble inconnu : $ensemble (run ou test)" >&2

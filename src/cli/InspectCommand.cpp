@@ -1,12 +1,15 @@
 // inspect: every named control of the main window after its start-up, one
 // JSON object a line: name, class, geometry in window pixels, visibility,
-// state, text, tooltip, and what each kind of control holds.
+// state, text, tooltip, what assistive technologies are told (name and
+// description), the rank in the Tab chain, and what each kind of control holds.
 
 #include "cli/Command.h"
+#include "mainwindow/ChaineTabulation.h"
 #include "mainwindow/FenetreHorsEcran.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
+#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QJsonArray>
@@ -46,7 +49,8 @@ QJsonArray cellules(const QTableWidget* grille) {
 }
 
 // Keys in a fixed order, so that lines read alike and compare line by line.
-QString ligneJson(const QWidget* w, const QWidget* fenetre) {
+// `rang`: 1 for the first control that Tab reaches, 0 for one it never reaches.
+QString ligneJson(const QWidget* w, const QWidget* fenetre, int rang) {
     const auto valeur = [](const QJsonValue& v) {
         const QByteArray enveloppe = QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact);
         return QString::fromUtf8(enveloppe.mid(1, enveloppe.size() - 2));
@@ -61,6 +65,11 @@ QString ligneJson(const QWidget* w, const QWidget* fenetre) {
                         .arg(w->height()) +
                     ",\"visible\":" + valeur(w->isVisible()) + ",\"enabled\":" + valeur(w->isEnabled()) +
                     ",\"text\":" + valeur(texteControle(w)) + ",\"tooltip\":" + valeur(w->toolTip());
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(w));
+    ligne += ",\"accessibleName\":" + valeur(accessible ? accessible->text(QAccessible::Name) : QString()) +
+             ",\"accessibleDescription\":" +
+             valeur(accessible ? accessible->text(QAccessible::Description) : QString()) +
+             ",\"tabOrder\":" + valeur(rang > 0 ? QJsonValue(rang) : QJsonValue());
     if (const auto* b = qobject_cast<const QAbstractButton*>(w); b && b->isCheckable())
         ligne += ",\"checked\":" + valeur(b->isChecked());
     if (const auto* s = qobject_cast<const QAbstractSlider*>(w)) ligne += ",\"value\":" + valeur(s->value());
@@ -80,8 +89,12 @@ int inspect(QStringList arguments) {
     QList<const QWidget*> controles = {fenetre};
     for (const QWidget* w : fenetre->findChildren<const QWidget*>())
         if (!w->objectName().isEmpty() && !w->objectName().startsWith("qt_")) controles << w;
+    const QList<QWidget*> chaine = chaineTabulation(fenetre);
     for (const QWidget* w : controles)
-        std::printf("%s\n", ligneJson(w, fenetre).toUtf8().constData());
+        std::printf("%s\n",
+                    ligneJson(w, fenetre, static_cast<int>(chaine.indexOf(const_cast<QWidget*>(w))) + 1)
+                        .toUtf8()
+                        .constData());
     return 0;
 }
 

@@ -77,7 +77,7 @@ double pasTemps(const Quantites& n, ConstantesVitesse k, float ymax, std::int32_
 
 float echellePas(float ymax, const Quantites& n) {
     const double propre = std::max(std::min(n[0], n[1]), std::min(n[2], n[3]));
-    if (!(propre > static_cast<double>(ymax))) return ymax;
+    if (ymax == 0.0f || !(propre > static_cast<double>(ymax))) return ymax;
     return static_cast<float>(std::min(propre, static_cast<double>(std::numeric_limits<float>::max())));
 }
 

@@ -35,9 +35,10 @@ double pasTemps(const Quantites& n, ConstantesVitesse k, float ymax, std::int32_
 // What a run starting from `n` sizes its steps on: the amount axis `ymax`,
 // but no less than the run's own scale, the larger of min(nA, nB) and
 // min(nC, nD), below which no shown species' axis can fall. For a run the
-// axis shows this is `ymax`; a run the axis does not cover (every curve
-// hidden, amounts far beyond the axis) steps as on an axis of its own scale
-// instead of in steps lost to rounding.
+// axis shows this is `ymax`; a run the axis does not cover (amounts far
+// beyond the axis) steps as on an axis of its own scale instead of in steps
+// lost to rounding. With no axis at all (every curve hidden) the steps keep
+// their fixed hundredth of a second, which the duration bounds.
 float echellePas(float ymax, const Quantites& n);
 
 // Empties the distilled species, if any (especeVolatile 0..3 with distillation on).

@@ -2,7 +2,8 @@
 // The tab strip `Onglets`, drawn by code: five titles whose tabs are as wide
 // as their titles plus an equal gap, the active title bold and one pixel
 // lower, a sunken frame around the panel area. A release of the mouse on
-// the tab row selects a tab; the panels are children of the strip.
+// the tab row selects a tab, and so do the arrow keys while the strip has the
+// focus; the panels are children of the strip.
 
 #include "platform/PictureBox.h"
 
@@ -10,6 +11,9 @@
 #include <cstdint>
 
 namespace vedo {
+
+// The title of tab 1..5.
+const QString& titreOnglet(int onglet);
 
 class BandeOnglets : public PictureBox {
     Q_OBJECT
@@ -30,6 +34,13 @@ public:
     void dessiner();
     // A mouse release at (x, y) in the strip's pixels.
     void relacher(int x, int y);
+    // Makes `onglet` the active tab, as a click on its title does; 0 gives
+    // the first tab. The active tab is not drawn again.
+    void choisir(int onglet);
+    // The next tab (`sens` 1) or the previous one (-1), round the strip.
+    void suivant(int sens);
+    // The title of the active tab, where the focus shows, in the strip's pixels.
+    QRect zoneTitreActif() const { return zoneTitreActif_; }
 
     int hauteurTitre() const { return hauteurTitre_; }
     // Where the active panel goes, inside the sunken frame.
@@ -40,11 +51,16 @@ protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     std::array<QWidget*, 5> panneaux_{};
     int hauteurTitre_ = 0;
     int nombreDessins_ = 0;
+    QRect zoneTitreActif_;
 };
 
 } // namespace vedo

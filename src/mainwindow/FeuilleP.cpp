@@ -7,6 +7,8 @@
 #include "engine/Durations.h"
 #include "engine/History.h"
 #include "engine/Reaction.h"
+#include "mainwindow/CadreFocus.h"
+#include "mainwindow/ChaineTabulation.h"
 #include "mainwindow/ChargementConfiguration.h"
 #include "mainwindow/CouleursFenetre.h"
 #include "mainwindow/DialoguesConfiguration.h"
@@ -22,12 +24,14 @@
 #include "platform/BordsFenetre.h"
 #include "view/Apparatus.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextCursor>
 #include <QTime>
 
@@ -61,6 +65,7 @@ FeuilleP::FeuilleP(ApplicationState& etat, QWidget* parent) : QWidget(parent), a
     relier();
     installerIndices();
     installerOutilsGraphe();
+    installerClavier();
     chargement();
     suivreActivation();
 }
@@ -238,6 +243,67 @@ void FeuilleP::installerIndices() {
         survol->surveiller(choix);
     for (int i = 1; i <= 4; ++i)
         survol->surveiller(Picture1->Label4[i]);
+    decrireControles(this);
+}
+
+void FeuilleP::installerClavier() {
+    // As the eye reads the window: the button row, the graph's buttons (or
+    // the table over the graph), the tab strip and the panel shown, the run
+    // buttons, then the exercise.
+    QList<QWidget*> ordre = {Command2, Command11,        Command4,        Command10, Command8,
+                             Command7, Command1,         MSFlexGrid1,     Command6,  Command12,
+                             Onglets,  Picture4->Combo1, Picture4->Combo2};
+    for (QLineEdit* boite : Picture4->Text1)
+        ordre << boite;
+    ordre << Picture3->HScroll1 << Picture3->Check5 << Picture3->Check4 << Picture3->Combo3;
+    ordre << frame2->HScroll2 << frame2->Check1 << frame2->Check2 << frame2->Check3;
+    ordre << Picture1->VScroll2 << Picture1->Option1[0];
+    for (int i = 0; i < 4; ++i)
+        ordre << Picture1->Label4[i + 1] << Picture1->option2[i];
+    ordre << Picture1->Option1[1] << Picture1->VScroll3 << rtf1;
+    ordre << Command5 << Command3 << Command9 << btexo << fich << supertext;
+    for (int i = 1; i < ordre.size(); ++i)
+        QWidget::setTabOrder(ordre[i - 1], ordre[i]);
+
+    // The grid and the exercise text let Tab leave them: the student cannot
+    // type a tab into the exercise text.
+    MSFlexGrid1->setTabKeyNavigation(false);
+    supertext->setTabChangesFocus(true);
+    rtf1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+
+    auto* cadre = new CadreFocus(this);
+    for (QWidget* controle : std::initializer_list<QWidget*>{
+             Picture3->HScroll1, frame2->HScroll2, Picture1->VScroll2, Picture1->VScroll3, fich, rtf1})
+        cadre->encadrer(controle);
+    for (int i = 1; i <= 4; ++i)
+        cadre->encadrer(Picture1->Label4[i]);
+
+    // The tabs change from anywhere in the window.
+    const std::initializer_list<std::pair<QKeyCombination, int>> touches = {
+        {Qt::CTRL | Qt::Key_Tab, 1},
+        {Qt::CTRL | Qt::Key_PageDown, 1},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1},
+        {Qt::CTRL | Qt::Key_PageUp, -1}};
+    for (const auto& [touche, sens] : touches)
+        connect(new QShortcut(QKeySequence(touche), this), &QShortcut::activated, Onglets,
+                [this, sens = sens] { Onglets->suivant(sens); });
+
+    Picture2->setAccessibleName("Graphe");
+    animpic->setAccessibleName("Montage");
+    Frame3->setAccessibleName("Tableau de valeurs");
+    MSFlexGrid1->setAccessibleName(Label1[6]->text());
+    btexo->setAccessibleName("Exercice");
+    fich->setAccessibleName("Titre de l'exercice");
+    supertext->setAccessibleName("Texte de l'exercice");
+    rtf1->setAccessibleName("Historique");
+    Command12->setAccessibleName(Command12->toolTip());
+}
+
+bool FeuilleP::focusNextPrevChild(bool suivant) {
+    QWidget* cible = voisinTabulation(this, QApplication::focusWidget(), suivant);
+    if (!cible) return false;
+    cible->setFocus(suivant ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void FeuilleP::chargement() {
@@ -291,20 +357,24 @@ void FeuilleP::disposerTableau() {
 }
 
 void FeuilleP::fondi() {
-    const auto consigne = vedo::fondi(animpic->imageADessiner(), Picture3->HScroll1->value(),
-                                      Picture3->Check4->isChecked(), alea_);
+    const bool distillation = Picture3->Check4->isChecked();
+    const auto consigne =
+        vedo::fondi(animpic->imageADessiner(), Picture3->HScroll1->value(), distillation, alea_);
     // Distilling heats to the maximum; the bar's own handler redraws.
     if (consigne.temperatureImposee) Picture3->HScroll1->setValue(*consigne.temperatureImposee);
+    const int temperature = Picture3->HScroll1->value();
+    animpic->setAccessibleDescription(
+        "Montage : " + decrireMontage(choisirMontage(temperature, distillation)) + " ; température : " +
+        legendeTemperature(temperature) + ".\n" + indice(animpic->objectName(), {}, {}, {}));
 }
 
 void FeuilleP::Combo1_Click() {
     const int reaction = Picture4->Combo1->currentIndex();
     if (Picture4->isVisible()) Picture4->dessiner();
     const auto& noms = nomsEspeces(reaction);
-    for (int i = 1; i <= 4; ++i) {
+    for (int i = 1; i <= 4; ++i)
         nomEspece[i] = QString::fromStdString(noms[i - 1]);
-        Picture1->nomsEspeces[i - 1] = nomEspece[i];
-    }
+    Picture1->setNomsEspeces({nomEspece[1], nomEspece[2], nomEspece[3], nomEspece[4]});
     QCheckBox* catalyseur = Picture3->Check5;
     if (reaction == 3) catalyseur->setChecked(false);
     catalyseur->setEnabled(reaction != 3);

@@ -164,6 +164,8 @@ public:
     void activation();
     // Lays the grid and its header labels out in `Frame3`.
     void disposerTableau();
+    // Tells assistive technologies what the graph shows now.
+    void decrireGraphe();
 
     // The duration held by the selector's tag, in seconds (0 when none).
     std::int32_t dureeSelectionnee() const;
@@ -177,6 +179,8 @@ protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Tab and Shift+Tab skip the controls that another one hides.
+    bool focusNextPrevChild(bool suivant) override;
 
 private:
     void construireBoutons();
@@ -187,6 +191,8 @@ private:
     void relier();
     void installerIndices();
     void installerOutilsGraphe();
+    // Tab order, keys of the tab strip, focus frames, names for assistive technologies.
+    void installerClavier();
     // Draws the current run again after the graph changed size.
     void redessinerRunEnCours();
     void chargement();

@@ -4,6 +4,7 @@
 
 #include "engine/AmountRules.h"
 #include "engine/History.h"
+#include "mainwindow/Indices.h"
 
 #include <QTextCursor>
 
@@ -11,6 +12,7 @@ namespace vedo {
 
 void FeuilleP::echgraphe(int rafraichirTableau) {
     makehisto();
+    decrireGraphe();
     if (duree == 0) return;
 
     facteurGraphe = static_cast<std::int16_t>(vedo::facteurGraphe(Picture2->width()));
@@ -68,8 +70,14 @@ void FeuilleP::afficherTableau() {
     MSFlexGrid1->clearContents();
     if (duree == 0) return;
     const auto enTetes = tableau.enTetes(Picture4->Combo1->currentIndex());
-    for (int c = 0; c < colonnesTableau; ++c)
+    // The grid's own headers stay hidden: they name the columns for
+    // assistive technologies.
+    QStringList titres;
+    for (int c = 0; c < colonnesTableau; ++c) {
         Label1[c]->setText(QString::fromStdString(enTetes[c]).replace("\r\n", "\n"));
+        titres << Label1[c]->text().trimmed();
+    }
+    MSFlexGrid1->setHorizontalHeaderLabels(titres);
     MSFlexGrid1->setRowCount(tableau.nombreLignes());
     for (int r = 0; r < tableau.nombreLignes(); ++r)
         afficherLigneTableau(r);
@@ -103,6 +111,13 @@ void FeuilleP::Check2_Click() {
     if (frame2->Check2->isChecked()) return;
     application.courbes.effacer();
     echgraphe(1);
+}
+
+void FeuilleP::decrireGraphe() {
+    const std::array<QString, 4> especes = {nomEspece[1], nomEspece[2], nomEspece[3], nomEspece[4]};
+    Picture2->setAccessibleDescription(vedo::decrireGraphe(dureeSelectionnee(), courbesAffichees(), especes,
+                                                           application.courbes.nbCourbes + 1) +
+                                       "\n" + indice(Picture2->objectName(), {}, {}, {}));
 }
 
 void FeuilleP::makehisto() {

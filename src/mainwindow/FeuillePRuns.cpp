@@ -175,6 +175,7 @@ void FeuilleP::enrcourbe() {
     c.courbeDuree = dureeSelectionnee();
     application.courbes.enrcourbe(c, ymax);
     makehisto();
+    decrireGraphe();
 }
 
 } // namespace vedo

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QMouseEvent>
+#include <QWidget>
 
 #include <map>
 
@@ -44,9 +45,24 @@ QString indice(const QString& nomControle, QPoint position, const QString& infoA
         return position.y() < hautDistillation
                    ? "Vous pouvez augmenter ou diminuer la température du système ou ajouter un catalyseur"
                    : "Distillation";
-    if (nom == "Command4" && infoActuel == messageCopie) return {};
+    if (nom == "Command4" && !messageCopie.isEmpty() && infoActuel == messageCopie) return {};
     const auto trouve = indicesFixes().find(nom);
     return trouve == indicesFixes().end() ? QString() : trouve->second;
+}
+
+void decrireControles(QWidget* fenetre) {
+    fenetre->setAccessibleDescription(indice(fenetre->objectName(), {}, {}, {}));
+    for (QWidget* controle : fenetre->findChildren<QWidget*>()) {
+        if (controle->objectName().isEmpty() || controle->objectName().startsWith("qt_")) continue;
+        // A control without a hint of its own takes the hint of the panel
+        // under it, where it lies.
+        for (const QWidget* w = controle; w && w != fenetre; w = w->parentWidget()) {
+            const QString texte = indice(w->objectName(), controle->mapTo(w, QPoint(0, 0)), {}, {});
+            if (texte.isNull()) continue;
+            controle->setAccessibleDescription(texte);
+            break;
+        }
+    }
 }
 
 SurvolIndices::SurvolIndices(QLabel* info, const QString& messageCopie, QObject* parent)

@@ -20,6 +20,11 @@ inline const QString indiceFenetre =
 QString indice(const QString& nomControle, QPoint position, const QString& infoActuel,
                const QString& messageCopie);
 
+// Every named control of `fenetre` that has a hint, or lies on a panel that
+// has one, takes that hint as its description for assistive technologies;
+// the window takes its own.
+void decrireControles(QWidget* fenetre);
+
 class SurvolIndices : public QObject {
     Q_OBJECT
 public:

@@ -4,6 +4,8 @@
 
 #include "platform/PictureBox.h"
 
+class QScrollBar;
+
 namespace vedo {
 
 class Panneau : public PictureBox {
@@ -18,6 +20,13 @@ public:
 protected:
     // Gives a control the panel's background colour.
     static void adopterFond(QWidget* controle);
+    // Names a control after the label printed beside it, without its colon.
+    static void nommer(QWidget* controle, const QString& texteImprime);
+    // Lets the keyboard reach a horizontal bar; Right, Up and Page Up then
+    // move its thumb right, as its right arrow does.
+    void clavierBarre(QScrollBar* barre);
+
+    bool eventFilter(QObject* objet, QEvent* event) override;
     // Starts a paint: the panel's background, "Arial" 8 in black.
     void commencerDessin(bool gras);
 

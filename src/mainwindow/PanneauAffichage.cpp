@@ -3,6 +3,8 @@
 namespace vedo {
 
 namespace {
+const QString texteVitesse = QStringLiteral("Vitesse de l'animation");
+
 QCheckBox* caseACocher(QWidget* parent, const char* nom, const QString& legende, int haut, bool cochee) {
     auto* c = new QCheckBox(legende, parent);
     c->setObjectName(nom);
@@ -19,6 +21,8 @@ PanneauAffichage::PanneauAffichage(QWidget* parent) : Panneau("frame2", parent) 
     HScroll2->setRange(0, 1000);
     HScroll2->setPageStep(10);
     HScroll2->setValue(50);
+    clavierBarre(HScroll2);
+    nommer(HScroll2, texteVitesse);
     Check1 = caseACocher(this, "Check1", "Tracer en gras", 80, false);
     Check2 = caseACocher(this, "Check2", "Conserver les courbes", 108, false);
     Check3 = caseACocher(this, "Check3", "Afficher Qr ", 152, true);
@@ -29,7 +33,7 @@ PanneauAffichage::PanneauAffichage(QWidget* parent) : Panneau("frame2", parent) 
 void PanneauAffichage::dessiner() {
     commencerDessin(true);
     placer(18, 9);
-    imprimer("Vitesse de l'animation");
+    imprimer(texteVitesse);
     placer(18, 63);
     imprimer("Graphe");
     placer(18, 134);

@@ -6,6 +6,12 @@
 
 namespace vedo {
 
+namespace {
+// Printed on the panel; the controls beside them take them as names.
+const QString texteTemperature = QStringLiteral("Température du système :");
+const QString texteVolatile = QStringLiteral("Espèce chimique la plus volatile : ");
+} // namespace
+
 QString legendeTemperature(int dixiemes) {
     return QString::fromStdString(texteGeneral(dixiemes / 10.0)) + " °C";
 }
@@ -24,12 +30,16 @@ PanneauConditions::PanneauConditions(QWidget* parent) : Panneau("Picture3", pare
     Check5 = new QCheckBox("Ajouter un catalyseur", this);
     Check5->setObjectName("Check5");
     Check5->setGeometry(24, 96, 145, 17);
+    Check5->setAccessibleName("Ajouter un catalyseur (H3O+)");
     Check4 = new QCheckBox("Distiller ", this);
     Check4->setObjectName("Check4");
     Check4->setGeometry(24, 128, 193, 17);
     Combo3 = new QComboBox(this);
     Combo3->setObjectName("Combo3");
     Combo3->setGeometry(208, 144, 161, 22);
+    nommer(Combo3, texteVolatile);
+    clavierBarre(HScroll1);
+    nommerTemperature();
     for (QWidget* controle :
          {static_cast<QWidget*>(Label6), static_cast<QWidget*>(Check4), static_cast<QWidget*>(Check5)})
         adopterFond(controle);
@@ -41,7 +51,12 @@ PanneauConditions::PanneauConditions(QWidget* parent) : Panneau("Picture3", pare
 
 void PanneauConditions::HScroll1_Change() {
     Label6->setText(legendeTemperature(HScroll1->value()));
+    nommerTemperature();
     emit apparatusChange();
+}
+
+void PanneauConditions::nommerTemperature() {
+    HScroll1->setAccessibleName(texteTemperature + ' ' + legendeTemperature(HScroll1->value()));
 }
 
 void PanneauConditions::dessiner() {
@@ -50,7 +65,7 @@ void PanneauConditions::dessiner() {
 
     const QRect barre = HScroll1->geometry();
     placer(18, barre.top() - 32);
-    imprimer("Température du système :", false);
+    imprimer(texteTemperature, false);
     Label6->setText(legendeTemperature(HScroll1->value()));
 
     const int x1 = barre.left() - 20;
@@ -79,9 +94,8 @@ void PanneauConditions::dessiner() {
     imprimer(")", false);
 
     setGras(false);
-    const QString volatile_ = "Espèce chimique la plus volatile : ";
-    placer(Combo3->x() - largeurTexte(volatile_), Combo3->y() + 3);
-    imprimer(volatile_);
+    placer(Combo3->x() - largeurTexte(texteVolatile), Combo3->y() + 3);
+    imprimer(texteVolatile);
 }
 
 } // namespace vedo

@@ -34,6 +34,8 @@ signals:
 
 private:
     void HScroll1_Change();
+    // The bar is named as it reads: its caption and the temperature shown.
+    void nommerTemperature();
 };
 
 } // namespace vedo

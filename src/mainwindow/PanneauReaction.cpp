@@ -5,13 +5,22 @@
 
 namespace vedo {
 
+namespace {
+// Printed on the panel; the controls beside them take them as names.
+const char* const texteReactifs = "Réactifs :";
+const char* const texteClasse = "Classe de l'alcool :";
+const char* const texteUnite = "n (mol)  ";
+} // namespace
+
 PanneauReaction::PanneauReaction(QWidget* parent) : Panneau("Picture4", parent) {
     Combo1 = new QComboBox(this);
     Combo1->setObjectName("Combo1");
     Combo1->setGeometry(96, 32, 177, 22);
+    nommer(Combo1, texteReactifs);
     Combo2 = new QComboBox(this);
     Combo2->setObjectName("Combo2");
     Combo2->setGeometry(152, 64, 121, 22);
+    nommer(Combo2, texteClasse);
     const std::array<int, 4> gauches = {80, 152, 248, 320};
     const std::array<const char*, 4> textes = {"0,1", "0,1", "0", "0"};
     for (int k = 0; k < 4; ++k) {
@@ -19,18 +28,27 @@ PanneauReaction::PanneauReaction(QWidget* parent) : Panneau("Picture4", parent) 
         Text1[k]->setObjectName(QString("Text1(%1)").arg(k));
         Text1[k]->setGeometry(gauches[k], 144, 65, 19);
     }
+    nommerQuantites();
+    connect(Combo1, &QComboBox::currentIndexChanged, this, &PanneauReaction::nommerQuantites);
+}
+
+void PanneauReaction::nommerQuantites() {
+    const auto& noms = nomsEspeces(Combo1->currentIndex());
+    for (int k = 0; k < 4; ++k)
+        Text1[k]->setAccessibleName(QString(texteUnite).trimmed() + ' ' +
+                                    QString::fromStdString(noms[k]).toLower());
 }
 
 void PanneauReaction::dessiner() {
     commencerDessin(true);
     placer(18, 36);
-    imprimer("Réactifs :");
+    imprimer(texteReactifs);
     setCourantY(courantY() + 4);
     imprimer("");
     const int reaction = Combo1->currentIndex();
     if (reaction == 0 || reaction == 2) {
         setCourantX(18);
-        imprimer("Classe de l'alcool :");
+        imprimer(texteClasse);
         Combo2->show();
     } else {
         imprimer("");
@@ -65,7 +83,7 @@ void PanneauReaction::dessiner() {
     placer(Text1[3]->x() - 6, ligneSignes);
     imprimer("+", false);
 
-    placer(Text1[0]->x() - largeurTexte("n (mol)  "), Text1[0]->y() + 3);
+    placer(Text1[0]->x() - largeurTexte(texteUnite), Text1[0]->y() + 3);
     setItalique(true);
     imprimer("n", false);
     setItalique(false);

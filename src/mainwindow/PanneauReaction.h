@@ -26,6 +26,11 @@ public:
     std::function<QColor(int)> couleurEspece;
 
     void dessiner() override;
+
+private:
+    // The amount boxes are named as they read on the panel: the unit, then
+    // the species of the reaction chosen.
+    void nommerQuantites();
 };
 
 } // namespace vedo

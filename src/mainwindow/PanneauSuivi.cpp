@@ -4,9 +4,16 @@
 #include "mainwindow/CouleursFenetre.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace vedo {
+
+namespace {
+// Printed on the panel; the selectors beside them take them as names.
+const QString texteDuree = QStringLiteral("Durée de l'enregistrement : ");
+const QString texteLignes = QStringLiteral("Nombre de lignes : ");
+} // namespace
 
 PanneauSuivi::PanneauSuivi(QWidget* parent) : Panneau("Picture1", parent) {
     Label2 = new QLabel(this);
@@ -31,6 +38,7 @@ PanneauSuivi::PanneauSuivi(QWidget* parent) : Panneau("Picture1", parent) {
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName("Frame1");
     Frame1->setGeometry(56, 64, 297, 73);
+    Frame1->setAccessibleName("Courbes représentées");
     for (int i = 0; i < 4; ++i) {
         option2[i] = new QCheckBox(Frame1);
         option2[i]->setObjectName(QString("option2(%1)").arg(i));
@@ -42,6 +50,7 @@ PanneauSuivi::PanneauSuivi(QWidget* parent) : Panneau("Picture1", parent) {
         pastille->setAutoFillBackground(true);
         pastille->setFrameShape(QFrame::Box);
         pastille->installEventFilter(this);
+        pastille->setFocusPolicy(Qt::TabFocus);
         Label4[i + 1] = pastille;
         setCouleurCourbe(i, couleurs::courbes[i]);
         connect(option2[i], &QCheckBox::clicked, this, &PanneauSuivi::courbesChangees);
@@ -55,6 +64,8 @@ PanneauSuivi::PanneauSuivi(QWidget* parent) : Panneau("Picture1", parent) {
     VScroll3->setRange(10, 100);
     VScroll3->setValue(10);
     VScroll3->setGeometry(225, 168, 17, 17);
+    for (QScrollBar* barre : {VScroll2, VScroll3})
+        clavierBarre(barre);
 
     for (QWidget* c :
          {static_cast<QWidget*>(Option1[0]), static_cast<QWidget*>(Option1[1]), static_cast<QWidget*>(Frame1),
@@ -78,20 +89,41 @@ void PanneauSuivi::setCouleurCourbe(int espece, const QColor& couleur) {
     Label4[espece + 1]->setPalette(palette);
 }
 
+void PanneauSuivi::setNomsEspeces(const std::array<QString, 4>& noms) {
+    nomsEspeces_ = noms;
+    for (int i = 0; i < 4; ++i) {
+        option2[i]->setAccessibleName(legendeCourbe(i));
+        Label4[i + 1]->setAccessibleName("Couleur de la courbe d'" + noms[i].toLower());
+    }
+}
+
+QString PanneauSuivi::legendeCourbe(int espece) const {
+    return "Quantité de matière d'" + nomsEspeces_[espece].toLower();
+}
+
+// The selectors are named as they read: the caption, then what they show.
 void PanneauSuivi::VScroll2_Change() {
     const auto secondes = dureePosition(VScroll2->value());
     VScroll2->setProperty("Tag", QString::number(secondes));
     Label2->setText(QString::fromStdString(legendeDuree(secondes)));
+    VScroll2->setAccessibleName(texteDuree + Label2->text());
     emit dureeChangee();
 }
 
 void PanneauSuivi::VScroll3_Change() {
     Label3->setText(QString::number(111 - VScroll3->value()));
+    VScroll3->setAccessibleName(texteLignes + Label3->text());
     emit lignesChangees();
 }
 
+// A swatch asks for its colour on a click, or on Space or Enter once the
+// keyboard has brought the focus to it.
 bool PanneauSuivi::eventFilter(QObject* objet, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease)
+    const auto type = event->type();
+    const bool touche =
+        type == QEvent::KeyPress && QList<int>{Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}.contains(
+                                        static_cast<QKeyEvent*>(event)->key());
+    if (type == QEvent::MouseButtonRelease || touche)
         for (int i = 1; i <= 4; ++i)
             if (objet == Label4[i]) {
                 emit couleurDemandee(i - 1);
@@ -102,16 +134,16 @@ bool PanneauSuivi::eventFilter(QObject* objet, QEvent* event) {
 
 void PanneauSuivi::dessiner() {
     for (int i = 0; i < 4; ++i)
-        option2[i]->setText("Quantité de matière d'" + nomsEspeces[i].toLower());
+        option2[i]->setText(legendeCourbe(i));
     commencerDessin(true);
 
     placer(18, 15);
-    imprimer("Durée de l'enregistrement : ", false);
+    imprimer(texteDuree, false);
     Label2->move(qRound(courantX()), qRound(courantY()) - 2);
     VScroll2->move(Label2->x() + Label2->width(), Label2->y());
 
     placer(Frame1->x() + 8, Option1[1]->y() + 20);
-    imprimer("Nombre de lignes : ", false);
+    imprimer(texteLignes, false);
     Label3->move(qRound(courantX()), qRound(courantY()) - 2);
     VScroll3->move(Label3->x() + Label3->width(), Label3->y());
 

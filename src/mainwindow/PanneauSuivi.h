@@ -29,8 +29,9 @@ public:
     QLabel* Label3;                       // number of table lines
     QScrollBar* VScroll3;                 // 111 - number of table lines
 
-    // Species names of the current reaction, for the curve captions.
-    std::array<QString, 4> nomsEspeces;
+    // Species names of the current reaction, for the curve captions; the
+    // curve choices and the swatches are named after them at once.
+    void setNomsEspeces(const std::array<QString, 4>& noms);
 
     // The duration tag: seconds as text.
     QString tagDuree() const { return VScroll2->property("Tag").toString(); }
@@ -50,8 +51,13 @@ protected:
     bool eventFilter(QObject* objet, QEvent* event) override;
 
 private:
+    // "Quantité de matière d'acide carboxylique" for species 0 of reaction 0.
+    QString legendeCourbe(int espece) const;
+
     void VScroll2_Change();
     void VScroll3_Change();
+
+    std::array<QString, 4> nomsEspeces_;
 };
 
 } // namespace vedo

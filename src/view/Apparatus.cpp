@@ -176,6 +176,18 @@ Montage choisirMontage(int temperature, bool distillation) {
     return m;
 }
 
+QString decrireMontage(const Montage& m) {
+    switch (m.verrerie) {
+    case Verrerie::distillation:
+        return "distillation : ballon chauffé, colonne avec thermomètre, réfrigérant et bécher";
+    case Verrerie::refrigerantABoules:
+        return "chauffage à reflux : ballon chauffé sous un réfrigérant à boules";
+    case Verrerie::aucune:
+        break;
+    }
+    return m.bainDeGlace ? "ballon dans un bain de glace" : "ballon sans chauffage";
+}
+
 std::vector<Glacon> tirerGlacons(std::mt19937& alea, const Montage& m) {
     const double r = m.rayon;
     std::vector<Glacon> glacons(nombreGlacons);

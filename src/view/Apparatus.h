@@ -33,6 +33,9 @@ struct Montage {
 // temperature in tenths of a degree Celsius.
 Montage choisirMontage(int temperature, bool distillation);
 
+// The set-up drawn, in words for assistive technologies.
+QString decrireMontage(const Montage& montage);
+
 inline constexpr int nombreGlacons = 200;
 
 struct Glacon {

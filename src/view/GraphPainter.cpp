@@ -4,12 +4,18 @@
 #include "view/RegistresVectoriels.h"
 
 #include <QFontMetrics>
+#include <QStringList>
 
 namespace vedo {
 
 namespace {
 
 const QColor grisGrille(192, 192, 192);
+const QString titreQuantite = QStringLiteral("Quantité de matière (mol)");
+
+QString uniteGraphe(std::int32_t duree) {
+    return "(" + QString::fromStdString(nomUnite(uniteTemps(duree))) + ")";
+}
 
 QFont policeGraphe(bool italique = false) {
     QFont police(QStringLiteral("Arial"));
@@ -44,6 +50,16 @@ void ecrire(QPainter& p, double x, double y, const QString& texte) {
 }
 
 } // namespace
+
+QString decrireGraphe(std::int32_t duree, const CourbesAffichees& affichees,
+                      const std::array<QString, 4>& especes, int conserves) {
+    QStringList montrees;
+    for (int i = 0; i < 4; ++i)
+        if (affichees[i]) montrees << especes[i].toLower();
+    return titreQuantite + " en fonction de t " + uniteGraphe(duree) +
+           ". Courbes : " + (montrees.isEmpty() ? QStringLiteral("aucune") : montrees.join(", ")) +
+           ". Expériences conservées : " + QString::number(conserves) + ".";
+}
 
 int facteurGraphe(int largeurImage) {
     return largeurImage == largeurGrapheNormal ? 1 : 2;
@@ -110,9 +126,9 @@ bool dessinerCadre(QPainter& p, QSize taille, const CadreGraphe& cadre) {
     ecrire(p, titre.x(), titre.y(), t);
     const int apresT = titre.x() + QFontMetrics(p.font()).horizontalAdvance(t);
     p.setFont(policeGraphe());
-    ecrire(p, apresT, titre.y(), "(" + QString::fromStdString(nomUnite(uniteTemps(m.duree))) + ")");
-    const QPoint titreQuantite = plan(55, -7 * k);
-    ecrire(p, titreQuantite.x(), titreQuantite.y(), QStringLiteral("Quantité de matière (mol)"));
+    ecrire(p, apresT, titre.y(), uniteGraphe(m.duree));
+    const QPoint coinQuantite = plan(55, -7 * k);
+    ecrire(p, coinQuantite.x(), coinQuantite.y(), titreQuantite);
 
     const int largeur = cadre.gras ? 2 : 1;
     for (int i = 0; i < 4; ++i) {

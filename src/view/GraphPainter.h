@@ -39,6 +39,12 @@ struct CadreGraphe {
     bool gras = false; // "Tracer en gras": lines 2 pixels wide from here on
 };
 
+// What the graph shows, in words for assistive technologies: its axes with
+// their units, the species whose curves are shown (`especes`, the names of
+// A..D) and the number of kept runs.
+QString decrireGraphe(std::int32_t duree, const CourbesAffichees& affichees,
+                      const std::array<QString, 4>& especes, int conserves);
+
 // Clears the image to white and draws the frame. Returns false, leaving the
 // image blank, when the scale is below `ymaxMinimal`.
 bool dessinerCadre(QImage& image, const CadreGraphe& cadre);

@@ -45,6 +45,34 @@ private slots:
         QCOMPARE(controle(r.sortie, "Option1(1)").value("checked").toBool(), true);
     }
 
+    // Every control has a name for assistive technologies; the shown ones
+    // that Tab reaches are ranked 1, 2, ... in the order of the Tab chain.
+    void inspectNamesAndRanksEveryControl() {
+        const auto r = executerCli({"inspect", "--tab", "2"});
+        QCOMPARE(r.statut, 0);
+        QList<int> rangs;
+        for (const QString& ligne : r.sortie.split('\n', Qt::SkipEmptyParts)) {
+            const QJsonObject o = QJsonDocument::fromJson(ligne.toUtf8()).object();
+            QVERIFY2(!o.value("accessibleName").toString().isEmpty(), qPrintable(ligne));
+            QVERIFY2(o.contains("accessibleDescription") && o.contains("tabOrder"), qPrintable(ligne));
+            if (!o.value("tabOrder").isNull()) rangs << o.value("tabOrder").toInt();
+        }
+        std::sort(rangs.begin(), rangs.end());
+        QCOMPARE(rangs.size(),
+                 19); // 7 buttons, Agrandir, the strip, 4 conditions, 3 run buttons, 3 of the exercise
+        for (int i = 0; i < rangs.size(); ++i)
+            QCOMPARE(rangs[i], i + 1);
+        const QJsonObject temperature = controle(r.sortie, "HScroll1");
+        QCOMPARE(temperature.value("tabOrder").toInt(), 10);
+        QCOMPARE(temperature.value("accessibleName").toString(), QString("Température du système : 20 °C"));
+        QCOMPARE(
+            temperature.value("accessibleDescription").toString(),
+            QString("Vous pouvez augmenter ou diminuer la température du système ou ajouter un catalyseur"));
+        QVERIFY(controle(r.sortie, "Text1(0)").value("tabOrder").isNull());
+        QCOMPARE(controle(r.sortie, "Text1(0)").value("accessibleName").toString(),
+                 QString("n (mol) acide carboxylique"));
+    }
+
     void snapshotWithAConfiguration() {
         Configuration c;
         c.tableauValeurs = true;

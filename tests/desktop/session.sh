@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the real-desktop tests against the programs of a build's bin/ folder:
-# an X server with a window manager on a free display and a print server of
-# our own with a PDF queue, all stopped when the tests end, whatever happens.
+# an X server with a window manager on a free display, a session bus and a
+# print server of our own with a PDF queue, all stopped when the tests end,
+# whatever happens.
 # Usage: tests/desktop/session.sh BUILD/bin [unittest arguments...]
 set -euo pipefail
 ici=$(cd "$(dirname "$0")" && pwd)
@@ -60,6 +61,13 @@ openbox --sm-disable >"$travail/openbox.log" 2>&1 &
 processus+=($!)
 attendre 15 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
   echec "le gestionnaire de fenêtres ne démarre pas"
+
+# A session bus of our own, on which the bus of assistive technologies starts
+# when a program or a screen reader first asks for it.
+dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$travail/bus" 2>"$travail/dbus.log" &
+processus+=($!)
+attendre 15 grep -q . "$travail/bus" || echec "le bus de session ne démarre pas"
+export DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$travail/bus")"
 
 # The print server runs as the spool user lp, which must reach its folders.
 cups="$travail/cups"

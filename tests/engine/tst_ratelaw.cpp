@@ -89,8 +89,8 @@ private slots:
         QTest::newRow("an axis over the run is kept") << Quantites{1, 2, 0, 0} << 2.0f << 2.0f;
         QTest::newRow("an axis of exactly min(nA, nB) is kept") << Quantites{1, 2, 0, 0} << 1.0f << 1.0f;
         QTest::newRow("an axis under the run: min(nA, nB)") << Quantites{1, 2, 0, 0} << 0.5f << 1.0f;
-        QTest::newRow("nothing shown: min(nA, nB)") << Quantites{1, 2, 0, 0} << 0.0f << 1.0f;
-        QTest::newRow("or min(nC, nD) when larger") << Quantites{1, 2, 3, 5} << 0.0f << 3.0f;
+        QTest::newRow("nothing shown: no axis, fixed steps") << Quantites{1, 2, 0, 0} << 0.0f << 0.0f;
+        QTest::newRow("or min(nC, nD) when larger") << Quantites{1, 2, 3, 5} << 0.5f << 3.0f;
         QTest::newRow("amounts far beyond the axis") << Quantites{3e38, 3e38, 3e38, 3e38} << 1.0f << 3e38f;
         QTest::newRow("nothing can react: the axis") << Quantites{1, 0, 1, 0} << 0.0f << 0.0f;
     }

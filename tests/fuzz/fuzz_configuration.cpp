@@ -4,6 +4,7 @@
 // second (configuration.options).
 
 #include "ApplicationFuzz.h"
+#include "engine/Durations.h"
 #include "mainwindow/ChargementConfiguration.h"
 #include "mainwindow/FeuilleP.h"
 #include "platform/ScriptedPrompter.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -61,6 +63,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     session->prompteur.questions.clear();
     session->etat.fichcourant = chemin;
     vedo::chargeconfig(fenetre);
+    // With every curve hidden a run steps a hundredth of a second at a time:
+    // bounded by the duration, but at 200 h far longer than an input may take.
+    const auto& courbes = fenetre.Picture1->option2;
+    if (std::none_of(courbes.begin(), courbes.end(), [](const QCheckBox* c) { return c->isChecked(); }))
+        fenetre.Picture1->VScroll2->setValue(vedo::positionDureeDemarrage);
     toutDessiner(fenetre);
     return 0;
 }

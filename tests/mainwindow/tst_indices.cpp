@@ -5,6 +5,7 @@
 #include "mainwindow/Indices.h"
 #include "mainwindow/MenuExercice.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QtTest>
 
@@ -31,55 +32,82 @@ private slots:
         QTest::addColumn<int>("onglet");
         QTest::addColumn<QPoint>("position");
         QTest::addColumn<QString>("texte");
+        // The control whose description for assistive technologies is that hint.
+        QTest::addColumn<QString>("decrit");
         const QPoint coin(2, 2);
-        QTest::newRow("window background") << "feuilleP" << 1 << QPoint(4, 590) << indiceFenetre;
+        QTest::newRow("window background")
+            << "feuilleP" << 1 << QPoint(4, 590) << indiceFenetre << "feuilleP";
         QTest::newRow("close") << "Command1" << 1 << coin
-                               << "Pour retrouver le module principal et quitter cette application";
-        QTest::newRow("open") << "Command2" << 1 << coin << "Pour retrouver une situation enregistrée";
+                               << "Pour retrouver le module principal et quitter cette application"
+                               << "Command1";
+        QTest::newRow("open") << "Command2" << 1 << coin << "Pour retrouver une situation enregistrée"
+                              << "Command2";
         QTest::newRow("copy")
             << "Command4" << 1 << coin
-            << "Copier pour placer l'image dans le presse- papiers puis coller depuis Word, Paint...";
+            << "Copier pour placer l'image dans le presse- papiers puis coller depuis Word, Paint..."
+            << "Command4";
         QTest::newRow("help") << "Command7" << 1 << coin
-                              << "Si vous rencontrez une difficulté avec cette application";
-        QTest::newRow("calculator") << "Command8" << 1 << coin << "Machine à calculer";
+                              << "Si vous rencontrez une difficulté avec cette application"
+                              << "Command7";
+        QTest::newRow("calculator") << "Command8" << 1 << coin << "Machine à calculer"
+                                    << "Command8";
         QTest::newRow("print") << "Command10" << 1 << coin
-                               << "Pour configurer l'imprimante et imprimer l'image";
-        QTest::newRow("save") << "Command11" << 1 << coin << "Pour conserver la configuration en cours";
-        QTest::newRow("enlarge") << "Command12" << 1 << coin << "Agrandir le graphe";
-        QTest::newRow("reaction panel") << "Picture4" << 1 << coin << "Choisir la réaction dans la liste";
+                               << "Pour configurer l'imprimante et imprimer l'image"
+                               << "Command10";
+        QTest::newRow("save") << "Command11" << 1 << coin << "Pour conserver la configuration en cours"
+                              << "Command11";
+        QTest::newRow("enlarge") << "Command12" << 1 << coin << "Agrandir le graphe"
+                                 << "Command12";
+        QTest::newRow("reaction panel") << "Picture4" << 1 << coin << "Choisir la réaction dans la liste"
+                                        << "Combo1";
         QTest::newRow("an amount box")
-            << "Text1(2)" << 1 << coin << "Saisir les quantités de matière à l'état initial";
+            << "Text1(2)" << 1 << coin << "Saisir les quantités de matière à l'état initial"
+            << "Text1(2)";
         QTest::newRow("conditions panel, upper part")
             << "Picture3" << 2 << QPoint(5, 119)
-            << "Vous pouvez augmenter ou diminuer la température du système ou ajouter un catalyseur";
-        QTest::newRow("conditions panel, lower part") << "Picture3" << 2 << QPoint(5, 120) << "Distillation";
+            << "Vous pouvez augmenter ou diminuer la température du système ou ajouter un catalyseur"
+            << "HScroll1";
+        QTest::newRow("conditions panel, lower part") << "Picture3" << 2 << QPoint(5, 120) << "Distillation"
+                                                      << "Combo3";
         QTest::newRow("display panel")
-            << "frame2" << 3 << coin << "Vous pouvez modifier les paramètres d'affichage.";
+            << "frame2" << 3 << coin << "Vous pouvez modifier les paramètres d'affichage."
+            << "Check2";
         QTest::newRow("follow-up panel")
-            << "Picture1" << 4 << coin << "Vous pouvez modifier les paramètres du graphe et du tableau";
-        QTest::newRow("a curve selector") << "option2(3)" << 4 << coin << "Choisir les courbes représentées";
+            << "Picture1" << 4 << coin << "Vous pouvez modifier les paramètres du graphe et du tableau"
+            << "VScroll3";
+        QTest::newRow("a curve selector") << "option2(3)" << 4 << coin << "Choisir les courbes représentées"
+                                          << "option2(3)";
         QTest::newRow("a colour swatch")
-            << "Label4(2)" << 4 << coin << "Cliquer pour modifier la couleur d'affichage";
+            << "Label4(2)" << 4 << coin << "Cliquer pour modifier la couleur d'affichage"
+            << "Label4(2)";
         QTest::newRow("exercise button")
             << "btexo" << 1 << coin
-            << "Ouvrir un énoncé, enregistrer le texte, obtenir la correction, imprimer ou fermer.";
+            << "Ouvrir un énoncé, enregistrer le texte, obtenir la correction, imprimer ou fermer."
+            << "btexo";
         QTest::newRow("apparatus") << "animpic" << 1 << coin
-                                   << "Utiliser l'onglet Conditions pour modifier les paramètres";
+                                   << "Utiliser l'onglet Conditions pour modifier les paramètres"
+                                   << "animpic";
         QTest::newRow("graph")
             << "Picture2" << 1 << QPoint(100, 100)
-            << "Vous pouvez lire les coordonnées d'un point et tracer la tangente à une courbe";
+            << "Vous pouvez lire les coordonnées d'un point et tracer la tangente à une courbe"
+            << "Picture2";
     }
     void indices() {
         QFETCH(QString, controle);
         QFETCH(int, onglet);
         QFETCH(QPoint, position);
         QFETCH(QString, texte);
+        QFETCH(QString, decrit);
         f->choisirOnglet(onglet);
         (*f)->info->setText("avant");
         auto* w = controle == "feuilleP" ? f->fenetre.get() : (*f)->findChild<QWidget*>(controle);
         QVERIFY(w);
         survoler(w, position);
         QCOMPARE((*f)->info->text(), texte);
+        // The pictures first say what they show.
+        auto* d = decrit == "feuilleP" ? f->fenetre.get() : (*f)->findChild<QWidget*>(decrit);
+        const QString description = QAccessible::queryAccessibleInterface(d)->text(QAccessible::Description);
+        QVERIFY2(description == texte || description.endsWith('\n' + texte), qPrintable(description));
     }
 
     void infoBulles_data() {
@@ -108,6 +136,7 @@ private slots:
         (*f)->Command6->show();
         survoler((*f)->Command6, {2, 2});
         QCOMPARE((*f)->info->text(), QString("Effacer les courbes"));
+        QCOMPARE((*f)->Command6->accessibleDescription(), QString("Effacer les courbes"));
     }
 
     void controleSansIndiceLaisseLeTexte() {

@@ -82,8 +82,9 @@ private slots:
 
     void contentsCoverTheSimulator_data() {
         QTest::addColumn<QString>("sujet");
-        for (const char* sujet : {"Co&pier", "&Imprimer", "Conserver les courbes", "tangente", "Qr",
-                                  "Historique", "Calculatrice", "Prise en main", "Distiller", "Agrandir"})
+        for (const char* sujet :
+             {"Co&pier", "&Imprimer", "Conserver les courbes", "tangente", "Qr", "Historique", "Calculatrice",
+              "Prise en main", "Distiller", "Agrandir", "Utiliser le clavier"})
             QTest::newRow(sujet) << QString::fromUtf8(sujet).remove('&');
     }
     void contentsCoverTheSimulator() {
