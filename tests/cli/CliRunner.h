@@ -8,7 +8,6 @@ struct SortieCli {
     int statut = -1;
     QString sortie;
     QString erreurs;
-    QByteArray octets; // stdout as written, a byte-order mark included
 };
 
 inline SortieCli
@@ -18,6 +17,6 @@ executerCli(const QStringList& arguments,
     p.setProcessEnvironment(environnement);
     p.start(QStringLiteral(VEDO_CLI), arguments);
     p.waitForFinished(60000);
-    const QByteArray octets = p.readAllStandardOutput();
-    return {p.exitCode(), QString::fromUtf8(octets), QString::fromUtf8(p.readAllStandardError()), octets};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
 }
