@@ -42,7 +42,7 @@ void FeuilleP::echgraphe(int rafraichirTableau) {
     uniteTemps = vedo::uniteTemps(duree);
     cadre.echelle = {facteurGraphe, duree, ymax};
     Picture2->setEpaisseur(1);
-    const bool dessine = dessinerCadre(Picture2->imageADessiner(), cadre);
+    const bool dessine = dessinGraphe.dessinerCadre(Picture2->imageADessiner(), cadre);
     Picture2->update();
     if (!dessine) return;
     Picture2->setEpaisseur(cadre.gras ? 2 : 1);
@@ -53,7 +53,7 @@ void FeuilleP::echgraphe(int rafraichirTableau) {
     }
     if (frame2->Check2->isChecked()) Command6->show();
     dessinerCourbesConservees(Picture2->imageADessiner(), cadre.echelle, cadre.affichees,
-                              Picture2->epaisseur(), conserves);
+                              Picture2->epaisseur(), conserves, &dessinGraphe);
     Picture2->update();
 }
 
