@@ -218,6 +218,8 @@ private:
     int nombreActivations_ = 0;
     bool montree_ = false;
     bool ajustementTaille_ = false;
+    // During the load, until "Retour état initial" prepares the table last.
+    bool grilleEnAttente_ = false;
     QMargins bords_; // the window manager's frame around the window in its normal state
 };
 
