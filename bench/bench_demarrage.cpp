@@ -4,6 +4,10 @@
 // in a process of its own, as a user's does; the two kinds alternate and
 // the medians are compared.
 //   bench_demarrage [starts of each kind, default 15]
+//   bench_demarrage instructions [starts of each kind, default 3]
+//                                          the same starts under valgrind's callgrind: the
+//                                          instructions from main() to the first frame, a
+//                                          measure that a busy machine does not disturb
 //   bench_demarrage simulateur | nue N     one start, its phases on stdout
 
 #include "mainwindow/FeuilleP.h"
@@ -12,6 +16,7 @@
 #include "platform/ScriptedPrompter.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -47,7 +52,8 @@ public:
 };
 
 // Shows the window and returns once its first frame is painted and flushed.
-void montrer(QWidget& fenetre) {
+// Never inlined: callgrind counts up to its return.
+[[gnu::noinline]] void montrer(QWidget& fenetre) {
     PremiereImage image;
     fenetre.installEventFilter(&image);
     fenetre.show();
@@ -111,7 +117,7 @@ std::map<std::string, double> demarrer(const std::vector<std::string>& arguments
     if (enfant == 0) {
         dup2(tube[1], STDOUT_FILENO);
         close(tube[0]);
-        execv(argv[0], argv.data());
+        execvp(argv[0], argv.data());
         _exit(127);
     }
     close(tube[1]);
@@ -134,6 +140,26 @@ double mediane(std::vector<double> v) {
     return v[v.size() / 2];
 }
 
+// Instructions from main() to the first frame of one start under callgrind,
+// read from the counts it writes when `montrer` returns; 0 when it failed.
+double instructions(std::vector<std::string> arguments) {
+    const QTemporaryDir dossier;
+    const std::string sortie = QFile::encodeName(dossier.path()).toStdString() + "/%p";
+    arguments.insert(arguments.begin(),
+                     {"valgrind", "--tool=callgrind", "--quiet", "--collect-atstart=no",
+                      "--toggle-collect=main", "--dump-after=*montrer*", "--callgrind-out-file=" + sortie});
+    demarrer(arguments);
+    for (const QFileInfo& dump : QDir(dossier.path()).entryInfoList({"*.1"}, QDir::Files)) {
+        QFile fichier(dump.filePath());
+        if (!fichier.open(QIODevice::ReadOnly)) continue;
+        while (!fichier.atEnd()) {
+            const QByteArray ligne = fichier.readLine();
+            if (ligne.startsWith("summary:")) return ligne.mid(8).trimmed().toDouble();
+        }
+    }
+    return 0;
+}
+
 void afficher(const char* titre, const std::map<std::string, std::vector<double>>& phases) {
     std::printf("%s (médianes, ms)\n", titre);
     for (const auto& [nom, valeurs] : phases)
@@ -150,13 +176,35 @@ int main(int argc, char** argv) {
     if (mode == "simulateur") return simulateur(argc, argv, debut);
     if (mode == "nue" && argc > 2) return nue(argc, argv, debut, std::atoi(argv[2]));
 
-    const int departs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+    const bool compter = mode == "instructions";
+    const int argument = compter ? 2 : 1;
+    const int departs = argc > argument ? std::max(1, std::atoi(argv[argument])) : compter ? 3 : 15;
     // Without a session each start would warn; a private runtime directory for all of them.
     const QTemporaryDir session;
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(session.path()));
     const std::string programme =
         QFile::encodeName(QFileInfo("/proc/self/exe").canonicalFilePath()).toStdString();
+    if (compter) {
+        const std::string enfants =
+            std::to_string(static_cast<long long>(demarrer({programme, "simulateur"})["widgets"]));
+        std::vector<double> simulateurs, nues;
+        for (int i = 0; i < departs; ++i) {
+            simulateurs.push_back(instructions({programme, "simulateur"}));
+            nues.push_back(instructions({programme, "nue", enfants}));
+        }
+        if (mediane(simulateurs) == 0 || mediane(nues) == 0) {
+            std::printf("Valgrind n'a rien compté : est-il installé ?\n");
+            return 1;
+        }
+        std::printf("%d démarrages de chaque sorte sous callgrind, %s widgets enfants\n", departs,
+                    enfants.c_str());
+        std::printf("instructions de main à la première image (médianes, millions)\n");
+        std::printf("  simulateur   %8.2f\n  fenêtre nue  %8.2f\n", mediane(simulateurs) / 1e6,
+                    mediane(nues) / 1e6);
+        std::printf("rapport : %.2f\n", mediane(simulateurs) / mediane(nues));
+        return 0;
+    }
     std::map<std::string, std::vector<double>> simulateurs, nues;
     long long enfants = -1;
     for (int i = 0; i < departs; ++i) {

@@ -1,6 +1,7 @@
 // Whole runs of the engine, alone and drawn on the graph picture.
 
 #include "engine/RunLoop.h"
+#include "view/DessinGraphe.h"
 #include "view/GraphPainter.h"
 
 #include <QGuiApplication>
@@ -68,20 +69,23 @@ void BM_RunLent(benchmark::State& etat) {
 }
 BENCHMARK(BM_RunLent)->Unit(benchmark::kMillisecond);
 
+// Argument 1: the drawing is also recorded for the graph's files, as the window does.
 void BM_RunLentDessine(benchmark::State& etat) {
     QImage image(largeurGrapheNormal, hauteurGrapheNormal, QImage::Format_RGB32);
+    DessinGraphe dessin;
     for (auto _ : etat) {
         Quantites n;
         const auto p = runLent(n);
-        image.fill(Qt::white);
+        dessin.dessinerCadre(image, {});
         PointsPrecedents prec;
         TraceurCourbes traceur(image, {1, p.duree, p.ymax}, {true, true, true, true},
-                               {Qt::blue, Qt::magenta, Qt::red, Qt::green}, 1, prec);
+                               {Qt::blue, Qt::magenta, Qt::red, Qt::green}, 1, prec,
+                               etat.range(0) == 1 ? &dessin : nullptr);
         ConstantesVitesse k;
         speed(n, p, traceur, k);
     }
 }
-BENCHMARK(BM_RunLentDessine)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RunLentDessine)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 KeptRuns onzeRuns() {
     KeptRuns store;
@@ -92,7 +96,8 @@ KeptRuns onzeRuns() {
         c.courbeParam = {std::int16_t(j % 4), std::int16_t(200 + 50 * j), std::int16_t(j % 3), -1, 0,
                          std::int16_t(j % 2)};
         c.courbeDuree = 600;
-        for (int i = 1; i <= 4; ++i) c.courbeCouleur[i] = 0x0000FF * i;
+        for (int i = 1; i <= 4; ++i)
+            c.courbeCouleur[i] = 0x0000FF * i;
         store.enrcourbe(c, 0.6f);
     }
     return store;

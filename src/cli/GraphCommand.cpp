@@ -1,16 +1,20 @@
-// vedoriruvirivi-cli graph -o FILE.png: the graph picture after "État final".
+// vedoriruvirivi-cli graph -o FILE: the graph picture after "État final", as
+// a vector drawing (.svg, .pdf) or as the picture (.png).
 
 #include "cli/Command.h"
 #include "cli/EtatFinal.h"
 #include "cli/RunOptions.h"
-#include "view/GraphPainter.h"
+#include "output/Exportation.h"
+#include "persistence/FichierEntier.h"
+#include "view/DessinGraphe.h"
 
 namespace vedo::cli {
 
 namespace {
 
-// The graph picture after "État final", 413 x 235 as the window shows it.
-QImage grapheEtatFinal(const Configuration& c) {
+// The graph picture after "État final", 413 x 235 as the window shows it,
+// and its drawing in `dessin`.
+QImage grapheEtatFinal(const Configuration& c, DessinGraphe& dessin) {
     DepartEtatFinal d = departEtatFinal(c);
     CadreGraphe cadre;
     cadre.echelle = d.echelle;
@@ -20,10 +24,10 @@ QImage grapheEtatFinal(const Configuration& c) {
     for (int i = 0; i < 4; ++i)
         cadre.couleurs[i] = couleurDepuisEntier(static_cast<std::uint32_t>(c.couleurs[i]));
     QImage image(largeurGrapheNormal, hauteurGrapheNormal, QImage::Format_RGB32);
-    if (!dessinerCadre(image, cadre)) return image;
+    if (!dessin.dessinerCadre(image, cadre)) return image;
     PointsPrecedents precedents;
     TraceurCourbes traceur(image, cadre.echelle, cadre.affichees, cadre.couleurs, c.traceGras ? 2 : 1,
-                           precedents);
+                           precedents, &dessin);
     ConstantesVitesse k;
     speed(d.n, d.run, traceur, k);
     return image;
@@ -33,22 +37,21 @@ int commandeGraphe(const QStringList& arguments) {
     QString erreurOptions;
     auto options = lireOptionsRun(arguments, erreurOptions);
     if (!options) return erreur(erreurOptions);
-    QString sortie;
-    QStringList& restants = options->restants;
-    const auto iSortie = restants.indexOf("-o");
-    if (iSortie >= 0 && iSortie + 1 < restants.size()) {
-        sortie = restants[iSortie + 1];
-        restants.remove(iSortie, 2);
-    }
-    if (!restants.isEmpty()) return erreur("Option inconnue : " + restants.first());
+    const QString sortie = prendreOption(options->restants, "-o").value_or(QString());
+    if (!options->restants.isEmpty()) return erreur("Option inconnue : " + options->restants.first());
     if (sortie.isEmpty())
-        return erreur(QStringLiteral("Il faut donner le fichier PNG à écrire : -o FICHIER.png"));
-    if (!grapheEtatFinal(options->reglages).save(sortie, "PNG"))
-        return erreur("Écriture impossible : " + sortie);
+        return erreur(QStringLiteral("Il faut donner le fichier à écrire : -o FICHIER.svg, .pdf ou .png"));
+    const auto format = formatGraphe(sortie);
+    if (!format) return erreur(texteFormatInconnu());
+    DessinGraphe dessin;
+    const QImage image = grapheEtatFinal(options->reglages, dessin);
+    if (!ecrireFichierEntier(sortie, fichierGraphe(*format, dessin, image)))
+        return erreur(QStringLiteral("%1 : %2").arg(texteEchecEcriture, sortie));
     return 0;
 }
 
-const InscriptionCommande inscription("graph", "graph -o FICHIER.png " + usageOptionsRun(), commandeGraphe);
+const InscriptionCommande inscription("graph", "graph -o FICHIER.svg|.pdf|.png " + usageOptionsRun(),
+                                      commandeGraphe);
 
 } // namespace
 

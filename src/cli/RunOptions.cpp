@@ -107,4 +107,12 @@ std::optional<OptionsRun> lireOptionsRun(const QStringList& arguments, QString& 
     return r;
 }
 
+std::optional<QString> prendreOption(QStringList& restants, const QString& nom) {
+    const auto i = restants.indexOf(nom);
+    if (i < 0 || i + 1 >= restants.size()) return std::nullopt;
+    const QString valeur = restants[i + 1];
+    restants.remove(i, 2);
+    return valeur;
+}
+
 } // namespace vedo::cli

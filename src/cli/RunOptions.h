@@ -23,4 +23,8 @@ std::optional<OptionsRun> lireOptionsRun(const QStringList& arguments, QString& 
 
 QString usageOptionsRun();
 
+// Takes `nom` and the value after it out of `restants`; nothing when absent
+// or last.
+std::optional<QString> prendreOption(QStringList& restants, const QString& nom);
+
 } // namespace vedo::cli

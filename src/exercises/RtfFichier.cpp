@@ -2,9 +2,9 @@
 
 #include "exercises/RtfEcrivain.h"
 #include "exercises/RtfLecteur.h"
+#include "persistence/FichierEntier.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace vedo {
 
@@ -33,12 +33,7 @@ bool chargerRtf(const QString& chemin, QTextDocument& document, QString* erreur)
 }
 
 bool enregistrerRtf(const QString& chemin, const QTextDocument& document, QString* erreur) {
-    QSaveFile fichier(chemin);
-    const QByteArray rtf = ecrireRtf(document);
-    // The flush shows a full disk, which commit() would not: the empty
-    // temporary file would replace the good one.
-    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(rtf) != rtf.size() || !fichier.flush() ||
-        !fichier.commit()) {
+    if (!ecrireFichierEntier(chemin, ecrireRtf(document))) {
         signaler(erreur, QStringLiteral("Impossible d'écrire le fichier %1.").arg(chemin));
         return false;
     }

@@ -57,13 +57,15 @@ void BandeOnglets::dessiner() {
     titresOnglets = titres;
     hauteurTitre_ = static_cast<int>(arrondiPair(hauteurTexte("W")));
 
-    const auto largeurTitre = [this](int i) {
+    // The active title is bold.
+    std::array<double, 6> largeurTitre{};
+    for (int i = 1; i <= 5; ++i) {
         setGras(i == ongletActif);
-        return largeurTexte(titresOnglets[i]);
-    };
+        largeurTitre[i] = largeurTexte(titresOnglets[i]);
+    }
     int total = 0;
     for (int i = 1; i <= 5; ++i)
-        total = static_cast<int>(arrondiPair(total + largeurTitre(i)));
+        total = static_cast<int>(arrondiPair(total + largeurTitre[i]));
     const int W = width();
     const int H = height();
     const float ecartOnglet = static_cast<float>(W - total) / 10.0f;
@@ -71,7 +73,7 @@ void BandeOnglets::dessiner() {
     bordsOnglets[0] = -1;
     for (int i = 1; i <= 4; ++i)
         bordsOnglets[i] =
-            static_cast<std::int16_t>(arrondiPair(bordsOnglets[i - 1] + largeurTitre(i) + 2.0 * ecartOnglet));
+            static_cast<std::int16_t>(arrondiPair(bordsOnglets[i - 1] + largeurTitre[i] + 2.0 * ecartOnglet));
     bordsOnglets[5] = static_cast<std::int16_t>(W);
 
     const int h = hauteurTitre_;
@@ -92,9 +94,7 @@ void BandeOnglets::dessiner() {
     for (int i = 1; i <= 5; ++i) {
         setGras(i == a);
         placer(bordsOnglets[i - 1] + ecartOnglet, i == a ? 2 : 1);
-        if (i == a)
-            zoneTitreActif_ =
-                QRectF(courantX() - 3, 1, largeurTexte(titresOnglets[i]) + 6, h + 1).toAlignedRect();
+        if (i == a) zoneTitreActif_ = QRectF(courantX() - 3, 1, largeurTitre[i] + 6, h + 1).toAlignedRect();
         imprimer(titresOnglets[i], false);
     }
     setGras(false);

@@ -45,6 +45,21 @@ QPushButton* bouton(QWidget* parent, const char* nom, const QString& legende, QR
     return b;
 }
 
+// Qt's line and text edits lay their first text out in the application's
+// font before they take their own: while the window's controls are built the
+// application's font is the window's, so that no font is loaded that nothing
+// shows.
+class PoliceApplicationProvisoire {
+public:
+    explicit PoliceApplicationProvisoire(const QFont& police) : avant_(QGuiApplication::font()) {
+        QGuiApplication::setFont(police);
+    }
+    ~PoliceApplicationProvisoire() { QGuiApplication::setFont(avant_); }
+
+private:
+    QFont avant_;
+};
+
 void colorer(QWidget* controle, QPalette::ColorRole role, const QColor& couleur) {
     QPalette palette = controle->palette();
     palette.setColor(role, couleur);
@@ -57,11 +72,14 @@ FeuilleP::FeuilleP(ApplicationState& etat, QWidget* parent) : QWidget(parent), a
     setWindowTitle("Vedoriruvirivi");
     setFont(policeArial());
     resize(tailleFeuilleP);
-    construireBoutons();
-    construireGraphe();
-    construireTableau();
-    construireExercice();
-    construireOnglets();
+    {
+        const PoliceApplicationProvisoire police(font());
+        construireBoutons();
+        construireGraphe();
+        construireTableau();
+        construireExercice();
+        construireOnglets();
+    }
     relier();
     installerIndices();
     installerOutilsGraphe();
@@ -142,9 +160,10 @@ void FeuilleP::construireTableau() {
     Label1[6]->setText("Quantités de matière (mol)");
     MSFlexGrid1 = new QTableWidget(Frame3);
     MSFlexGrid1->setObjectName("MSFlexGrid1");
-    MSFlexGrid1->setColumnCount(6);
+    // Hidden before the columns come, the headers are never measured.
     MSFlexGrid1->horizontalHeader()->hide();
     MSFlexGrid1->verticalHeader()->hide();
+    MSFlexGrid1->setColumnCount(6);
     MSFlexGrid1->verticalHeader()->setDefaultSectionSize(16);
     MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Frame3->hide();
@@ -311,6 +330,7 @@ void FeuilleP::chargement() {
     appliquerTaille();
     info->setText(indiceFenetre);
     messageCopie = vedo::messageCopie();
+    grilleEnAttente_ = true;
 
     QComboBox* reactions = Picture4->Combo1;
     {
@@ -326,6 +346,7 @@ void FeuilleP::chargement() {
     Picture1->VScroll2->setValue(positionDureeDemarrage);
     Picture1->VScroll3->setValue(60);
     fondi();
+    grilleEnAttente_ = false;
     Command9_Click();
 }
 

@@ -10,8 +10,10 @@
 #include "mainwindow/PanneauConditions.h"
 #include "mainwindow/PanneauReaction.h"
 #include "mainwindow/PanneauSuivi.h"
+#include "output/Exportation.h"
 #include "platform/ApplicationState.h"
 #include "platform/PictureBox.h"
+#include "view/DessinGraphe.h"
 #include "view/GraphPainter.h"
 #include "view/TableauValeurs.h"
 
@@ -60,6 +62,8 @@ public:
     QToolButton* Command12; // "Agrandir"
     QPushButton* Command6;  // "Effacer"
     QLabel* Label5;         // "Cliquer pour obtenir la tangente"
+    // What the graph picture shows, as it was drawn: its saved files draw it again.
+    DessinGraphe dessinGraphe;
 
     // The table of values, shown over the graph.
     QFrame* Frame3;
@@ -209,10 +213,13 @@ private:
 
     std::mt19937 alea_;                                      // places the ice of the apparatus picture
     std::unique_ptr<class ChoixImprimante> choixImprimante_; // kept between printings
+    Exportation exportation_;                                // the folder of the last file saved
     class FenetreAide* aide_ = nullptr;
     int nombreActivations_ = 0;
     bool montree_ = false;
     bool ajustementTaille_ = false;
+    // During the load, until "Retour état initial" prepares the table last.
+    bool grilleEnAttente_ = false;
     QMargins bords_; // the window manager's frame around the window in its normal state
 };
 

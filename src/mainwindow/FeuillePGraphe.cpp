@@ -42,7 +42,7 @@ void FeuilleP::echgraphe(int rafraichirTableau) {
     uniteTemps = vedo::uniteTemps(duree);
     cadre.echelle = {facteurGraphe, duree, ymax};
     Picture2->setEpaisseur(1);
-    const bool dessine = dessinerCadre(Picture2->imageADessiner(), cadre);
+    const bool dessine = dessinGraphe.dessinerCadre(Picture2->imageADessiner(), cadre);
     Picture2->update();
     if (!dessine) return;
     Picture2->setEpaisseur(cadre.gras ? 2 : 1);
@@ -53,7 +53,7 @@ void FeuilleP::echgraphe(int rafraichirTableau) {
     }
     if (frame2->Check2->isChecked()) Command6->show();
     dessinerCourbesConservees(Picture2->imageADessiner(), cadre.echelle, cadre.affichees,
-                              Picture2->epaisseur(), conserves);
+                              Picture2->epaisseur(), conserves, &dessinGraphe);
     Picture2->update();
 }
 
@@ -63,7 +63,8 @@ void FeuilleP::prepatab() {
         textes[i] = Picture4->Text1[i]->text().toStdString();
     duree = dureeSelectionnee();
     tableau.prepatab(duree, Picture1->VScroll3->value(), textes, conditionsActuelles(), n);
-    afficherTableau();
+    // The hidden grid shows only the last of the tables the load prepares.
+    if (!grilleEnAttente_) afficherTableau();
 }
 
 void FeuilleP::afficherTableau() {
@@ -88,6 +89,11 @@ void FeuilleP::afficherLigneTableau(int ligne) {
     const QColor couleurQr = frame2->Check3->isChecked() ? Qt::black : Qt::white;
     const LigneTableau& cellules = tableau.ligne(ligne);
     for (int c = 0; c < colonnesTableau; ++c) {
+        // An empty cell needs no item: most of a table before its run.
+        if (cellules[c].empty()) {
+            delete MSFlexGrid1->takeItem(ligne, c);
+            continue;
+        }
         auto* element = new QTableWidgetItem(QString::fromStdString(cellules[c]));
         element->setTextAlignment(c == 0 ? Qt::AlignHCenter | Qt::AlignTop
                                          : Qt::AlignRight | Qt::AlignVCenter);

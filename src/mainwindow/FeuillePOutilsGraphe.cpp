@@ -99,10 +99,14 @@ void FeuilleP::tander(std::int32_t t0, const CourbeConservee& courbe) {
     const Tangentes resultat = tangentes(courbe, t0, {facteurGraphe, duree, ymax}, courbesAffichees());
     kDirect = resultat.k.kDirect;
     kInverse = resultat.k.kInverse;
-    for (const auto& segment : resultat.segments)
-        if (segment)
-            Picture2->ligne(QPointF(segment->x1, segment->y1), QPointF(segment->x2, segment->y2),
-                            rougeTangente);
+    const QPen plume(rougeTangente, Picture2->epaisseur(), Qt::SolidLine, Qt::FlatCap);
+    for (const auto& segment : resultat.segments) {
+        if (!segment) continue;
+        const QPointF de(segment->x1, segment->y1);
+        const QPointF a(segment->x2, segment->y2);
+        Picture2->ligne(de, a, rougeTangente);
+        dessinGraphe.trait(plume, (de - Picture2->origine()).toPoint(), (a - Picture2->origine()).toPoint());
+    }
 }
 
 void FeuilleP::Command12_Click() {
@@ -145,7 +149,7 @@ void FeuilleP::redessinerRunEnCours() {
     p.conditions = conditionsActuelles();
     p.ymax = ymax;
     TraceurCourbes traceur(Picture2->imageADessiner(), {facteurGraphe, duree, ymax}, courbesAffichees(),
-                           couleursActuelles(), Picture2->epaisseur(), precedents);
+                           couleursActuelles(), Picture2->epaisseur(), precedents, &dessinGraphe);
     // The animation goes on from the starting point at the new scale.
     if (fin == 0) traceur.premierPoint(n);
     ConstantesVitesse k{kDirect, kInverse};

@@ -14,8 +14,9 @@ namespace vedo {
 class FeuilleP::SinkRunCourant : public RunSink {
 public:
     SinkRunCourant(FeuilleP& f, const CouleursCourbes& couleurs, bool remplirTableau)
-        : fenetre_(f), traceur_(f.Picture2->imageADessiner(), {f.facteurGraphe, f.duree, f.ymax},
-                                f.courbesAffichees(), couleurs, f.Picture2->epaisseur(), f.precedents),
+        : fenetre_(f),
+          traceur_(f.Picture2->imageADessiner(), {f.facteurGraphe, f.duree, f.ymax}, f.courbesAffichees(),
+                   couleurs, f.Picture2->epaisseur(), f.precedents, &f.dessinGraphe),
           remplirTableau_(remplirTableau) {}
     ~SinkRunCourant() override { fenetre_.Picture2->update(); }
 

@@ -7,6 +7,7 @@
 #include "output/Confimp.h"
 #include "output/Copie.h"
 #include "output/Vues.h"
+#include "view/TableauCsv.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -18,12 +19,17 @@ Vues vuesDe(const FeuilleP& f) {
     QStringList enTetes;
     for (int c = 0; c < 6; ++c)
         enTetes << f.Label1[c]->text().trimmed();
-    return {f.animpic->image(), f.Picture2->image(), f.MSFlexGrid1, enTetes};
+    Vues vues{f.animpic->image(), f.Picture2->image(), f.MSFlexGrid1, enTetes};
+    vues.dessinGraphe = &f.dessinGraphe;
+    vues.ratioPixels = f.Picture2->devicePixelRatioF();
+    vues.tableauCsv = QByteArray::fromStdString(tableauCsv(f.tableau, f.Picture4->Combo1->currentIndex()));
+    vues.configuration = f.application.fichcourant;
+    return vues;
 }
 } // namespace
 
 void FeuilleP::Command4_Click() {
-    info->setText(copier(application.prompteur, this, QCursor::pos(), vuesDe(*this)));
+    info->setText(copier(application.prompteur, this, QCursor::pos(), vuesDe(*this), exportation_));
 }
 
 ChoixImprimante& FeuilleP::choixImprimante() {

@@ -1,5 +1,6 @@
 #include "output/Copie.h"
 
+#include "output/Exportation.h"
 #include "output/Grille.h"
 #include "platform/Prompter.h"
 
@@ -29,7 +30,8 @@ void copierImageTableau(const QTableWidget& grille, const QStringList& enTetes) 
     copierImage(imageGrille(grille, enTetes).image);
 }
 
-QString copier(Prompter& prompter, QWidget* parent, const QPoint& position, const Vues& vues) {
+QString copier(Prompter& prompter, QWidget* parent, const QPoint& position, const Vues& vues,
+               Exportation& exportation) {
     const ElementsMenu menucop = {
         elementMenu("Copier l'animation", cop001, !vues.animation.isNull()),
         elementMenu("Copier le graphe", Cop002, !vues.graphe.isNull()),
@@ -37,6 +39,9 @@ QString copier(Prompter& prompter, QWidget* parent, const QPoint& position, cons
                  {elementMenu("Copier le contenu du tableau", cop0031),
                   elementMenu("Copier une image du tableau", cop0032)},
                  vues.tableau != nullptr),
+        ElementMenu{},
+        elementMenu("Enregistrer le graphe…", copEnregistrerGraphe, vues.dessinGraphe != nullptr),
+        elementMenu("Enregistrer le tableau…", copEnregistrerTableau, !vues.tableauCsv.isEmpty()),
     };
     switch (prompter.menu(parent, menucop, position)) {
     case cop001:
@@ -50,6 +55,12 @@ QString copier(Prompter& prompter, QWidget* parent, const QPoint& position, cons
         break;
     case cop0032:
         if (vues.tableau) copierImageTableau(*vues.tableau, vues.enTetesTableau);
+        break;
+    case copEnregistrerGraphe:
+        exportation.enregistrerGraphe(prompter, parent, vues);
+        break;
+    case copEnregistrerTableau:
+        exportation.enregistrerTableau(prompter, parent, vues);
         break;
     default:
         break;

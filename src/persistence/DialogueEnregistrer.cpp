@@ -1,6 +1,7 @@
 #include "persistence/DialogueEnregistrer.h"
 
 #include "persistence/ConfigurationFile.h"
+#include "persistence/FichierEntier.h"
 #include "persistence/NomConfiguration.h"
 #include "platform/ApplicationState.h"
 
@@ -10,7 +11,7 @@
 namespace vedo {
 
 namespace {
-const QString titreEchec = QStringLiteral("Enregistrement impossible");
+const QString titreEchec = QString::fromUtf8(titreEchecEnregistrement);
 
 // The hourglass over the dialog until the save ends or asks something.
 class Attente {
@@ -67,7 +68,7 @@ void DialogueEnregistrer::Command1_Click() {
     // The file is replaced only once wholly written: a failed save keeps the old one.
     if (!ecrireConfiguration(chemin, configurationCourante_())) {
         attente.finir();
-        signaler(titreEchec, "Ecriture impossible sur disque");
+        signaler(titreEchec, texteEchecEcriture);
         return;
     }
     emit enregistre(chemin);

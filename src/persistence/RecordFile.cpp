@@ -1,9 +1,9 @@
 #include "persistence/RecordFile.h"
 
 #include "common/Windows1252.h"
+#include "persistence/FichierEntier.h"
 
 #include <QIODevice>
-#include <QSaveFile>
 #include <QStringList>
 
 namespace vedo {
@@ -59,15 +59,7 @@ bool ecrireFichierEnregistrements(const QString& chemin, const QStringList& text
         if (!octets) return false;
         contenu += *octets;
     }
-    QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly)) return false;
-    // The write is buffered: a full disk only shows at the flush, and commit()
-    // would still put the empty temporary file in place of the good one.
-    if (fichier.write(contenu) != contenu.size() || !fichier.flush()) {
-        fichier.cancelWriting();
-        return false;
-    }
-    return fichier.commit();
+    return ecrireFichierEntier(chemin, contenu);
 }
 
 } // namespace vedo

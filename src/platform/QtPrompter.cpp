@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 
 namespace vedo {
 
@@ -58,13 +59,20 @@ std::optional<QString> QtPrompter::fichierAOuvrir(QWidget* parent, const Demande
 }
 
 std::optional<QString> QtPrompter::fichierAEnregistrer(QWidget* parent, const DemandeFichier& demande) {
-    const QString depart =
-        demande.nomPropose.isEmpty() ? demande.repertoire : demande.repertoire + '/' + demande.nomPropose;
-    const QString nom = QFileDialog::getSaveFileName(
-        parent, demande.titre, depart, demande.filtre, nullptr,
-        demande.confirmerEcrasement ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite);
-    if (nom.isEmpty()) return std::nullopt;
-    return nom;
+    QFileDialog dialogue(parent, demande.titre, demande.repertoire, demande.filtre);
+    dialogue.setAcceptMode(QFileDialog::AcceptSave);
+    dialogue.setOption(QFileDialog::DontConfirmOverwrite, !demande.confirmerEcrasement);
+    if (!demande.nomPropose.isEmpty()) dialogue.selectFile(demande.nomPropose);
+    // A name typed without an extension takes that of the chosen filter,
+    // before the dialog asks about a file it would replace.
+    const auto suffixe = [&dialogue](const QString& filtre) {
+        static const QRegularExpression extension(QStringLiteral("\\*\\.(\\w+)"));
+        dialogue.setDefaultSuffix(extension.match(filtre).captured(1));
+    };
+    suffixe(dialogue.selectedNameFilter());
+    QObject::connect(&dialogue, &QFileDialog::filterSelected, suffixe);
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return std::nullopt;
+    return dialogue.selectedFiles().first();
 }
 
 bool QtPrompter::reglerImprimante(QWidget* parent, QPrinter& imprimante) {

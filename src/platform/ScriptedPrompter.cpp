@@ -65,11 +65,13 @@ std::optional<QColor> ScriptedPrompter::couleur(QWidget*, const QColor& initiale
 
 std::optional<QString> ScriptedPrompter::fichierAOuvrir(QWidget*, const DemandeFichier& demande) {
     questions << QuestionPosee{"ouvrir", demande.titre, demande.repertoire, QMessageBox::NoIcon, {}};
+    demandesFichiers << demande;
     return prendre(reponsesFichiers).value_or(std::nullopt);
 }
 
 std::optional<QString> ScriptedPrompter::fichierAEnregistrer(QWidget*, const DemandeFichier& demande) {
     questions << QuestionPosee{"enregistrer", demande.titre, demande.repertoire, QMessageBox::NoIcon, {}};
+    demandesFichiers << demande;
     return prendre(reponsesFichiers).value_or(std::nullopt);
 }
 

@@ -24,6 +24,8 @@ struct QuestionPosee {
 class ScriptedPrompter : public Prompter {
 public:
     QList<QuestionPosee> questions;
+    // Every file dialog asked for, whole.
+    QList<DemandeFichier> demandesFichiers;
 
     // Answers used in order, one per question of their kind.
     std::deque<QMessageBox::StandardButton> reponsesMessages;

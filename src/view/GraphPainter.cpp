@@ -1,5 +1,6 @@
 #include "view/GraphPainter.h"
 
+#include "view/DessinGraphe.h"
 #include "view/RegistresVectoriels.h"
 
 #include <QFontMetrics>
@@ -77,12 +78,17 @@ std::uint32_t entierDepuisCouleur(const QColor& c) {
 }
 
 bool dessinerCadre(QImage& image, const CadreGraphe& cadre) {
-    image.fill(Qt::white);
+    QPainter p(&image);
+    return dessinerCadre(p, image.size(), cadre);
+}
+
+bool dessinerCadre(QPainter& p, QSize taille, const CadreGraphe& cadre) {
+    p.fillRect(QRect(QPoint(), taille), Qt::white);
     const PlotMapping& m = cadre.echelle;
     if (!(m.ymax >= ymaxMinimal)) return false;
+    p.save();
     const int k = m.k;
     const Plan plan(k);
-    QPainter p(&image);
     p.setFont(policeGraphe());
     const QFontMetrics mesure(p.font());
 
@@ -134,6 +140,7 @@ bool dessinerCadre(QImage& image, const CadreGraphe& cadre) {
         const QPoint q = plan(50, *y);
         p.drawRect(q.x() - (largeur - 1) / 2, q.y() - (largeur - 1) / 2, largeur, largeur);
     }
+    p.restore();
     return true;
 }
 
@@ -161,8 +168,9 @@ void PixelsCourbes::point(double t, const Quantites& n) {
 
 TraceurCourbes::TraceurCourbes(QImage& image, const PlotMapping& echelle, const CourbesAffichees& affichees,
                                const CouleursCourbes& couleurs, int largeurTrait,
-                               PointsPrecedents& precedents)
-    : PixelsCourbes(echelle, affichees, precedents), peintre_(&image), origine_(origineGraphe(echelle.k)) {
+                               PointsPrecedents& precedents, DessinGraphe* dessin)
+    : PixelsCourbes(echelle, affichees, precedents), peintre_(&image), origine_(origineGraphe(echelle.k)),
+      dessin_(dessin) {
     for (int i = 0; i < 4; ++i)
         plumes_[i] = QPen(couleurs[i], largeurTrait, Qt::SolidLine, Qt::RoundCap);
     libererRegistresVectoriels(); // the run computes after the frame was drawn
@@ -174,18 +182,19 @@ void TraceurCourbes::relier(int espece, QPoint de, QPoint a) {
         plume_ = espece;
     }
     tracer(peintre_, de - origine_, a - origine_);
+    if (dessin_) dessin_->prolonger(espece, plumes_[espece], de - origine_, a - origine_);
     libererRegistresVectoriels(); // the run goes on computing
 }
 
 void dessinerCourbesConservees(QImage& image, const PlotMapping& echelle, const CourbesAffichees& affichees,
-                               int largeurTrait, const KeptRuns& conserves) {
+                               int largeurTrait, const KeptRuns& conserves, DessinGraphe* dessin) {
     for (int j = 0; j <= conserves.nbCourbes && j < nombreEmplacements; ++j) {
         const CourbeConservee& c = conserves.emplacement(j);
         CouleursCourbes couleurs;
         for (int i = 0; i < 4; ++i)
             couleurs[i] = couleurDepuisEntier(c.courbeCouleur[i + 1]);
         PointsPrecedents precedents;
-        TraceurCourbes traceur(image, echelle, affichees, couleurs, largeurTrait, precedents);
+        TraceurCourbes traceur(image, echelle, affichees, couleurs, largeurTrait, precedents, dessin);
         ParametresRun p;
         p.duree = echelle.duree;
         p.dureeTableau = c.courbeDuree;

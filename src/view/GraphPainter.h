@@ -48,6 +48,8 @@ QString decrireGraphe(std::int32_t duree, const CourbesAffichees& affichees,
 // Clears the image to white and draws the frame. Returns false, leaving the
 // image blank, when the scale is below `ymaxMinimal`.
 bool dessinerCadre(QImage& image, const CadreGraphe& cadre);
+// The same on any device of `taille` pixels.
+bool dessinerCadre(QPainter& peintre, QSize taille, const CadreGraphe& cadre);
 
 // The last point drawn of each curve (`xPrec`, `yPrecA`..`yPrecD`), kept by
 // the window between the ticks of an animated run.
@@ -82,11 +84,15 @@ private:
     std::array<PixelRetenu, 4> y_;
 };
 
-// Draws each move as a segment in the colour of its species.
+class DessinGraphe;
+
+// Draws each move as a segment in the colour of its species, and adds it to
+// `dessin` when one is given.
 class TraceurCourbes : public PixelsCourbes {
 public:
     TraceurCourbes(QImage& image, const PlotMapping& echelle, const CourbesAffichees& affichees,
-                   const CouleursCourbes& couleurs, int largeurTrait, PointsPrecedents& precedents);
+                   const CouleursCourbes& couleurs, int largeurTrait, PointsPrecedents& precedents,
+                   DessinGraphe* dessin = nullptr);
 
 protected:
     void relier(int espece, QPoint de, QPoint a) override;
@@ -96,12 +102,13 @@ private:
     std::array<QPen, 4> plumes_;
     int plume_ = -1; // the species whose pen the painter holds
     QPoint origine_;
+    DessinGraphe* dessin_;
 };
 
 // Computes every kept run again from its stored conditions, on the current
 // scale, and draws it in its own colours; no table row is written.
 void dessinerCourbesConservees(QImage& image, const PlotMapping& echelle, const CourbesAffichees& affichees,
-                               int largeurTrait, const KeptRuns& conserves);
+                               int largeurTrait, const KeptRuns& conserves, DessinGraphe* dessin = nullptr);
 
 QColor couleurDepuisEntier(std::uint32_t rgb); // r + 256 g + 65536 b
 std::uint32_t entierDepuisCouleur(const QColor& c);

@@ -65,6 +65,8 @@ private slots:
         QTest::newRow("table") << QStringList{"table"}
                                << "t (min)\tAcide carboxylique\tAlcool\tEster\tEau\tQr";
         QTest::newRow("eval") << QStringList{"eval", "2+3*4"} << " 14";
+        QTest::newRow("table as CSV")
+            << QStringList{"table", "--format", "csv"} << "t (min);Acide carboxylique;Alcool;Ester;Eau;Qr\r";
     }
     void withoutPlatformPlugin() {
         QFETCH(QStringList, arguments);
@@ -115,7 +117,12 @@ private slots:
         QTest::newRow("missing file")
             << QStringList{"table", "--config", "/nonexistent.C15"} << "Lecture impossible sur disque";
         QTest::newRow("unknown command") << QStringList{"tableau"} << "Commande inconnue";
-        QTest::newRow("graph without output") << QStringList{"graph"} << "-o FICHIER.png";
+        QTest::newRow("graph without output") << QStringList{"graph"} << "-o FICHIER.svg";
+        QTest::newRow("graph in an unknown format")
+            << QStringList{"graph", "-o", "g.jpg"} << "Format inconnu";
+        QTest::newRow("graph where nothing can be written")
+            << QStringList{"graph", "-o", "/nonexistent/g.svg"} << "Ecriture impossible sur disque";
+        QTest::newRow("table in an unknown format") << QStringList{"table", "--format", "xls"} << "--format";
     }
     void errors() {
         QFETCH(QStringList, arguments);
@@ -124,6 +131,32 @@ private slots:
         QCOMPARE(r.statut, 2);
         QVERIFY2(r.erreurs.contains(message), qPrintable(r.erreurs));
         QVERIFY(r.sortie.isEmpty());
+    }
+
+    // The extension chooses the format; even the longest run (some two
+    // million steps) stays a small vector file.
+    void graphFiles_data() {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QStringList>("conditions");
+        QTest::addColumn<QByteArray>("debut");
+        const QStringList longue{"--reaction",          "1",    "--amounts",  "0,001;9;0;0",
+                                 "--temperature",       "1000", "--catalyst", "1",
+                                 "--duration-position", "1"};
+        QTest::newRow("SVG") << "g.svg" << QStringList() << QByteArray("<?xml");
+        QTest::newRow("PDF, extension in capitals") << "g.PDF" << QStringList() << QByteArray("%PDF");
+        QTest::newRow("SVG of the longest run") << "long.svg" << longue << QByteArray("<?xml");
+    }
+    void graphFiles() {
+        QFETCH(QString, nom);
+        QFETCH(QStringList, conditions);
+        QFETCH(QByteArray, debut);
+        QTemporaryDir dossier;
+        const auto r = executerCli(QStringList{"graph", "-o", dossier.filePath(nom)} + conditions);
+        QCOMPARE(r.statut, 0);
+        QFile f(dossier.filePath(nom));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.read(5).startsWith(debut));
+        QVERIFY2(f.size() < 500 * 1000, qPrintable(QString::number(f.size())));
     }
 
     void wrongIdentification() {

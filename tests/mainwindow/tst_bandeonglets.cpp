@@ -95,6 +95,9 @@ private slots:
         QTest::newRow("sunken frame grey top") << QPoint(100, h + 4) << QColor(128, 128, 128);
         QTest::newRow("sunken frame white bottom") << QPoint(100, 217) << QColor(255, 255, 255);
         QTest::newRow("top edge of a tab") << QPoint(200, 0) << QColor(255, 255, 255);
+        QTest::newRow("grey outline right column") << QPoint(412, 100) << QColor(128, 128, 128);
+        QTest::newRow("sunken frame white right column") << QPoint(409, 100) << QColor(255, 255, 255);
+        QTest::newRow("inside the sunken frame left unfilled") << QPoint(408, 100) << QColor(210, 205, 200);
     }
     void pixelsDeLaBande() {
         QFETCH(QPoint, point);

@@ -180,7 +180,8 @@ private slots:
         QTest::newRow("Alt+P copies")
             << "Command4" << int(Qt::Key_P) << alt
             << "menu: Copier l'animation|Copier le graphe|Copier le tableau[Copier le "
-               "contenu du tableau|Copier une image du tableau]";
+               "contenu du tableau|Copier une image du tableau]||Enregistrer le graphe…|"
+               "Enregistrer le tableau…";
         QTest::newRow("Alt+I prints") << "Command10" << int(Qt::Key_I) << alt << "dialogue: Imprimer";
         QTest::newRow("Alt+C calculates")
             << "Command8" << int(Qt::Key_C) << alt << "dialogue: Machine à calculer";

@@ -39,6 +39,24 @@ private slots:
         QVERIFY(f->prompteur.questions.isEmpty());
     }
 
+    // The window's controls are built in the window's font; the dialogs and
+    // menus opened later keep the application's.
+    void policeDeLApplicationRendue() {
+        const QFont avant = QGuiApplication::font();
+        QFont temoin("DejaVu Serif");
+        temoin.setPixelSize(17);
+        QGuiApplication::setFont(temoin);
+        {
+            const FenetreDeTest autre;
+            QCOMPARE(QGuiApplication::font(), temoin);
+            for (const QWidget* zone : std::initializer_list<const QWidget*>{
+                     autre.fenetre->fich, autre.fenetre->Picture4->Text1[0], autre.fenetre->supertext})
+                QCOMPARE(zone->font(), autre.fenetre->font());
+            QCOMPARE(autre.fenetre->rtf1->document()->defaultFont(), autre.fenetre->font());
+        }
+        QGuiApplication::setFont(avant);
+    }
+
     void duree_data() {
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("legende");

@@ -2,6 +2,7 @@
 #include "TestRegistry.h"
 
 #include "output/Copie.h"
+#include "output/Exportation.h"
 #include "platform/ScriptedPrompter.h"
 
 #include <QClipboard>
@@ -23,6 +24,7 @@ QImage uni(int largeur, int hauteur) {
 class TestCopie : public QObject {
     Q_OBJECT
     std::unique_ptr<QTableWidget> grille_ = grilleEssai(3, 6, 16, 50);
+    Exportation exportation_;
 
     Vues vues() const { return {uni(361, 235), uni(413, 235), grille_.get(), {}}; }
 
@@ -49,7 +51,7 @@ private slots:
         QFETCH(QSize, taille);
         ScriptedPrompter prompter;
         prompter.reponsesMenus = {choix};
-        const QString info = copier(prompter, nullptr, {10, 10}, vues());
+        const QString info = copier(prompter, nullptr, {10, 10}, vues(), exportation_);
         QCOMPARE(info, messageCopie());
         const QImage copiee = QGuiApplication::clipboard()->image();
         QCOMPARE(copiee.size(), taille);
@@ -59,7 +61,7 @@ private slots:
     void tableTextOnClipboard() {
         ScriptedPrompter prompter;
         prompter.reponsesMenus = {cop0031};
-        QCOMPARE(copier(prompter, nullptr, {}, vues()), messageCopie());
+        QCOMPARE(copier(prompter, nullptr, {}, vues(), exportation_), messageCopie());
         const QString texte = QGuiApplication::clipboard()->text();
         const QStringList lignes = texte.split('\n');
         QCOMPARE(lignes.size(), 3);
@@ -73,11 +75,12 @@ private slots:
     void oneMenuWithItsSubMenu() {
         ScriptedPrompter prompter;
         prompter.reponsesMenus = {cop0031};
-        copier(prompter, nullptr, {}, vues());
+        copier(prompter, nullptr, {}, vues(), exportation_);
         QCOMPARE(prompter.questions.size(), 1);
         QCOMPARE(prompter.questions[0].texte,
                  QString("Copier l'animation|Copier le graphe|Copier le tableau"
-                         "[Copier le contenu du tableau|Copier une image du tableau]"));
+                         "[Copier le contenu du tableau|Copier une image du tableau]"
+                         "||Enregistrer le graphe…|Enregistrer le tableau…"));
     }
 
     void nothingChosenStillConfirms_data() {
@@ -89,7 +92,7 @@ private slots:
         QFETCH(int, choix);
         ScriptedPrompter prompter;
         prompter.reponsesMenus = {choix};
-        QCOMPARE(copier(prompter, nullptr, {}, vues()), messageCopie());
+        QCOMPARE(copier(prompter, nullptr, {}, vues(), exportation_), messageCopie());
         QCOMPARE(QGuiApplication::clipboard()->text(), texteIntact);
     }
 
@@ -98,7 +101,7 @@ private slots:
         prompter.reponsesMenus = {cop0031};
         Vues sansTableau = vues();
         sansTableau.tableau = nullptr;
-        QCOMPARE(copier(prompter, nullptr, {}, sansTableau), messageCopie());
+        QCOMPARE(copier(prompter, nullptr, {}, sansTableau, exportation_), messageCopie());
         QCOMPARE(prompter.questions.size(), 1);
         QCOMPARE(QGuiApplication::clipboard()->text(), texteIntact);
     }

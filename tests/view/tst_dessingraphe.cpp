@@ -1,0 +1,60 @@
+#include "TestRegistry.h"
+
+#include "view/DessinGraphe.h"
+
+#include <QtTest>
+
+using namespace vedo;
+
+namespace {
+
+const CouleursCourbes couleurs = {QColor(0, 0, 255), QColor(255, 0, 255), QColor(255, 128, 0),
+                                  QColor(0, 192, 0)};
+
+// Pen of species `code % 10`; from 10 on, the same species in red (its colour changed).
+QPen plume(int code) {
+    return QPen(code >= 10 ? QColor(Qt::red) : couleurs[code % 10], 1, Qt::SolidLine, Qt::RoundCap);
+}
+
+} // namespace
+
+class TestDessinGraphe : public QObject {
+    Q_OBJECT
+private slots:
+    void curvesBecomeOneTraceEach_data() {
+        QTest::addColumn<QList<QLine>>("mouvements");
+        QTest::addColumn<QList<int>>("especes");
+        QTest::addColumn<QList<QPolygon>>("traces");
+        QTest::newRow("straight on: only the ends stay")
+            << QList<QLine>{{50, 10, 51, 10}, {51, 10, 52, 10}, {52, 10, 55, 10}} << QList<int>{0, 0, 0}
+            << QList<QPolygon>{QPolygon{{50, 10}, {55, 10}}};
+        QTest::newRow("going back, then away, keeps the turning point")
+            << QList<QLine>{{50, 10, 52, 10}, {52, 10, 51, 10}, {51, 10, 51, 12}} << QList<int>{0, 0, 0}
+            << QList<QPolygon>{QPolygon{{50, 10}, {52, 10}, {51, 10}, {51, 12}}};
+        QTest::newRow("hesitating between two pixels draws one segment")
+            << QList<QLine>{{50, 10, 51, 10},
+                            {51, 10, 51, 11},
+                            {51, 11, 51, 10},
+                            {51, 10, 51, 11},
+                            {51, 11, 52, 11}}
+            << QList<int>{0, 0, 0, 0, 0} << QList<QPolygon>{QPolygon{{50, 10}, {51, 10}, {51, 11}, {52, 11}}};
+        QTest::newRow("a colour changed during the run starts another trace")
+            << QList<QLine>{{50, 10, 60, 10}, {60, 10, 70, 10}} << QList<int>{1, 11}
+            << QList<QPolygon>{QPolygon{{50, 10}, {60, 10}}, QPolygon{{60, 10}, {70, 10}}};
+    }
+    void curvesBecomeOneTraceEach() {
+        QFETCH(QList<QLine>, mouvements);
+        QFETCH(QList<int>, especes);
+        QFETCH(QList<QPolygon>, traces);
+        DessinGraphe dessin;
+        for (qsizetype i = 0; i < mouvements.size(); ++i)
+            dessin.prolonger(especes[i] % 10, plume(especes[i]), mouvements[i].p1(), mouvements[i].p2());
+        QList<QPolygon> obtenues;
+        for (const auto& t : dessin.traces())
+            obtenues << t.points;
+        QCOMPARE(obtenues, traces);
+    }
+};
+
+VEDO_TEST(TestDessinGraphe);
+#include "tst_dessingraphe.moc"
