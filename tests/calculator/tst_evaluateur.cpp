@@ -143,6 +143,10 @@ private slots:
         QTest::newRow("a group holding Y waits for a function") << "(Y)" << degres << impossible << "";
         QTest::newRow("101 nested functions exceed the passes")
             << QString::fromStdString(imbrique("SIN(", "0", ")", 101)) << degres << impossible << "";
+        // 100 nested take every pass: the function before them is worked out
+        // in the last one, right after its argument.
+        QTest::newRow("a function before 100 nested ones, within the passes")
+            << QString::fromStdString("SIN " + imbrique("SIN(", "0", ")", 100)) << degres << succes << "0";
     }
     void resultats() {
         QFETCH(QString, expression);

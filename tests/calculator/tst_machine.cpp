@@ -476,9 +476,11 @@ private slots:
         QTest::newRow("white bottom left corner, the black edge above it") << QPoint(1, 428) << QColor(Qt::white);
         QTest::newRow("gradient above the frame") << QPoint(150, 0) << QColor(125, 175, 175);
         QTest::newRow("gradient left of the black top edge") << QPoint(0, 1) << QColor(200, 250, 250);
+        QTest::newRow("gradient right of the black top edge") << QPoint(300, 1) << QColor(50, 100, 100);
         QTest::newRow("gradient right of the frame") << QPoint(300, 200) << QColor(50, 100, 100);
         QTest::newRow("gradient under the frame") << QPoint(150, 429) << QColor(125, 175, 175);
         QTest::newRow("framed area, white") << QPoint(206, 350) << QColor(Qt::white);
+        QTest::newRow("framed area, white left") << QPoint(82, 350) << QColor(Qt::white);
         QTest::newRow("framed area, teal") << QPoint(81, 350) << QColor(0, 128, 128);
         QTest::newRow("framed area, teal top") << QPoint(120, 289) << QColor(0, 128, 128);
     }

@@ -48,6 +48,14 @@ private slots:
         QTest::newRow("the fourth box counts in the total")
             << QStringList{"5", "5", "0", "1"} << 0 << DepassementQuantite::superieur
             << QStringList{"4", "5", "0", "1"};
+        QTest::newRow("an unreadable box counts as 0 in the total")
+            << QStringList{"", "9,5", "0", "0"} << 0 << DepassementQuantite::aucun
+            << QStringList{"0", "9,5", "0", "0"};
+        // The single nearest 1,2349999 shows as 1,235 in seven digits, which
+        // reads back as a single just above it: three digits give 1,24.
+        QTest::newRow("the box left takes a single's seven digits, then three")
+            << QStringList{"1,2349999", "0", "0", "0"} << 0 << DepassementQuantite::aucun
+            << QStringList{"1,24", "0", "0", "0"};
         QTest::newRow("over the top by a fraction")
             << QStringList{"9,5", "0,4", "0,2", "0"} << 0 << DepassementQuantite::superieur
             << QStringList{"9,4", "0,4", "0,2", "0"};

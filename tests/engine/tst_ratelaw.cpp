@@ -75,6 +75,8 @@ private slots:
         // 1 mol of acid and alcohol at 20 degC: R = 4e-5 mol/s, S = 2 mol.
         QTest::newRow("thousandth of the axis: 0.001 x 1 x 2 / 4e-5") << 1.0 << 0.0 << 1.0f << 50.0;
         QTest::newRow("twice the axis, twice the step") << 1.0 << 0.0 << 2.0f << 100.0;
+        // 2 mol of acid: R = 8e-5 mol/s, S = 3 mol.
+        QTest::newRow("unequal reactants: 0.001 x 1 x 3 / 8e-5") << 2.0 << 0.0 << 1.0f << 37.5;
         QTest::newRow("zero rate: duration / 400") << 0.0 << 0.0 << 1.0f << 600.0 / 400.0;
         QTest::newRow("zero axis: 0.01 s") << 1.0 << 0.0 << 0.0f << 0.01;
     }
@@ -151,6 +153,10 @@ private slots:
         QTest::newRow("reverse only, from the products")
             << 0.0f << 1.0f << Quantites{0, 0, 1, 1} << 1.0 << -1 << 1.0 << -0.5 << -0.125
             << Quantites{0.3125, 0.3125, 0.6875, 0.6875};
+        // S = 2, R = -1.5 x 0.5: x1 = -0.375; predicted C 1.125, D 0.125: x2 = -0.140625 / 2.
+        QTest::newRow("reverse only, unequal products")
+            << 0.0f << 1.0f << Quantites{0, 0, 1.5, 0.5} << 1.0 << -1 << 1.0 << -0.375 << -0.0703125
+            << Quantites{0.22265625, 0.22265625, 1.27734375, 0.27734375};
         // 4 s would leave -1 mol of A; 2 s uses up A exactly in the predictor.
         QTest::newRow("4 s halved once to 2 s")
             << 1.0f << 0.0f << Quantites{1, 1, 0, 0} << 4.0 << -1 << 2.0 << 1.0 << 0.0

@@ -178,12 +178,20 @@ private slots:
 
     void animatedRunFillsTheSameRows_data() {
         QTest::addColumn<int>("vitesse");
-        QTest::newRow("5 s a tick") << 50;
-        QTest::newRow("1 s a tick") << 10;
+        QTest::addColumn<int>("dureeTableau");
+        QTest::addColumn<int>("ticks");
+        QTest::newRow("5 s a tick") << 50 << 600 << 120;
+        QTest::newRow("1 s a tick") << 10 << 600 << 600;
+        // The duration chosen grew during the run: rows every 16 s, none at
+        // 600 s; the last tick, from 595 s, stops at 600 s, not at 602 s.
+        QTest::newRow("7 s a tick, table of a longer run") << 70 << 800 << 86;
     }
     void animatedRunFillsTheSameRows() {
         QFETCH(int, vitesse);
-        const auto p = parametres(0, 0, 600, 0.1f);
+        QFETCH(int, dureeTableau);
+        QFETCH(int, ticks);
+        auto p = parametres(0, 0, 600, 0.1f);
+        p.dureeTableau = dureeTableau;
         Quantites entier = {0.1, 0.1, 0.0, 0.0};
         RecordingSink complet;
         ConstantesVitesse k;
@@ -192,10 +200,11 @@ private slots:
         Quantites anime = {0.1, 0.1, 0.0, 0.0};
         RecordingSink parTicks;
         EtatAnimation etat;
-        int ticks = 0;
+        int faits = 0;
         while (timerTick(anime, etat, p, vitesse, parTicks, k) == Tick::avance)
-            ++ticks;
-        QCOMPARE(ticks, 600 * 10 / vitesse);
+            ++faits;
+        QCOMPARE(faits, ticks);
+        QCOMPARE(parTicks.temps.back(), 600.0);
         QCOMPARE(parTicks.premiers, 1);
         QCOMPARE(parTicks.lignes.size(), complet.lignes.size());
         for (std::size_t r = 0; r < complet.lignes.size(); ++r) {

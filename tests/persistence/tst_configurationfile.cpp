@@ -118,26 +118,33 @@ private slots:
         QCOMPARE(lireConfiguration(f.fileName()).erreur, ErreurConfiguration::lectureImpossible);
     }
 
+    // Record 23, "Tracer en gras", unticked by default; record 20, the
+    // second curve, shown by default.
     void flagsOnlyExactOne_data() {
+        QTest::addColumn<int>("enregistrement");
         QTest::addColumn<QString>("texte");
         QTest::addColumn<bool>("coche");
-        QTest::newRow("1") << "1" << true;
-        QTest::newRow("leading blank") << " 1" << false;
-        QTest::newRow("minus one") << "-1" << false;
-        QTest::newRow("zero") << "0" << false;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("ten") << "10" << false;
-        QTest::newRow("trailing blank") << "1 " << false;
+        QTest::newRow("1") << 23 << "1" << true;
+        QTest::newRow("leading blank") << 23 << " 1" << false;
+        QTest::newRow("minus one") << 23 << "-1" << false;
+        QTest::newRow("zero") << 23 << "0" << false;
+        QTest::newRow("empty") << 23 << "" << false;
+        QTest::newRow("ten") << 23 << "10" << false;
+        QTest::newRow("trailing blank") << 23 << "1 " << false;
+        QTest::newRow("a curve hidden") << 20 << "0" << false;
     }
     void flagsOnlyExactOne() {
+        QFETCH(int, enregistrement);
         QFETCH(QString, texte);
         QFETCH(bool, coche);
         QStringList t = textesConfiguration(Configuration{});
-        t[22] = texte; // "Tracer en gras"
+        t[enregistrement - 1] = texte;
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath("x.C15");
         ecrireBrut(chemin, t);
-        QCOMPARE(lireConfiguration(chemin).configuration.traceGras, coche);
+        const auto lu = lireConfiguration(chemin);
+        QCOMPARE(lu.erreur, ErreurConfiguration::aucune);
+        QCOMPARE(enregistrement == 23 ? lu.configuration.traceGras : lu.configuration.courbes[1], coche);
     }
 
     // Integer records hold a leading number: what follows it is ignored.

@@ -74,6 +74,8 @@ private slots:
         QTest::newRow("save: files") << true << "Label4" << "File1" << "left" << true;
         QTest::newRow("save: directories") << true << "Label3" << "Dir1" << "right" << true;
         QTest::newRow("save: drives") << true << "Label1" << "Drive1" << "right" << true;
+        // The open dialog's name box has no label, only its place.
+        QTest::newRow("open: name over both columns") << false << "" << "ficharge" << "both" << false;
         QTest::newRow("open: files") << false << "Label3" << "File1" << "left" << true;
         QTest::newRow("open: directories") << false << "Label2" << "Dir1" << "right" << true;
         QTest::newRow("open: drives") << false << "Label1" << "Drive1" << "right" << true;
@@ -93,7 +95,8 @@ private slots:
         const int fin = d->width() - 8;
         const int gauche = colonne == "right" ? 224 : 8;
         const int droite = colonne == "left" ? 216 : fin;
-        const QRect c = place(controle), e = place(etiquette);
+        const QRect c = place(controle);
+        const QRect e = etiquette.isEmpty() ? QRect(gauche, 8, c.width(), 17) : place(etiquette);
         QCOMPARE(c.left(), gauche);
         QCOMPARE(c.left() + c.width(), droite);
         QCOMPARE(e.left(), gauche);

@@ -3,6 +3,7 @@
 #include "DoubleClic.h"
 #include "RepertoireDeTest.h"
 #include "persistence/DialogueOuvrir.h"
+#include "persistence/ListeLecteurs.h"
 #include "platform/ApplicationState.h"
 #include "platform/ScriptedPrompter.h"
 
@@ -83,6 +84,7 @@ private slots:
         QTest::addColumn<QString>("geste");
         QTest::newRow("double click") << "double";
         QTest::newRow("Enter on the highlighted entry") << "entree";
+        QTest::newRow("Down arrow from the entry above, then Enter") << "fleche";
     }
     void openingADirectory() {
         QFETCH(QString, geste);
@@ -96,7 +98,8 @@ private slots:
             if (geste == "double") {
                 doubleCliquer(d.Dir1, r);
             } else {
-                d.Dir1->setCurrentRow(r);
+                d.Dir1->setCurrentRow(geste == "fleche" ? r - 1 : r);
+                if (geste == "fleche") QTest::keyClick(d.Dir1, Qt::Key_Down);
                 QTest::keyClick(d.Dir1, Qt::Key_Return);
             }
         };
@@ -136,6 +139,27 @@ private slots:
         QCOMPARE(d.Dir1->chemin(), rep->chemin());
         QCOMPARE(d.File1->chemin(), rep->chemin());
         QVERIFY(prompteur.questions.isEmpty());
+    }
+
+    // The drive shown is the longest root that holds the path, whatever its rank.
+    void driveOfAPath_data() {
+        QTest::addColumn<QStringList>("racines");
+        QTest::addColumn<QString>("chemin");
+        QTest::addColumn<int>("lecteur");
+        QTest::newRow("the second of two roots, the shorter")
+            << QStringList{"a_devoirs", "b_classe"} << "b_classe/tp" << 1;
+        QTest::newRow("on no root: none") << QStringList{"a_devoirs"} << "b_classe/tp" << -1;
+    }
+    void driveOfAPath() {
+        QFETCH(QStringList, racines);
+        QFETCH(QString, chemin);
+        QFETCH(int, lecteur);
+        ListeLecteurs liste;
+        for (QString& racine : racines)
+            racine = rep->chemin(racine) + '/';
+        liste.setRacines(racines);
+        liste.setLecteurDe(rep->chemin(chemin));
+        QCOMPARE(liste.currentIndex(), lecteur);
     }
 
     void driveChangeMovesBothLists() {
