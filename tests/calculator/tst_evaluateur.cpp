@@ -158,18 +158,36 @@ private slots:
         if (erreur == succes) QCOMPARE(QString::fromStdString(texte), resultat);
     }
 
-    // The display test: a display emptied during the computation stops the
-    // rewriting, which then runs out of passes.
+    // The display test, asked at each place the operators' walk reaches: a
+    // display emptied during the computation stops the rewriting, which then
+    // runs out of passes, one question each.
+    void affichageVideArrete_data() {
+        QTest::addColumn<QString>("expression");
+        QTest::addColumn<bool>("affichagePlein");
+        QTest::addColumn<CodeErreur>("erreur");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<QString>("resultat");
+        QTest::newRow("display emptied: 100 passes stopped at once")
+            << "2+3" << false << CodeErreur::calculImpossible << 100 << " 2 + 3 ";
+        // " 2 * 3 ": places 2 to 6 for "^" and for "/", then place 2 holds the
+        // only operator; nothing is walked after it.
+        QTest::newRow("display kept: 5 + 5 + 1 places") << "2*3" << true << succes << 11 << "6";
+    }
     void affichageVideArrete() {
-        std::string texte = "2+3";
-        int questions = 0;
-        const auto affichageVide = [&] {
-            ++questions;
-            return false;
+        QFETCH(QString, expression);
+        QFETCH(bool, affichagePlein);
+        QFETCH(CodeErreur, erreur);
+        QFETCH(int, questions);
+        QFETCH(QString, resultat);
+        std::string texte = expression.toStdString();
+        int posees = 0;
+        const auto affichage = [&] {
+            ++posees;
+            return affichagePlein;
         };
-        QCOMPARE(evaluer(texte, degres, affichageVide), CodeErreur::calculImpossible);
-        QVERIFY(questions > 0);
-        QCOMPARE(QString::fromStdString(texte), " 2 + 3 ");
+        QCOMPARE(evaluer(texte, degres, affichage), erreur);
+        QCOMPARE(posees, questions);
+        QCOMPARE(QString::fromStdString(texte), resultat);
     }
 
     void longueEntreeCalculee() {

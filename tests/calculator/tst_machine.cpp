@@ -126,6 +126,8 @@ private slots:
                                                << " 9";
         QTest::newRow("power key") << "B2 puissance B1 B0"
                                    << "2 ^ 10";
+        QTest::newRow("power after a result") << "B3 EXE puissance B3 EXE"
+                                              << " 27";
         QTest::newRow("inverse key") << "Command5 B4 EXE"
                                      << " 0.25";
         QTest::newRow("pi after a digit") << "B2 pi"

@@ -139,18 +139,27 @@ private slots:
         QCOMPARE(QString::fromStdString(morceaux[1].texte), arial);
     }
 
-    // Each stored value goes back to its own condition (all six differ here).
+    // Each stored value goes back to its own condition, none of them the
+    // default one; the two switches each on in turn.
+    void storedRunReadsBackItsConditions_data() {
+        QTest::addColumn<int>("distillation");
+        QTest::addColumn<int>("catalyseur");
+        QTest::newRow("distilled without the catalyst") << 1 << 0;
+        QTest::newRow("the catalyst without distilling") << 0 << 1;
+    }
     void storedRunReadsBackItsConditions() {
+        QFETCH(int, distillation);
+        QFETCH(int, catalyseur);
         CourbeConservee c;
         c.courbeQuantite = {9, 1, 2, 3, 4};
-        c.courbeParam = {3, 650, 2, -1, 1, 0};
+        c.courbeParam = {3, 650, 2, 1, std::int16_t(distillation), std::int16_t(catalyseur)};
         const Conditions k = c.conditions();
         QCOMPARE(int(k.reaction), 3);
         QCOMPARE(int(k.temperature), 650);
         QCOMPARE(int(k.classeAlcool), 2);
-        QCOMPARE(int(k.especeVolatile), -1);
-        QCOMPARE(int(k.distillation), 1);
-        QCOMPARE(int(k.catalyseur), 0);
+        QCOMPARE(int(k.especeVolatile), 1);
+        QCOMPARE(int(k.distillation), distillation);
+        QCOMPARE(int(k.catalyseur), catalyseur);
         QCOMPARE(c.quantites(), (Quantites{1, 2, 3, 4}));
     }
 
