@@ -223,15 +223,19 @@ private slots:
     void messagesEntiers_data() {
         QTest::addColumn<QString>("script");
         QTest::addColumn<bool>("tient"); // the whole text shows
-        QTest::newRow("parentheses") << "Bpo B2 EXE" << true;
-        QTest::newRow("operators") << "B2 multip multip B3 EXE" << true;
-        QTest::newRow("waiting message length") << "B1 div B0 EXE" << true;
-        QTest::newRow("entry too long even at 7 points: it scrolls") << QString("B1 ").repeated(80).trimmed() << false;
+        QTest::addColumn<bool>("gras");  // bold down to 10 points
+        QTest::newRow("parentheses") << "Bpo B2 EXE" << true << true;
+        QTest::newRow("operators") << "B2 multip multip B3 EXE" << true << false;
+        QTest::newRow("waiting message length") << "B1 div B0 EXE" << true << true;
+        QTest::newRow("38 digits: 10 points, still bold") << QString("B1 ").repeated(38).trimmed() << true << true;
+        QTest::newRow("entry too long even at 7 points: it scrolls")
+            << QString("B1 ").repeated(80).trimmed() << false << false;
     }
     // The longest texts shrink the display's font, down to 7 points, instead of being cut.
     void messagesEntiers() {
         QFETCH(QString, script);
         QFETCH(bool, tient);
+        QFETCH(bool, gras);
         double memoire = 0.0;
         Machine machine(memoire);
         machine.show();
@@ -240,6 +244,7 @@ private slots:
         QCOMPARE(QFontMetrics(z1->font()).horizontalAdvance(z1->text()) <= z1->contentsRect().width(), tient);
         QVERIFY(z1->font().pointSize() >= 7);
         if (!tient) QCOMPARE(z1->font().pointSize(), 7);
+        QCOMPARE(z1->font().bold(), gras);
     }
 
     void retourArriereAuClavier() {

@@ -120,6 +120,12 @@ private slots:
         QTest::newRow("catalyst alone")
             << 3 << 200 << 0 << 0 << 1
             << "Réaction 1 : Ester et hydroxyde de sodium\r\nTempérature : 20 °C\r\n\r\nCatalyseur";
+        // Only a damaged store holds these: the name outside its list is left empty.
+        QTest::newRow("reaction just beyond the list")
+            << 4 << 200 << 0 << 0 << 0 << "Réaction 1 : \r\nTempérature : 20 °C\r\n";
+        QTest::newRow("class just below the list")
+            << 0 << 200 << -1 << 0 << 0
+            << "Réaction 1 : Acide carboxylique et alcool\r\nTempérature : 20 °C\r\n\r\n";
     }
     void historyTexts() {
         QFETCH(int, reaction);
