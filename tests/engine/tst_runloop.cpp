@@ -6,6 +6,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace vedo;
@@ -180,16 +181,20 @@ private slots:
         QTest::addColumn<int>("vitesse");
         QTest::addColumn<int>("dureeTableau");
         QTest::addColumn<int>("ticks");
-        QTest::newRow("5 s a tick") << 50 << 600 << 120;
-        QTest::newRow("1 s a tick") << 10 << 600 << 600;
+        QTest::addColumn<int>("ligneLaissee"); // the row counter as the run before left it
+        QTest::newRow("5 s a tick") << 50 << 600 << 120 << 1;
+        QTest::newRow("1 s a tick") << 10 << 600 << 600 << 1;
         // The duration chosen grew during the run: rows every 16 s, none at
         // 600 s; the last tick, from 595 s, stops at 600 s, not at 602 s.
-        QTest::newRow("7 s a tick, table of a longer run") << 70 << 800 << 86;
+        QTest::newRow("7 s a tick, table of a longer run") << 70 << 800 << 86 << 1;
+        // A tick longer than the 12 s to row 1: the counter must be back at 1 first.
+        QTest::newRow("15 s a tick, after a whole table") << 150 << 600 << 40 << 51;
     }
     void animatedRunFillsTheSameRows() {
         QFETCH(int, vitesse);
         QFETCH(int, dureeTableau);
         QFETCH(int, ticks);
+        QFETCH(int, ligneLaissee);
         auto p = parametres(0, 0, 600, 0.1f);
         p.dureeTableau = dureeTableau;
         Quantites entier = {0.1, 0.1, 0.0, 0.0};
@@ -200,15 +205,18 @@ private slots:
         Quantites anime = {0.1, 0.1, 0.0, 0.0};
         RecordingSink parTicks;
         EtatAnimation etat;
+        etat.ligneTab = std::int16_t(ligneLaissee);
         int faits = 0;
         while (timerTick(anime, etat, p, vitesse, parTicks, k) == Tick::avance)
             ++faits;
         QCOMPARE(faits, ticks);
         QCOMPARE(parTicks.temps.back(), 600.0);
+        QVERIFY(std::is_sorted(parTicks.temps.begin(), parTicks.temps.end()));
         QCOMPARE(parTicks.premiers, 1);
         QCOMPARE(parTicks.lignes.size(), complet.lignes.size());
         for (std::size_t r = 0; r < complet.lignes.size(); ++r) {
             QCOMPARE(parTicks.lignes[r].ligne, complet.lignes[r].ligne);
+            QVERIFY(std::fabs(parTicks.lignes[r].t - complet.lignes[r].t) < 1e-9);
             for (int i = 0; i < 4; ++i) {
                 const double attendu = complet.lignes[r].n[i];
                 QVERIFY(std::fabs(parTicks.lignes[r].n[i] - attendu) <= 0.01 * std::fabs(attendu) + 1e-12);
