@@ -69,6 +69,7 @@ private slots:
         QTest::newRow("inverse sine of -1 in radians")
             << "invSIN -1" << radians << succes << "-1.5707963267949";
         QTest::newRow("inverse sine of a half") << "invSIN 0.5" << degres << succes << "30";
+        QTest::newRow("inverse sine of minus a half") << "invSIN -0.5" << degres << succes << "-30";
         QTest::newRow("inverse cosine of a half") << "invCOS 0.5" << degres << succes << "60";
         QTest::newRow("inverse tangent of 1") << "invTAN 1" << degres << succes << "45";
         QTest::newRow("function of a function") << "LN(EXP(2))" << degres << succes << "2";

@@ -40,6 +40,8 @@ private slots:
                                        << " -5 ";
         QTest::newRow("subtracting a negative") << "2--3"
                                                 << " 2 + 3 ";
+        QTest::newRow("blanks between the signs of a pair") << "2 - - 3"
+                                                            << " 2 + 3 ";
         QTest::newRow("unwrapping makes a sign pair") << "2*(3-(-1))"
                                                       << " 2 * (3 + 1) ";
         QTest::newRow("natural log spelt LON") << "LN(2+3)"

@@ -224,10 +224,12 @@ private slots:
         QTest::addColumn<QString>("script");
         QTest::addColumn<bool>("tient"); // the whole text shows
         QTest::addColumn<bool>("gras");  // bold down to 10 points
+        QTest::newRow("nothing typed yet: already the display's font") << "" << true << true;
         QTest::newRow("parentheses") << "Bpo B2 EXE" << true << true;
         QTest::newRow("operators") << "B2 multip multip B3 EXE" << true << false;
         QTest::newRow("waiting message length") << "B1 div B0 EXE" << true << true;
         QTest::newRow("38 digits: 10 points, still bold") << QString("B1 ").repeated(38).trimmed() << true << true;
+        QTest::newRow("44 digits: 9 points, thin") << QString("B1 ").repeated(44).trimmed() << true << false;
         QTest::newRow("entry too long even at 7 points: it scrolls")
             << QString("B1 ").repeated(80).trimmed() << false << false;
     }
@@ -413,6 +415,8 @@ private slots:
         QCOMPARE(machine.findChild<QRadioButton*>("C1")->text(), QString("Standard"));
         QVERIFY(machine.findChild<QRadioButton*>("angle0")->isChecked());
         QVERIFY(machine.findChild<QRadioButton*>("C1")->isChecked());
+        // Numbers stand against the right edge, as on a calculator.
+        QCOMPARE(machine.findChild<QLineEdit*>("z1")->alignment(), Qt::AlignRight | Qt::AlignVCenter);
         QStringList cadres;
         for (const auto* cadre : machine.findChildren<QGroupBox*>())
             cadres << cadre->title();
@@ -484,6 +488,7 @@ private slots:
         QTest::newRow("gradient above the frame") << QPoint(150, 0) << QColor(125, 175, 175);
         QTest::newRow("gradient left of the black top edge") << QPoint(0, 1) << QColor(200, 250, 250);
         QTest::newRow("gradient right of the black top edge") << QPoint(300, 1) << QColor(50, 100, 100);
+        QTest::newRow("gradient under the black top edge") << QPoint(150, 2) << QColor(125, 175, 175);
         QTest::newRow("gradient right of the frame") << QPoint(300, 200) << QColor(50, 100, 100);
         QTest::newRow("gradient under the frame") << QPoint(150, 429) << QColor(125, 175, 175);
         QTest::newRow("framed area, white") << QPoint(206, 350) << QColor(Qt::white);

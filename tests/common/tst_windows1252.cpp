@@ -43,6 +43,9 @@ private slots:
         QTest::newRow("cut by the end, though the next byte would complete it")
             << QByteArray("\xc3\xa9") << 1 << QByteArray("?");
         QTest::newRow("lead byte followed by a plain character") << QByteArray("\xc3" "ab") << 3 << QByteArray("?ab");
+        // A four-byte character takes three continuation bytes, not the stray fourth.
+        QTest::newRow("four-byte character, then a stray continuation byte")
+            << QByteArray("\xf0\x9f\x98\x80\x80" "b") << 6 << QByteArray("??b");
     }
     void invalidUtf8BecomesQuestionMarks() {
         QFETCH(QByteArray, texte);

@@ -78,6 +78,20 @@ private slots:
         QCOMPARE(t.mid(t.size() - 2), (QStringList{"a_devoirs", "b_classe"}));
         QCOMPARE(t.at(t.size() - 3), QDir(rep->chemin()).dirName());
         QCOMPARE(t.first(), QDir::toNativeSeparators(QDir::rootPath()));
+        // Each entry, its icon first, drawn 12 pixels right of its parent
+        // (rows away from the highlighted current directory).
+        d.show();
+        const QImage image = d.Dir1->viewport()->grab().toImage();
+        const auto debutTrace = [&](int r) {
+            const QRect place = d.Dir1->visualItemRect(d.Dir1->item(r));
+            const QColor fond = image.pixelColor(place.right(), place.center().y());
+            for (int x = place.left(); x < place.right(); ++x)
+                for (int y = place.top(); y <= place.bottom(); ++y)
+                    if (image.pixelColor(x, y) != fond) return x;
+            return -1;
+        };
+        QCOMPARE(debutTrace(1) - debutTrace(0), 12);
+        QCOMPARE(debutTrace(t.size() - 1) - debutTrace(t.size() - 4), 24);
     }
 
     void openingADirectory_data() {
@@ -149,6 +163,7 @@ private slots:
         QTest::newRow("the second of two roots, the shorter")
             << QStringList{"a_devoirs", "b_classe"} << "b_classe/tp" << 1;
         QTest::newRow("on no root: none") << QStringList{"a_devoirs"} << "b_classe/tp" << -1;
+        QTest::newRow("the first of two roots, the longer") << QStringList{"b_classe", ""} << "b_classe/tp" << 0;
     }
     void driveOfAPath() {
         QFETCH(QStringList, racines);
