@@ -224,6 +224,10 @@ private slots:
         if (erreur == succes) QCOMPARE(QString::fromStdString(texte), resultat);
         std::string court = "((((1+1))))";
         QCOMPARE(evaluer(court, degres, {}, 50), CodeErreur::calculImpossible);
+        // The work allowed is spent to its last unit, not beyond.
+        BudgetCalcul budget(3);
+        budget.depenser(3);
+        QVERIFY_THROWS_EXCEPTION(EchecCalcul, budget.depenser(1));
     }
 
     void textesHostiles_data() {
