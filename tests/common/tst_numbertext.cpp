@@ -118,6 +118,8 @@ private slots:
         // 2.675f is 2.67499995...: its seven digits end in 5, its fifteen do not.
         QCOMPARE(QString::fromStdString(texteFormatSimple(2.675f, "0.00E+00")), QString("2,68E+00"));
         QCOMPARE(QString::fromStdString(texteFormat(double(2.675f), "0.00E+00")), QString("2,67E+00"));
+        // 1.2349999f is 1.23499989...: seven digits give 1,235000, eight would give 1,2349999.
+        QCOMPARE(QString::fromStdString(texteFormatSimple(1.2349999f, "0.00E+00")), QString("1,24E+00"));
     }
 
     void pointSeparator() {

@@ -56,6 +56,7 @@ private slots:
         QCOMPARE(d.findChild<QLabel*>("Label3")->text(), QString("Fichiers"));
         QCOMPARE(d.findChild<QLabel*>("Label4")->text(), QString("Patience: chargement du fichier"));
         QVERIFY(d.Frame1->isHidden());
+        QCOMPARE(d.findChild<QFrame*>("Frame1"), d.Frame1);
         QVERIFY(d.ficharge->text().isEmpty());
         const QString ecart = ecartAReference(d.findChild<QLabel*>("Image1")->pixmap().toImage(), "sablier.png");
         QVERIFY2(ecart.isEmpty(), qPrintable(ecart));

@@ -164,6 +164,7 @@ private slots:
             << QStringList{"a_devoirs", "b_classe"} << "b_classe/tp" << 1;
         QTest::newRow("on no root: none") << QStringList{"a_devoirs"} << "b_classe/tp" << -1;
         QTest::newRow("the first of two roots, the longer") << QStringList{"b_classe", ""} << "b_classe/tp" << 0;
+        QTest::newRow("the first of two roots as long") << QStringList{"b_classe", "B_CLASSE"} << "b_classe/tp" << 0;
     }
     void driveOfAPath() {
         QFETCH(QStringList, racines);
