@@ -481,6 +481,7 @@ private slots:
         QTest::newRow("gradient at the right") << QPoint(301, 200) << QColor(50, 100, 100);
         QTest::newRow("gradient halfway, half rounded to even") << QPoint(151, 280) << QColor(124, 174, 174);
         QTest::newRow("black top edge") << QPoint(150, 1) << QColor(Qt::black);
+        QTest::newRow("black top edge to its right end") << QPoint(299, 1) << QColor(Qt::black);
         QTest::newRow("black left edge") << QPoint(1, 200) << QColor(Qt::black);
         QTest::newRow("white right edge") << QPoint(299, 200) << QColor(Qt::white);
         QTest::newRow("white bottom edge") << QPoint(150, 428) << QColor(Qt::white);
