@@ -250,7 +250,7 @@ private slots:
         for (const Glacon& g : glacons) {
             QVERIFY(g.x >= 183 && g.x <= 337); // cx ± 1.4 R
             QVERIFY(g.y >= 139 && g.y <= 156); // cy - 0.2 R .. cy + 0.1 R
-            QVERIFY(g.rayon >= 3 && g.rayon <= 6);
+            QVERIFY(g.rayon >= 3 && g.rayon <= 5); // R (r3 / 20 + 0.05) stays under 5.5
             petit = petit || g.rayon == 3;
             gros = gros || g.rayon >= 5;
         }
@@ -373,6 +373,19 @@ private slots:
                 if (pixel(image, x, y) == noir) (cadre.contains(x, y) ? dedans : dehors) += 1;
         QVERIFY(dedans > 30);
         QCOMPARE(dehors, 0);
+        // Its black pixels are those of "Montage" drawn alone from (18, 54).
+        QImage seul(image.size(), QImage::Format_RGB32);
+        seul.fill(Qt::white);
+        QPainter p(&seul);
+        QFont police("Arial");
+        police.setPixelSize(11);
+        police.setBold(true);
+        p.setFont(police);
+        p.drawText(QRect(18, 54, 200, 30), Qt::AlignLeft | Qt::AlignTop, "Montage");
+        p.end();
+        for (int y = cadre.top(); y <= cadre.bottom(); ++y)
+            for (int x = cadre.left(); x <= cadre.right(); ++x)
+                QCOMPARE(pixel(image, x, y) == noir, pixel(seul, x, y) == noir);
     }
 
     void liquideFonceEnSurface_data() {
@@ -414,12 +427,15 @@ private slots:
         QTest::newRow("reflux: dark grey circle of radius R - 1") << 250 << QPoint(282, 189) << qRgb(128, 128, 128);
         QTest::newRow("big flask: white highlight on its upper left") << 200 << QPoint(221, 112) << qRgb(255, 255, 255);
         QTest::newRow("big flask: white opening under the neck") << 200 << QPoint(260, 95) << qRgb(255, 255, 255);
+        QTest::newRow("big flask: liquid across, 2 under the surface: 100 + 155 x 2 / 55")
+            << 200 << QPoint(213, 152) << qRgb(106, 106, 106);
         QTest::newRow("big flask: no liquid beyond the outline at mid-depth") << 200 << QPoint(311, 177)
                                                                              << qRgb(255, 241, 230);
         QTest::newRow("reflux: left wall at 244") << 250 << QPoint(244, 160) << noir;
         QTest::newRow("reflux: white inside the left wall") << 250 << QPoint(245, 160) << qRgb(255, 255, 255);
         QTest::newRow("reflux: light grey two inside the right wall") << 250 << QPoint(260, 160) << qRgb(192, 192, 192);
         QTest::newRow("reflux: dark grey against the right wall") << 250 << QPoint(261, 160) << qRgb(128, 128, 128);
+        QTest::newRow("reflux: dark grey up to the rim") << 250 << QPoint(261, 139) << qRgb(128, 128, 128);
         QTest::newRow("reflux: right wall at 262") << 250 << QPoint(262, 160) << noir;
         QTest::newRow("big flask: light grey line at 274.5") << 200 << QPoint(274, 75) << qRgb(192, 192, 192);
         QTest::newRow("big flask: the wall at 276.5 covers the dark grey line") << 200 << QPoint(276, 75) << noir;

@@ -54,6 +54,49 @@ private slots:
             obtenues << t.points;
         QCOMPARE(obtenues, traces);
     }
+
+    // Drawn again through a painter that holds another pen and brush: the
+    // screen's picture, and the painter left as it was.
+    void redrawnAsOnTheScreen_data() {
+        QTest::addColumn<bool>("cadre");
+        QTest::addColumn<int>("largeur");
+        QTest::newRow("nothing drawn yet: white") << false << 1;
+        QTest::newRow("frame and bent curves") << true << 1;
+        QTest::newRow("bold curves") << true << 2;
+    }
+    void redrawnAsOnTheScreen() {
+        QFETCH(bool, cadre);
+        QFETCH(int, largeur);
+        DessinGraphe dessin;
+        QImage ecran(largeurGrapheNormal, hauteurGrapheNormal, QImage::Format_RGB32);
+        ecran.fill(Qt::white);
+        if (cadre) {
+            CadreGraphe c;
+            c.echelle = {1, 600, 2.0f};
+            c.couleurs = couleurs;
+            c.departs = {1.0, 2.0, 0.0, 0.0};
+            QVERIFY(dessin.dessinerCadre(ecran, c));
+            PointsPrecedents precedents;
+            TraceurCourbes traceur(ecran, c.echelle, c.affichees, couleurs, largeur, precedents, &dessin);
+            traceur.premierPoint({1.0, 2.0, 0.0, 0.0});
+            traceur.point(120.0, {0.5, 1.5, 0.5, 0.5});
+            traceur.point(600.0, {0.4, 1.4, 0.6, 0.6});
+        }
+        QImage encore(ecran.size(), QImage::Format_RGB32);
+        encore.fill(Qt::gray);
+        QPainter p(&encore);
+        p.setPen(Qt::red);
+        p.setBrush(Qt::red);
+        dessin.dessiner(p);
+        QCOMPARE(p.pen().color(), QColor(Qt::red));
+        QCOMPARE(p.brush().color(), QColor(Qt::red));
+        p.end();
+        int ecarts = 0;
+        for (int y = 0; y < ecran.height(); ++y)
+            for (int x = 0; x < ecran.width(); ++x)
+                ecarts += encore.pixel(x, y) != ecran.pixel(x, y);
+        QCOMPARE(ecarts, 0);
+    }
 };
 
 VEDO_TEST(TestDessinGraphe);

@@ -59,7 +59,9 @@ private slots:
             QTest::newRow(t + "left of the amount axis, high") << k << 49 << 20 << QColor(Qt::white);
             QTest::newRow(t + "left of the amount axis, low") << k << 49 << bas - 10 << QColor(Qt::white);
             QTest::newRow(t + "amount arrowhead left") << k << 47 << 0 << QColor(Qt::black);
+            QTest::newRow(t + "amount arrowhead left, from the tip") << k << 49 << -5 << QColor(Qt::black);
             QTest::newRow(t + "amount arrowhead right") << k << 53 << 0 << QColor(Qt::black);
+            QTest::newRow(t + "amount arrowhead right, from the tip") << k << 51 << -4 << QColor(Qt::black);
             QTest::newRow(t + "time axis end") << k << 80 + 300 * k << bas << QColor(Qt::black);
             QTest::newRow(t + "time arrowhead upper")
                 << k << 74 + 300 * k << 7 + 200 * k << QColor(Qt::black);
@@ -164,6 +166,7 @@ private slots:
         auto c = cadre(1);
         c.gras = true;
         QVERIFY(dessinerCadre(image, c));
+        QCOMPARE(pixel(image, 1, 51, 111), couleursDefaut[0]); // A's starting dot, 2 x 2 from (50, 110)
         PointsPrecedents precedents;
         TraceurCourbes traceur(image, c.echelle, c.affichees, c.couleurs, 2, precedents);
         traceur.premierPoint({1.0, 1.0, 1.0, 1.0});

@@ -172,6 +172,8 @@ private slots:
         QTest::newRow("enlarged amount: Y = 410 - 400 n")
             << false << PlotMapping{2, 600, 1.0f} << QList<double>{0, 0.00125, 0.0013, 0.00375, 0.0037}
             << QList<int>{410, 410, 409, 408, 409};
+        QTest::newRow("amount going down: 200, then 5 pixels lower")
+            << false << PlotMapping{1, 600, 2.0f} << QList<double>{0.1, 0.05} << QList<int>{200, 205};
         QTest::newRow("off the scale keeps the pixel")
             << false << PlotMapping{1, 600, 1e-6f} << QList<double>{0, 1.0, 1e-9, 5e-9, 1.0}
             << QList<int>{210, 210, 210, 209, 209};

@@ -1,5 +1,6 @@
 #include "TestRegistry.h"
 
+#include "view/TableauCsv.h"
 #include "view/TableauValeurs.h"
 
 #include <QtTest>
@@ -134,6 +135,32 @@ private slots:
         // A reaction outside the list names the species of the first one.
         QCOMPARE(QString::fromStdString(t.enTetes(4)[1]), QString("Acide carboxylique"));
         QCOMPARE(QString::fromStdString(t.enTetes(-1)[1]), QString("Acide carboxylique"));
+    }
+
+    // The file of 11 rows: a byte-order mark, the headers on one line, then
+    // row 0 as typed, a cell with ";" or a quote between quotes.
+    void csv_data() {
+        QTest::addColumn<QStringList>("boites");
+        QTest::addColumn<QString>("premiereLigne");
+        QTest::newRow("numbers stay as shown") << QStringList{"0,1", "0,1", "0", "0"} << "0,0;0,1;0,1;0;0;0";
+        QTest::newRow("separator and quote quoted")
+            << QStringList{"1;5", "2\"", "0", "0"} << "0,0;\"1;5\";\"2\"\"\";0;0;0";
+    }
+    void csv() {
+        QFETCH(QStringList, boites);
+        QFETCH(QString, premiereLigne);
+        std::array<std::string, 4> textes;
+        for (int i = 0; i < 4; ++i)
+            textes[i] = boites[i].toStdString();
+        TableauValeurs t;
+        t.prepatab(600, 100, textes, Conditions{}, {1, 1, 0, 0});
+        const QString csv = QString::fromStdString(tableauCsv(t, 0));
+        const QStringList lignes = csv.split("\r\n");
+        QCOMPARE(lignes.size(), 13); // headers, 11 rows, nothing after the last CR LF
+        QCOMPARE(lignes[0], QString("\uFEFFt (min);Acide carboxylique;Alcool;Ester;Eau;Qr"));
+        QCOMPARE(lignes[1], premiereLigne);
+        QCOMPARE(lignes[11], QString("10,0;;;;;"));
+        QCOMPARE(lignes[12], QString());
     }
 };
 
