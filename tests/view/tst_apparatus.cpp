@@ -231,6 +231,7 @@ private slots:
         QCOMPARE(pixel(image, 260, 220), eauLaPlusFoncee);
         QCOMPARE(pixel(image, 260 - 82, 220), eauSurLesBords);
         QCOMPARE(pixel(image, 260 + 82, 220), eauSurLesBords);
+        QCOMPARE(pixel(image, 260 - 82, 145), eauSurLesBords); // from 0.1 R above the flask's centre
         // Water is laid every other column: the background shows in between.
         QCOMPARE(pixel(image, 261, 220), couleurDuDegrade(220));
     }

@@ -167,6 +167,7 @@ private slots:
         c.gras = true;
         QVERIFY(dessinerCadre(image, c));
         QCOMPARE(pixel(image, 1, 51, 111), couleursDefaut[0]); // A's starting dot, 2 x 2 from (50, 110)
+        QCOMPARE(pixel(image, 1, 49, 109), QColor(Qt::white));
         PointsPrecedents precedents;
         TraceurCourbes traceur(image, c.echelle, c.affichees, c.couleurs, 2, precedents);
         traceur.premierPoint({1.0, 1.0, 1.0, 1.0});
