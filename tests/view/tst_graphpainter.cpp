@@ -233,6 +233,27 @@ private slots:
         }
     }
 
+    void description_data() {
+        QTest::addColumn<int>("duree");
+        QTest::addColumn<QList<bool>>("affichees");
+        QTest::addColumn<int>("conserves");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("A and D shown, in hours")
+            << 18000 << QList<bool>{true, false, false, true} << 2
+            << "Quantité de matière (mol) en fonction de t (h). Courbes : acide, eau. Expériences conservées : 2.";
+        QTest::newRow("no curve")
+            << 20 << QList<bool>{false, false, false, false} << 0
+            << "Quantité de matière (mol) en fonction de t (s). Courbes : aucune. Expériences conservées : 0.";
+    }
+    void description() {
+        QFETCH(int, duree);
+        QFETCH(QList<bool>, affichees);
+        QFETCH(int, conserves);
+        QFETCH(QString, texte);
+        const CourbesAffichees a = {affichees[0], affichees[1], affichees[2], affichees[3]};
+        QCOMPARE(decrireGraphe(duree, a, {"Acide", "Alcool", "Ester", "Eau"}, conserves), texte);
+    }
+
     void colourIntegers() {
         QCOMPARE(entierDepuisCouleur(QColor(0, 0, 255)), 16711680u);
         QCOMPARE(entierDepuisCouleur(QColor(255, 128, 0)), 33023u);
