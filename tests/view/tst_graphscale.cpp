@@ -51,6 +51,8 @@ private slots:
             << Quantites{0.1, 0.1, 0.5, 0.3} << QList<bool>{true, false, false, false} << 0.4f;
         QTest::newRow("only D shown: its own amount, not C's")
             << Quantites{0.1, 0.1, 0.5, 0.3} << QList<bool>{false, false, false, true} << 0.4f;
+        QTest::newRow("only C shown: its own amount, not D's")
+            << Quantites{0.1, 0.1, 0.5, 0.3} << QList<bool>{false, false, true, false} << 0.6f;
         QTest::newRow("nothing shown")
             << Quantites{1, 1, 0, 0} << QList<bool>{false, false, false, false} << 0.0f;
     }
