@@ -194,6 +194,7 @@ private slots:
         QCOMPARE(pixel(image, plaque.right() - 1, plaque.top() + 1), couleurChauffage);
         QVERIFY(pixel(image, plaque.left() - 1, plaque.bottom()) != noir);
         QVERIFY(pixel(image, plaque.left(), plaque.bottom() + 1) != noir);
+        QVERIFY(pixel(image, plaque.right() + 1, plaque.top()) != noir);
     }
 
     void bainDeGlace_data() {
@@ -432,6 +433,9 @@ private slots:
             << 200 << QPoint(213, 152) << qRgb(106, 106, 106);
         QTest::newRow("big flask: no liquid beyond the outline at mid-depth") << 200 << QPoint(311, 177)
                                                                              << qRgb(255, 241, 230);
+        QTest::newRow("big flask: no liquid beyond the outline near the bottom") << 200 << QPoint(300, 194)
+                                                                                << qRgb(255, 245, 238);
+        QTest::newRow("big flask: nothing beside its bottom") << 200 << QPoint(230, 205) << qRgb(255, 248, 242);
         QTest::newRow("reflux: left wall at 244") << 250 << QPoint(244, 160) << noir;
         QTest::newRow("reflux: white inside the left wall") << 250 << QPoint(245, 160) << qRgb(255, 255, 255);
         QTest::newRow("reflux: light grey two inside the right wall") << 250 << QPoint(260, 160) << qRgb(192, 192, 192);
