@@ -436,6 +436,7 @@ private slots:
         QTest::newRow("big flask: no liquid beyond the outline near the bottom") << 200 << QPoint(300, 194)
                                                                                 << qRgb(255, 245, 238);
         QTest::newRow("big flask: nothing beside its bottom") << 200 << QPoint(230, 205) << qRgb(255, 248, 242);
+        QTest::newRow("big flask: background just inside the left wall") << 200 << QPoint(245, 90) << qRgb(255, 221, 193);
         QTest::newRow("reflux: left wall at 244") << 250 << QPoint(244, 160) << noir;
         QTest::newRow("reflux: white inside the left wall") << 250 << QPoint(245, 160) << qRgb(255, 255, 255);
         QTest::newRow("reflux: light grey two inside the right wall") << 250 << QPoint(260, 160) << qRgb(192, 192, 192);

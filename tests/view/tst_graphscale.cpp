@@ -51,6 +51,8 @@ private slots:
             << Quantites{0.1, 0.1, 0.5, 0.3} << QList<bool>{true, false, false, false} << 0.4f;
         QTest::newRow("only D shown: its own amount, not C's")
             << Quantites{0.1, 0.1, 0.5, 0.3} << QList<bool>{false, false, false, true} << 0.4f;
+        QTest::newRow("only B shown: fed back by the products")
+            << Quantites{0.1, 0.1, 0.5, 0.3} << QList<bool>{false, true, false, false} << 0.4f;
         QTest::newRow("only C shown: its own amount, not D's")
             << Quantites{0.1, 0.1, 0.5, 0.3} << QList<bool>{false, false, true, false} << 0.6f;
         QTest::newRow("nothing shown")
