@@ -437,6 +437,8 @@ private slots:
                                                                                 << qRgb(255, 245, 238);
         QTest::newRow("big flask: nothing beside its bottom") << 200 << QPoint(230, 205) << qRgb(255, 248, 242);
         QTest::newRow("big flask: background just inside the left wall") << 200 << QPoint(245, 90) << qRgb(255, 221, 193);
+        QTest::newRow("big flask: left wall down to cy - R + 2") << 200 << QPoint(244, 97) << noir;
+        QTest::newRow("big flask: light grey line low in the neck") << 200 << QPoint(274, 90) << qRgb(192, 192, 192);
         QTest::newRow("reflux: left wall at 244") << 250 << QPoint(244, 160) << noir;
         QTest::newRow("reflux: white inside the left wall") << 250 << QPoint(245, 160) << qRgb(255, 255, 255);
         QTest::newRow("reflux: light grey two inside the right wall") << 250 << QPoint(260, 160) << qRgb(192, 192, 192);
