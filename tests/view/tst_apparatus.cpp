@@ -249,7 +249,10 @@ private slots:
         const auto glacons = tirerGlacons(alea, choisirMontage(199, false));
         QCOMPARE(int(glacons.size()), nombreGlacons);
         bool petit = false, gros = false;
+        int xMin = 1000, xMax = 0, yMin = 1000, yMax = 0;
         for (const Glacon& g : glacons) {
+            xMin = std::min(xMin, g.x), xMax = std::max(xMax, g.x);
+            yMin = std::min(yMin, g.y), yMax = std::max(yMax, g.y);
             QVERIFY(g.x >= 183 && g.x <= 337); // cx ± 1.4 R
             QVERIFY(g.y >= 139 && g.y <= 156); // cy - 0.2 R .. cy + 0.1 R
             QVERIFY(g.rayon >= 3 && g.rayon <= 5); // R (r3 / 20 + 0.05) stays under 5.5
@@ -257,6 +260,7 @@ private slots:
             gros = gros || g.rayon >= 5;
         }
         QVERIFY(petit && gros);
+        QVERIFY(xMin <= 185 && xMax >= 335 && yMin <= 140 && yMax >= 155); // the whole band is used
         std::mt19937 autre(graine + 1);
         QVERIFY(tirerGlacons(autre, choisirMontage(199, false))[0].x != glacons[0].x ||
                 tirerGlacons(autre, choisirMontage(199, false))[0].y != glacons[0].y);
@@ -444,6 +448,7 @@ private slots:
         QTest::newRow("reflux: light grey two inside the right wall") << 250 << QPoint(260, 160) << qRgb(192, 192, 192);
         QTest::newRow("reflux: dark grey against the right wall") << 250 << QPoint(261, 160) << qRgb(128, 128, 128);
         QTest::newRow("reflux: dark grey up to the rim") << 250 << QPoint(261, 139) << qRgb(128, 128, 128);
+        QTest::newRow("reflux: dark grey down to cy - R + 2") << 250 << QPoint(261, 162) << qRgb(128, 128, 128);
         QTest::newRow("reflux: right wall at 262") << 250 << QPoint(262, 160) << noir;
         QTest::newRow("big flask: light grey line at 274.5") << 200 << QPoint(274, 75) << qRgb(192, 192, 192);
         QTest::newRow("big flask: the wall at 276.5 covers the dark grey line") << 200 << QPoint(276, 75) << noir;

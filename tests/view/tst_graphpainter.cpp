@@ -69,6 +69,7 @@ private slots:
                 << k << 74 + 300 * k << 13 + 200 * k << QColor(Qt::black);
             QTest::newRow(t + "last vertical grid line") << k << 50 + 300 * k << 100 << gris;
             QTest::newRow(t + "middle vertical grid line") << k << 50 + 150 * k << 100 << gris;
+            QTest::newRow(t + "middle vertical grid line, low") << k << 50 + 150 * k << 200 * k << gris;
             QTest::newRow(t + "above the plot area") << k << 50 + 150 * k << 9 << QColor(Qt::white);
             QTest::newRow(t + "top horizontal grid line") << k << 100 << 10 << gris;
             QTest::newRow(t + "top grid line ends at the last vertical") << k << 51 + 300 * k << 10
