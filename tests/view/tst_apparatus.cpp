@@ -232,7 +232,8 @@ private slots:
         QCOMPARE(pixel(image, 260, 220), eauLaPlusFoncee);
         QCOMPARE(pixel(image, 260 - 82, 220), eauSurLesBords);
         QCOMPARE(pixel(image, 260 + 82, 220), eauSurLesBords);
-        QCOMPARE(pixel(image, 260 - 82, 145), eauSurLesBords); // from 0.1 R above the flask's centre
+        QCOMPARE(pixel(image, 260 - 82, 145), eauSurLesBords); // from 0.1 R above the flask's centre,
+        QCOMPARE(pixel(image, 260 - 82, 142), couleurDuDegrade(142)); // not higher
         // Water is laid every other column: the background shows in between.
         QCOMPARE(pixel(image, 261, 220), couleurDuDegrade(220));
     }
@@ -432,6 +433,7 @@ private slots:
         QTest::newRow("big flask: dark grey circle of radius R - 1") << 200 << QPoint(314, 149) << qRgb(128, 128, 128);
         QTest::newRow("reflux: dark grey circle of radius R - 1") << 250 << QPoint(282, 189) << qRgb(128, 128, 128);
         QTest::newRow("big flask: white highlight on its upper left") << 200 << QPoint(221, 112) << qRgb(255, 255, 255);
+        QTest::newRow("big flask: black outline beside the neck") << 200 << QPoint(241, 98) << noir;
         QTest::newRow("big flask: white opening under the neck") << 200 << QPoint(260, 95) << qRgb(255, 255, 255);
         QTest::newRow("big flask: liquid across, 2 under the surface: 100 + 155 x 2 / 55")
             << 200 << QPoint(213, 152) << qRgb(106, 106, 106);

@@ -259,6 +259,7 @@ private slots:
         QCOMPARE(entierDepuisCouleur(QColor(0, 0, 255)), 16711680u);
         QCOMPARE(entierDepuisCouleur(QColor(255, 128, 0)), 33023u);
         QCOMPARE(couleurDepuisEntier(49152u), QColor(0, 192, 0));
+        QCOMPARE(couleurDepuisEntier(98815u), QColor(255, 129, 1)); // 255 + 256 x 129 + 65536 x 1
     }
 };
 
