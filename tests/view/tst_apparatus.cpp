@@ -232,8 +232,10 @@ private slots:
         QCOMPARE(pixel(image, 260, 220), eauLaPlusFoncee);
         QCOMPARE(pixel(image, 260 - 82, 220), eauSurLesBords);
         QCOMPARE(pixel(image, 260 + 82, 220), eauSurLesBords);
-        QCOMPARE(pixel(image, 260 - 82, 145), eauSurLesBords); // from 0.1 R above the flask's centre,
-        QCOMPARE(pixel(image, 260 - 82, 142), couleurDuDegrade(142)); // not higher
+        for (const int x : {260 - 82, 260 + 82}) {
+            QCOMPARE(pixel(image, x, 145), eauSurLesBords); // from 0.1 R above the flask's centre,
+            QCOMPARE(pixel(image, x, 142), couleurDuDegrade(142)); // not higher
+        }
         // Water is laid every other column: the background shows in between.
         QCOMPARE(pixel(image, 261, 220), couleurDuDegrade(220));
     }
@@ -444,6 +446,7 @@ private slots:
         QTest::newRow("big flask: nothing beside its bottom") << 200 << QPoint(230, 205) << qRgb(255, 248, 242);
         QTest::newRow("big flask: background just inside the left wall") << 200 << QPoint(245, 90) << qRgb(255, 221, 193);
         QTest::newRow("big flask: left wall down to cy - R + 2") << 200 << QPoint(244, 97) << noir;
+        QTest::newRow("big flask: and no further") << 200 << QPoint(244, 98) << qRgb(255, 255, 255);
         QTest::newRow("big flask: light grey line low in the neck") << 200 << QPoint(274, 90) << qRgb(192, 192, 192);
         QTest::newRow("reflux: left wall at 244") << 250 << QPoint(244, 160) << noir;
         QTest::newRow("reflux: white inside the left wall") << 250 << QPoint(245, 160) << qRgb(255, 255, 255);

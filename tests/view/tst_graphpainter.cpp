@@ -67,6 +67,8 @@ private slots:
                 << k << 74 + 300 * k << 7 + 200 * k << QColor(Qt::black);
             QTest::newRow(t + "time arrowhead lower")
                 << k << 74 + 300 * k << 13 + 200 * k << QColor(Qt::black);
+            QTest::newRow(t + "time arrowhead upper, half-way") << k << 77 + 300 * k << 8 + 200 * k << QColor(Qt::black);
+            QTest::newRow(t + "time arrowhead lower, half-way") << k << 78 + 300 * k << 11 + 200 * k << QColor(Qt::black);
             QTest::newRow(t + "last vertical grid line") << k << 50 + 300 * k << 100 << gris;
             QTest::newRow(t + "middle vertical grid line") << k << 50 + 150 * k << 100 << gris;
             QTest::newRow(t + "middle vertical grid line, low") << k << 50 + 150 * k << 200 * k << gris;

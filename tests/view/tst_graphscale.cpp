@@ -170,6 +170,8 @@ private slots:
         QTest::newRow("time across halves: X = 50 + t/2")
             << true << PlotMapping{1, 600, 2.0f} << QList<double>{0, 0.9, 1.0, 1.1, 2.9, 3.0, 3.0, 2.0}
             << QList<int>{50, 50, 50, 51, 51, 52, 52, 51};
+        QTest::newRow("time leaping 25 pixels") << true << PlotMapping{1, 600, 2.0f} << QList<double>{0, 50}
+                                                << QList<int>{50, 75};
         QTest::newRow("time back from the right edge to the start")
             << true << PlotMapping{1, 600, 2.0f} << QList<double>{600, 1.0 / 600} << QList<int>{350, 50};
         QTest::newRow("amount falling: Y = 210 - 100 n")
