@@ -116,6 +116,8 @@ private slots:
         QCOMPARE(cellule(t, 0, 1), QString("0,1"));
         t.ecrireLigne(3, {0, 1, 1, 1});
         QCOMPARE(cellule(t, 3, 5), QString());
+        RemplisseurTableau(t).ligne(4, {0.5, 0.25, 0.125, 1});
+        QCOMPARE(cellule(t, 4, 5), QString("1")); // 0,125 x 1 / (0,5 x 0,25)
     }
 
     void zeroDurationLeavesTheGridEmpty() {
