@@ -202,11 +202,12 @@ private slots:
     void offScaleCoordinateKeepsItsLastValue() {
         QImage image = imageGraphe(1);
         PointsPrecedents precedents;
-        const PlotMapping m{1, 600, 1e-6f};
+        const PlotMapping m{1, 300, 1e-6f};
         TraceurCourbes traceur(image, m, {true, true, true, true}, couleursDefaut, 1, precedents);
         traceur.premierPoint({0, 0, 0, 0});
+        QCOMPARE(int(precedents.x), 50); // a pixel a second: t = 0 on the amount axis
         traceur.point(60.0, {1.0, 0, 0, 0}); // 1 mol on a micro-mole axis does not fit 16 bits
-        QCOMPARE(int(precedents.x), 80);
+        QCOMPARE(int(precedents.x), 110);
         QCOMPARE(int(precedents.y[0]), 210);
     }
 
