@@ -437,6 +437,7 @@ private slots:
         QTest::newRow("big flask: white highlight on its upper left") << 200 << QPoint(221, 112) << qRgb(255, 255, 255);
         QTest::newRow("big flask: black outline left of the neck") << 200 << QPoint(241, 98) << noir;
         QTest::newRow("big flask: black outline right of the neck") << 200 << QPoint(280, 99) << noir;
+        QTest::newRow("big flask: white highlight from 45 degrees") << 200 << QPoint(285, 102) << qRgb(255, 255, 255);
         QTest::newRow("big flask: white opening under the neck") << 200 << QPoint(260, 95) << qRgb(255, 255, 255);
         QTest::newRow("big flask: liquid across, 2 under the surface: 100 + 155 x 2 / 55")
             << 200 << QPoint(213, 152) << qRgb(106, 106, 106);
