@@ -69,6 +69,8 @@ private slots:
             << QStringList{"0", "1", "1", "1"} << 0 << 0 << QStringList{"0", "1", "1", "1", ""};
         QTest::newRow("distilled species shows 0 whatever its text")
             << QStringList{"1", "1", "0,5", "0,5"} << 1 << 2 << QStringList{"1", "1", "0", "0,5", "0"};
+        QTest::newRow("distilled A shows 0, no Qr left")
+            << QStringList{"1", "1", "0,5", "0,5"} << 1 << 0 << QStringList{"0", "1", "0,5", "0,5", ""};
         QTest::newRow("distilled D shows 0 too")
             << QStringList{"1", "1", "0,5", "0,5"} << 1 << 3 << QStringList{"1", "1", "0,5", "0", "0"};
         QTest::newRow("products of unequal amounts: 0,5 x 0,2 / (1 x 2)")
