@@ -446,6 +446,8 @@ private slots:
         QTest::newRow("big flask: no liquid beyond the outline near the bottom") << 200 << QPoint(300, 194)
                                                                                 << qRgb(255, 245, 238);
         QTest::newRow("big flask: nothing beside its bottom") << 200 << QPoint(230, 205) << qRgb(255, 248, 242);
+        QTest::newRow("big flask: background just inside the left wall, high") << 200 << QPoint(245, 60)
+                                                                               << qRgb(255, 214, 181);
         QTest::newRow("big flask: background just inside the left wall") << 200 << QPoint(245, 90) << qRgb(255, 221, 193);
         QTest::newRow("big flask: left wall down to cy - R + 2") << 200 << QPoint(244, 97) << noir;
         QTest::newRow("big flask: and no further") << 200 << QPoint(244, 98) << qRgb(255, 255, 255);
