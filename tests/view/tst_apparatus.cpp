@@ -433,6 +433,7 @@ private slots:
         QTest::addColumn<QPoint>("point");
         QTest::addColumn<QRgb>("couleur");
         QTest::newRow("big flask: dark grey circle of radius R - 1") << 200 << QPoint(314, 149) << qRgb(128, 128, 128);
+        QTest::newRow("big flask: dark grey circle up to 45 degrees") << 200 << QPoint(300, 114) << qRgb(128, 128, 128);
         QTest::newRow("reflux: dark grey circle of radius R - 1") << 250 << QPoint(282, 189) << qRgb(128, 128, 128);
         QTest::newRow("big flask: white highlight on its upper left") << 200 << QPoint(221, 112) << qRgb(255, 255, 255);
         QTest::newRow("big flask: black outline left of the neck") << 200 << QPoint(241, 98) << noir;
