@@ -63,6 +63,7 @@ private slots:
             QTest::newRow(t + "amount arrowhead right") << k << 53 << 0 << QColor(Qt::black);
             QTest::newRow(t + "amount arrowhead right, from the tip") << k << 51 << -4 << QColor(Qt::black);
             QTest::newRow(t + "time axis end") << k << 80 + 300 * k << bas << QColor(Qt::black);
+            QTest::newRow(t + "past the time axis end") << k << 81 + 300 * k << bas << QColor(Qt::white);
             QTest::newRow(t + "time arrowhead upper")
                 << k << 74 + 300 * k << 7 + 200 * k << QColor(Qt::black);
             QTest::newRow(t + "time arrowhead lower")
