@@ -75,6 +75,7 @@ private slots:
             QTest::newRow(t + "middle vertical grid line, low") << k << 50 + 150 * k << 200 * k << gris;
             QTest::newRow(t + "above the plot area") << k << 50 + 150 * k << 9 << QColor(Qt::white);
             QTest::newRow(t + "top horizontal grid line") << k << 100 << 10 << gris;
+            QTest::newRow(t + "top horizontal grid line, right") << k << 40 + 300 * k << 10 << gris;
             QTest::newRow(t + "top grid line ends at the last vertical") << k << 51 + 300 * k << 10
                                                                           << QColor(Qt::white);
             QTest::newRow(t + "inside a grid cell") << k << 60 << 20 << QColor(Qt::white);
