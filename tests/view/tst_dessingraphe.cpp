@@ -97,6 +97,32 @@ private slots:
                 ecarts += encore.pixel(x, y) != ecran.pixel(x, y);
         QCOMPARE(ecarts, 0);
     }
+
+    // A vector file may be shown enlarged: the frame's lines, one pixel wide
+    // on the screen, grow with it (no hairlines). Twice as large, the time
+    // axis (image row 218), a time line (x = 80) and an amount line (row 178)
+    // are two pixels thick.
+    void linesGrowWithTheDevice() {
+        DessinGraphe dessin;
+        QImage ecran(largeurGrapheNormal, hauteurGrapheNormal, QImage::Format_RGB32);
+        CadreGraphe c;
+        c.echelle = {1, 600, 2.0f};
+        QVERIFY(dessin.dessinerCadre(ecran, c));
+        QImage grande(2 * ecran.size(), QImage::Format_RGB32);
+        QPainter p(&grande);
+        p.scale(2, 2);
+        dessin.dessiner(p);
+        p.end();
+        const auto epaisseur = [&](QPoint depuis, QPoint pas, QRgb couleur) {
+            int n = 0;
+            for (QPoint q = depuis; q != depuis + 12 * pas; q += pas)
+                n += grande.pixel(q) == couleur;
+            return n;
+        };
+        QCOMPARE(epaisseur({200, 430}, {0, 1}, qRgb(0, 0, 0)), 2);
+        QCOMPARE(epaisseur({154, 200}, {1, 0}, qRgb(192, 192, 192)), 2);
+        QCOMPARE(epaisseur({200, 350}, {0, 1}, qRgb(192, 192, 192)), 2);
+    }
 };
 
 VEDO_TEST(TestDessinGraphe);
