@@ -58,6 +58,7 @@ private slots:
             QTest::newRow(t + "amount axis top") << k << 50 << -6 << QColor(Qt::black);
             QTest::newRow(t + "left of the amount axis, high") << k << 49 << 20 << QColor(Qt::white);
             QTest::newRow(t + "left of the amount axis, low") << k << 49 << bas - 10 << QColor(Qt::white);
+            QTest::newRow(t + "left of the amount axis, on a grid line") << k << 49 << 10 + 160 * k << QColor(Qt::white);
             QTest::newRow(t + "amount arrowhead left") << k << 47 << 0 << QColor(Qt::black);
             QTest::newRow(t + "amount arrowhead left, from the tip") << k << 49 << -5 << QColor(Qt::black);
             QTest::newRow(t + "amount arrowhead right") << k << 53 << 0 << QColor(Qt::black);
