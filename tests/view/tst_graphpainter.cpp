@@ -58,7 +58,8 @@ private slots:
             QTest::newRow(t + "amount axis top") << k << 50 << -6 << QColor(Qt::black);
             QTest::newRow(t + "left of the amount axis, high") << k << 49 << 20 << QColor(Qt::white);
             QTest::newRow(t + "left of the amount axis, low") << k << 49 << bas - 10 << QColor(Qt::white);
-            QTest::newRow(t + "left of the amount axis, on a grid line") << k << 49 << 10 + 160 * k << QColor(Qt::white);
+            QTest::newRow(t + "left of the amount axis, on a grid line")
+                << k << 49 << 10 + 160 * k << QColor(Qt::white);
             QTest::newRow(t + "amount arrowhead left") << k << 47 << 0 << QColor(Qt::black);
             QTest::newRow(t + "amount arrowhead left, from the tip") << k << 49 << -5 << QColor(Qt::black);
             QTest::newRow(t + "amount arrowhead right") << k << 53 << 0 << QColor(Qt::black);
@@ -69,8 +70,10 @@ private slots:
                 << k << 74 + 300 * k << 7 + 200 * k << QColor(Qt::black);
             QTest::newRow(t + "time arrowhead lower")
                 << k << 74 + 300 * k << 13 + 200 * k << QColor(Qt::black);
-            QTest::newRow(t + "time arrowhead upper, half-way") << k << 77 + 300 * k << 8 + 200 * k << QColor(Qt::black);
-            QTest::newRow(t + "time arrowhead lower, half-way") << k << 78 + 300 * k << 11 + 200 * k << QColor(Qt::black);
+            QTest::newRow(t + "time arrowhead upper, half-way")
+                << k << 77 + 300 * k << 8 + 200 * k << QColor(Qt::black);
+            QTest::newRow(t + "time arrowhead lower, half-way")
+                << k << 78 + 300 * k << 11 + 200 * k << QColor(Qt::black);
             QTest::newRow(t + "last vertical grid line") << k << 50 + 300 * k << 100 << gris;
             QTest::newRow(t + "middle vertical grid line") << k << 50 + 150 * k << 100 << gris;
             QTest::newRow(t + "middle vertical grid line, low") << k << 50 + 150 * k << 200 * k << gris;
