@@ -56,6 +56,7 @@ private slots:
             const int bas = 10 + 200 * k;
             QTest::newRow(t + "time axis near the corner") << k << 60 << bas << QColor(Qt::black);
             QTest::newRow(t + "amount axis top") << k << 50 << -6 << QColor(Qt::black);
+            QTest::newRow(t + "above the amount axis") << k << 50 << -7 << QColor(Qt::white);
             QTest::newRow(t + "left of the amount axis, high") << k << 49 << 20 << QColor(Qt::white);
             QTest::newRow(t + "left of the amount axis, low") << k << 49 << bas - 10 << QColor(Qt::white);
             QTest::newRow(t + "left of the amount axis, on a grid line")
@@ -76,7 +77,8 @@ private slots:
                 << k << 78 + 300 * k << 11 + 200 * k << QColor(Qt::black);
             QTest::newRow(t + "last vertical grid line") << k << 50 + 300 * k << 100 << gris;
             QTest::newRow(t + "middle vertical grid line") << k << 50 + 150 * k << 100 << gris;
-            QTest::newRow(t + "middle vertical grid line, low") << k << 50 + 150 * k << 200 * k << gris;
+            QTest::newRow(t + "middle vertical grid line, down to the axis")
+                << k << 50 + 150 * k << 9 + 200 * k << gris;
             QTest::newRow(t + "above the plot area") << k << 50 + 150 * k << 9 << QColor(Qt::white);
             QTest::newRow(t + "top horizontal grid line") << k << 100 << 10 << gris;
             QTest::newRow(t + "top horizontal grid line, right") << k << 40 + 300 * k << 10 << gris;
