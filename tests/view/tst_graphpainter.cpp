@@ -60,11 +60,14 @@ private slots:
             QTest::newRow(t + "beside the amount axis top") << k << 51 << -6 << QColor(Qt::white);
             QTest::newRow(t + "left of the amount axis, high") << k << 49 << 20 << QColor(Qt::white);
             QTest::newRow(t + "left of the amount axis, low") << k << 49 << bas - 10 << QColor(Qt::white);
+            QTest::newRow(t + "left of the corner") << k << 49 << bas << QColor(Qt::white);
             QTest::newRow(t + "left of the amount axis, on a grid line")
                 << k << 49 << 10 + 160 * k << QColor(Qt::white);
             QTest::newRow(t + "amount arrowhead left") << k << 47 << 0 << QColor(Qt::black);
+            QTest::newRow(t + "under the left arrowhead") << k << 47 << 1 << QColor(Qt::white);
             QTest::newRow(t + "amount arrowhead left, from the tip") << k << 49 << -5 << QColor(Qt::black);
             QTest::newRow(t + "amount arrowhead right") << k << 53 << 0 << QColor(Qt::black);
+            QTest::newRow(t + "under the right arrowhead") << k << 53 << 1 << QColor(Qt::white);
             QTest::newRow(t + "amount arrowhead right, from the tip") << k << 51 << -4 << QColor(Qt::black);
             QTest::newRow(t + "time axis end") << k << 80 + 300 * k << bas << QColor(Qt::black);
             QTest::newRow(t + "past the time axis end") << k << 81 + 300 * k << bas << QColor(Qt::white);
@@ -72,6 +75,10 @@ private slots:
                 << k << 74 + 300 * k << 7 + 200 * k << QColor(Qt::black);
             QTest::newRow(t + "time arrowhead lower")
                 << k << 74 + 300 * k << 13 + 200 * k << QColor(Qt::black);
+            QTest::newRow(t + "before the upper arrowhead")
+                << k << 73 + 300 * k << 7 + 200 * k << QColor(Qt::white);
+            QTest::newRow(t + "before the lower arrowhead")
+                << k << 73 + 300 * k << 13 + 200 * k << QColor(Qt::white);
             QTest::newRow(t + "time arrowhead upper, half-way")
                 << k << 77 + 300 * k << 8 + 200 * k << QColor(Qt::black);
             QTest::newRow(t + "time arrowhead lower, half-way")
