@@ -56,6 +56,7 @@ private slots:
             const int bas = 10 + 200 * k;
             QTest::newRow(t + "time axis near the corner") << k << 60 << bas << QColor(Qt::black);
             QTest::newRow(t + "amount axis top") << k << 50 << -6 << QColor(Qt::black);
+            QTest::newRow(t + "amount axis half-way up") << k << 50 << 10 + 50 * k << QColor(Qt::black);
             QTest::newRow(t + "above the amount axis") << k << 50 << -7 << QColor(Qt::white);
             QTest::newRow(t + "beside the amount axis top") << k << 51 << -6 << QColor(Qt::white);
             QTest::newRow(t + "left of the amount axis, high") << k << 49 << 20 << QColor(Qt::white);
