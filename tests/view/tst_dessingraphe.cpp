@@ -60,13 +60,16 @@ private slots:
     void redrawnAsOnTheScreen_data() {
         QTest::addColumn<bool>("cadre");
         QTest::addColumn<int>("largeur");
-        QTest::newRow("nothing drawn yet: white") << false << 1;
-        QTest::newRow("frame and bent curves") << true << 1;
-        QTest::newRow("bold curves") << true << 2;
+        QTest::addColumn<bool>("cadreRefait"); // then a new frame and one more move
+        QTest::newRow("nothing drawn yet: white") << false << 1 << false;
+        QTest::newRow("frame and bent curves") << true << 1 << false;
+        QTest::newRow("bold curves") << true << 2 << false;
+        QTest::newRow("a new frame wipes the curves") << true << 1 << true;
     }
     void redrawnAsOnTheScreen() {
         QFETCH(bool, cadre);
         QFETCH(int, largeur);
+        QFETCH(bool, cadreRefait);
         DessinGraphe dessin;
         QImage ecran(largeurGrapheNormal, hauteurGrapheNormal, QImage::Format_RGB32);
         ecran.fill(Qt::white);
@@ -77,10 +80,17 @@ private slots:
             c.departs = {1.0, 2.0, 0.0, 0.0};
             QVERIFY(dessin.dessinerCadre(ecran, c));
             PointsPrecedents precedents;
-            TraceurCourbes traceur(ecran, c.echelle, c.affichees, couleurs, largeur, precedents, &dessin);
-            traceur.premierPoint({1.0, 2.0, 0.0, 0.0});
-            traceur.point(120.0, {0.5, 1.5, 0.5, 0.5});
-            traceur.point(600.0, {0.4, 1.4, 0.6, 0.6});
+            {
+                TraceurCourbes traceur(ecran, c.echelle, c.affichees, couleurs, largeur, precedents, &dessin);
+                traceur.premierPoint({1.0, 2.0, 0.0, 0.0});
+                traceur.point(120.0, {0.5, 1.5, 0.5, 0.5});
+                traceur.point(600.0, {0.4, 1.4, 0.6, 0.6});
+            }
+            if (cadreRefait) {
+                QVERIFY(dessin.dessinerCadre(ecran, c));
+                TraceurCourbes traceur(ecran, c.echelle, c.affichees, couleurs, largeur, precedents, &dessin);
+                traceur.point(300.0, {1.0, 1.0, 1.0, 1.0});
+            }
         }
         QImage encore(ecran.size(), QImage::Format_RGB32);
         encore.fill(Qt::gray);

@@ -96,6 +96,7 @@ private slots:
             QTest::newRow(t + "inside a grid cell") << k << 60 << 20 << QColor(Qt::white);
             QTest::newRow(t + "starting dot of A at 1 mol") << k << 50 << 10 + 100 * k << QColor(0, 0, 255);
             QTest::newRow(t + "starting dot of B at 2 mol") << k << 50 << 10 << QColor(255, 0, 255);
+            QTest::newRow(t + "starting dot of D at 0 mol, over C's") << k << 50 << bas << QColor(0, 192, 0);
         }
     }
     void framePixels() {
