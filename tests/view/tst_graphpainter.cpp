@@ -245,6 +245,9 @@ private slots:
         QVERIFY(dessinerCadre(image, c));
         dessinerCourbesConservees(image, c.echelle, c.affichees, 1, store);
         QCOMPARE(pixel(image, 1, 50, 10), couleurs[0]); // A starts at the top
+        // ... and ends, computed again at its own 100 degC with the catalyst, at 0,838 mol (the closed form
+        // of the rate law with kD = 1,08E-3, K = 4): y = 10 + 200 x 0,162.
+        QCOMPARE(pixel(image, 1, 350, 42), couleurs[0]);
         // Each species in its own colour; C and D share their curve, D drawn last.
         for (int i : {0, 1, 3}) {
             int n = 0;
