@@ -61,21 +61,25 @@ private slots:
         QTest::addColumn<bool>("cadre");
         QTest::addColumn<int>("largeur");
         QTest::addColumn<bool>("cadreRefait"); // then a new frame and one more move
-        QTest::newRow("nothing drawn yet: white") << false << 1 << false;
-        QTest::newRow("frame and bent curves") << true << 1 << false;
-        QTest::newRow("bold curves") << true << 2 << false;
-        QTest::newRow("a new frame wipes the curves") << true << 1 << true;
+        QTest::addColumn<int>("k");
+        QTest::newRow("nothing drawn yet: white") << false << 1 << false << 1;
+        QTest::newRow("frame and bent curves") << true << 1 << false << 1;
+        QTest::newRow("bold curves") << true << 2 << false << 1;
+        QTest::newRow("a new frame wipes the curves") << true << 1 << true << 1;
+        QTest::newRow("enlarged picture") << true << 1 << false << 2;
     }
     void redrawnAsOnTheScreen() {
         QFETCH(bool, cadre);
         QFETCH(int, largeur);
         QFETCH(bool, cadreRefait);
+        QFETCH(int, k);
         DessinGraphe dessin;
-        QImage ecran(largeurGrapheNormal, hauteurGrapheNormal, QImage::Format_RGB32);
+        QImage ecran = k == 1 ? QImage(largeurGrapheNormal, hauteurGrapheNormal, QImage::Format_RGB32)
+                              : QImage(largeurGrapheAgrandi, hauteurGrapheAgrandi, QImage::Format_RGB32);
         ecran.fill(Qt::white);
         if (cadre) {
             CadreGraphe c;
-            c.echelle = {1, 600, 2.0f};
+            c.echelle = {k, 600, 2.0f};
             c.couleurs = couleurs;
             c.departs = {1.0, 2.0, 0.0, 0.0};
             QVERIFY(dessin.dessinerCadre(ecran, c));
