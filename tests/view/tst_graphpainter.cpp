@@ -56,24 +56,47 @@ private slots:
             const int bas = 10 + 200 * k;
             QTest::newRow(t + "time axis near the corner") << k << 60 << bas << QColor(Qt::black);
             QTest::newRow(t + "amount axis top") << k << 50 << -6 << QColor(Qt::black);
+            QTest::newRow(t + "amount axis half-way up") << k << 50 << 10 + 50 * k << QColor(Qt::black);
+            QTest::newRow(t + "above the amount axis") << k << 50 << -7 << QColor(Qt::white);
+            QTest::newRow(t + "beside the amount axis top") << k << 51 << -6 << QColor(Qt::white);
             QTest::newRow(t + "left of the amount axis, high") << k << 49 << 20 << QColor(Qt::white);
             QTest::newRow(t + "left of the amount axis, low") << k << 49 << bas - 10 << QColor(Qt::white);
+            QTest::newRow(t + "left of the corner") << k << 49 << bas << QColor(Qt::white);
+            QTest::newRow(t + "left of the amount axis, on a grid line")
+                << k << 49 << 10 + 160 * k << QColor(Qt::white);
             QTest::newRow(t + "amount arrowhead left") << k << 47 << 0 << QColor(Qt::black);
+            QTest::newRow(t + "under the left arrowhead") << k << 47 << 1 << QColor(Qt::white);
+            QTest::newRow(t + "amount arrowhead left, from the tip") << k << 49 << -5 << QColor(Qt::black);
             QTest::newRow(t + "amount arrowhead right") << k << 53 << 0 << QColor(Qt::black);
+            QTest::newRow(t + "under the right arrowhead") << k << 53 << 1 << QColor(Qt::white);
+            QTest::newRow(t + "amount arrowhead right, from the tip") << k << 51 << -4 << QColor(Qt::black);
             QTest::newRow(t + "time axis end") << k << 80 + 300 * k << bas << QColor(Qt::black);
+            QTest::newRow(t + "past the time axis end") << k << 81 + 300 * k << bas << QColor(Qt::white);
             QTest::newRow(t + "time arrowhead upper")
                 << k << 74 + 300 * k << 7 + 200 * k << QColor(Qt::black);
             QTest::newRow(t + "time arrowhead lower")
                 << k << 74 + 300 * k << 13 + 200 * k << QColor(Qt::black);
+            QTest::newRow(t + "before the upper arrowhead")
+                << k << 73 + 300 * k << 7 + 200 * k << QColor(Qt::white);
+            QTest::newRow(t + "before the lower arrowhead")
+                << k << 73 + 300 * k << 13 + 200 * k << QColor(Qt::white);
+            QTest::newRow(t + "time arrowhead upper, half-way")
+                << k << 77 + 300 * k << 8 + 200 * k << QColor(Qt::black);
+            QTest::newRow(t + "time arrowhead lower, half-way")
+                << k << 78 + 300 * k << 11 + 200 * k << QColor(Qt::black);
             QTest::newRow(t + "last vertical grid line") << k << 50 + 300 * k << 100 << gris;
             QTest::newRow(t + "middle vertical grid line") << k << 50 + 150 * k << 100 << gris;
+            QTest::newRow(t + "middle vertical grid line, down to the axis")
+                << k << 50 + 150 * k << 9 + 200 * k << gris;
             QTest::newRow(t + "above the plot area") << k << 50 + 150 * k << 9 << QColor(Qt::white);
             QTest::newRow(t + "top horizontal grid line") << k << 100 << 10 << gris;
+            QTest::newRow(t + "top horizontal grid line, right") << k << 40 + 300 * k << 10 << gris;
             QTest::newRow(t + "top grid line ends at the last vertical") << k << 51 + 300 * k << 10
                                                                           << QColor(Qt::white);
             QTest::newRow(t + "inside a grid cell") << k << 60 << 20 << QColor(Qt::white);
             QTest::newRow(t + "starting dot of A at 1 mol") << k << 50 << 10 + 100 * k << QColor(0, 0, 255);
             QTest::newRow(t + "starting dot of B at 2 mol") << k << 50 << 10 << QColor(255, 0, 255);
+            QTest::newRow(t + "starting dot of D at 0 mol, over C's") << k << 50 << bas << QColor(0, 192, 0);
         }
     }
     void framePixels() {
@@ -164,6 +187,8 @@ private slots:
         auto c = cadre(1);
         c.gras = true;
         QVERIFY(dessinerCadre(image, c));
+        QCOMPARE(pixel(image, 1, 51, 111), couleursDefaut[0]); // A's starting dot, 2 x 2 from (50, 110)
+        QCOMPARE(pixel(image, 1, 49, 109), QColor(Qt::white));
         PointsPrecedents precedents;
         TraceurCourbes traceur(image, c.echelle, c.affichees, c.couleurs, 2, precedents);
         traceur.premierPoint({1.0, 1.0, 1.0, 1.0});
@@ -195,11 +220,12 @@ private slots:
     void offScaleCoordinateKeepsItsLastValue() {
         QImage image = imageGraphe(1);
         PointsPrecedents precedents;
-        const PlotMapping m{1, 600, 1e-6f};
+        const PlotMapping m{1, 300, 1e-6f};
         TraceurCourbes traceur(image, m, {true, true, true, true}, couleursDefaut, 1, precedents);
         traceur.premierPoint({0, 0, 0, 0});
+        QCOMPARE(int(precedents.x), 50); // a pixel a second: t = 0 on the amount axis
         traceur.point(60.0, {1.0, 0, 0, 0}); // 1 mol on a micro-mole axis does not fit 16 bits
-        QCOMPARE(int(precedents.x), 80);
+        QCOMPARE(int(precedents.x), 110);
         QCOMPARE(int(precedents.y[0]), 210);
     }
 
@@ -219,6 +245,9 @@ private slots:
         QVERIFY(dessinerCadre(image, c));
         dessinerCourbesConservees(image, c.echelle, c.affichees, 1, store);
         QCOMPARE(pixel(image, 1, 50, 10), couleurs[0]); // A starts at the top
+        // ... and ends, computed again at its own 100 degC with the catalyst, at 0,838 mol (the closed form
+        // of the rate law with kD = 1,08E-3, K = 4): y = 10 + 200 x 0,162.
+        QCOMPARE(pixel(image, 1, 350, 42), couleurs[0]);
         // Each species in its own colour; C and D share their curve, D drawn last.
         for (int i : {0, 1, 3}) {
             int n = 0;
@@ -229,10 +258,32 @@ private slots:
         }
     }
 
+    void description_data() {
+        QTest::addColumn<int>("duree");
+        QTest::addColumn<QList<bool>>("affichees");
+        QTest::addColumn<int>("conserves");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("A and D shown, in hours")
+            << 18000 << QList<bool>{true, false, false, true} << 2
+            << "Quantité de matière (mol) en fonction de t (h). Courbes : acide, eau. Expériences conservées : 2.";
+        QTest::newRow("no curve")
+            << 20 << QList<bool>{false, false, false, false} << 0
+            << "Quantité de matière (mol) en fonction de t (s). Courbes : aucune. Expériences conservées : 0.";
+    }
+    void description() {
+        QFETCH(int, duree);
+        QFETCH(QList<bool>, affichees);
+        QFETCH(int, conserves);
+        QFETCH(QString, texte);
+        const CourbesAffichees a = {affichees[0], affichees[1], affichees[2], affichees[3]};
+        QCOMPARE(decrireGraphe(duree, a, {"Acide", "Alcool", "Ester", "Eau"}, conserves), texte);
+    }
+
     void colourIntegers() {
         QCOMPARE(entierDepuisCouleur(QColor(0, 0, 255)), 16711680u);
         QCOMPARE(entierDepuisCouleur(QColor(255, 128, 0)), 33023u);
         QCOMPARE(couleurDepuisEntier(49152u), QColor(0, 192, 0));
+        QCOMPARE(couleurDepuisEntier(98815u), QColor(255, 129, 1)); // 255 + 256 x 129 + 65536 x 1
     }
 };
 

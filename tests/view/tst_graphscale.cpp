@@ -51,6 +51,10 @@ private slots:
             << Quantites{0.1, 0.1, 0.5, 0.3} << QList<bool>{true, false, false, false} << 0.4f;
         QTest::newRow("only D shown: its own amount, not C's")
             << Quantites{0.1, 0.1, 0.5, 0.3} << QList<bool>{false, false, false, true} << 0.4f;
+        QTest::newRow("only B shown: fed back by the products")
+            << Quantites{0.1, 0.1, 0.5, 0.3} << QList<bool>{false, true, false, false} << 0.4f;
+        QTest::newRow("only C shown: its own amount, not D's")
+            << Quantites{0.1, 0.1, 0.5, 0.3} << QList<bool>{false, false, true, false} << 0.6f;
         QTest::newRow("nothing shown")
             << Quantites{1, 1, 0, 0} << QList<bool>{false, false, false, false} << 0.0f;
     }
@@ -166,12 +170,18 @@ private slots:
         QTest::newRow("time across halves: X = 50 + t/2")
             << true << PlotMapping{1, 600, 2.0f} << QList<double>{0, 0.9, 1.0, 1.1, 2.9, 3.0, 3.0, 2.0}
             << QList<int>{50, 50, 50, 51, 51, 52, 52, 51};
+        QTest::newRow("time leaping 25 pixels") << true << PlotMapping{1, 600, 2.0f} << QList<double>{0, 50}
+                                                << QList<int>{50, 75};
+        QTest::newRow("time back from the right edge to the start")
+            << true << PlotMapping{1, 600, 2.0f} << QList<double>{600, 1.0 / 600} << QList<int>{350, 50};
         QTest::newRow("amount falling: Y = 210 - 100 n")
             << false << PlotMapping{1, 600, 2.0f} << QList<double>{0, 0.004, 0.005, 0.006, 0.0149, 0.015}
             << QList<int>{210, 210, 210, 209, 209, 208};
         QTest::newRow("enlarged amount: Y = 410 - 400 n")
             << false << PlotMapping{2, 600, 1.0f} << QList<double>{0, 0.00125, 0.0013, 0.00375, 0.0037}
             << QList<int>{410, 410, 409, 408, 409};
+        QTest::newRow("amount going down: 200, then 5 pixels lower")
+            << false << PlotMapping{1, 600, 2.0f} << QList<double>{0.1, 0.05} << QList<int>{200, 205};
         QTest::newRow("off the scale keeps the pixel")
             << false << PlotMapping{1, 600, 1e-6f} << QList<double>{0, 1.0, 1e-9, 5e-9, 1.0}
             << QList<int>{210, 210, 210, 209, 209};

@@ -1,5 +1,6 @@
 #include "TestRegistry.h"
 
+#include "view/TableauCsv.h"
 #include "view/TableauValeurs.h"
 
 #include <QtTest>
@@ -68,6 +69,10 @@ private slots:
             << QStringList{"0", "1", "1", "1"} << 0 << 0 << QStringList{"0", "1", "1", "1", ""};
         QTest::newRow("distilled species shows 0 whatever its text")
             << QStringList{"1", "1", "0,5", "0,5"} << 1 << 2 << QStringList{"1", "1", "0", "0,5", "0"};
+        QTest::newRow("distilled A shows 0, no Qr left")
+            << QStringList{"1", "1", "0,5", "0,5"} << 1 << 0 << QStringList{"0", "1", "0,5", "0,5", ""};
+        QTest::newRow("distilled D shows 0 too")
+            << QStringList{"1", "1", "0,5", "0,5"} << 1 << 3 << QStringList{"1", "1", "0,5", "0", "0"};
         QTest::newRow("products of unequal amounts: 0,5 x 0,2 / (1 x 2)")
             << QStringList{"1", "2", "0,5", "0,2"} << 0 << 0 << QStringList{"1", "2", "0,5", "0,2", "0,05"};
         QTest::newRow("distillation off keeps the text")
@@ -113,6 +118,8 @@ private slots:
         QCOMPARE(cellule(t, 0, 1), QString("0,1"));
         t.ecrireLigne(3, {0, 1, 1, 1});
         QCOMPARE(cellule(t, 3, 5), QString());
+        RemplisseurTableau(t).ligne(4, {0.5, 0.25, 0.125, 1});
+        QCOMPARE(cellule(t, 4, 5), QString("1")); // 0,125 x 1 / (0,5 x 0,25)
     }
 
     void zeroDurationLeavesTheGridEmpty() {
@@ -134,6 +141,32 @@ private slots:
         // A reaction outside the list names the species of the first one.
         QCOMPARE(QString::fromStdString(t.enTetes(4)[1]), QString("Acide carboxylique"));
         QCOMPARE(QString::fromStdString(t.enTetes(-1)[1]), QString("Acide carboxylique"));
+    }
+
+    // The file of 11 rows: a byte-order mark, the headers on one line, then
+    // row 0 as typed, a cell with ";" or a quote between quotes.
+    void csv_data() {
+        QTest::addColumn<QStringList>("boites");
+        QTest::addColumn<QString>("premiereLigne");
+        QTest::newRow("numbers stay as shown") << QStringList{"0,1", "0,1", "0", "0"} << "0,0;0,1;0,1;0;0;0";
+        QTest::newRow("separator and quote quoted")
+            << QStringList{"1;5", "2\"", "0", "0"} << "0,0;\"1;5\";\"2\"\"\";0;0;0";
+    }
+    void csv() {
+        QFETCH(QStringList, boites);
+        QFETCH(QString, premiereLigne);
+        std::array<std::string, 4> textes;
+        for (int i = 0; i < 4; ++i)
+            textes[i] = boites[i].toStdString();
+        TableauValeurs t;
+        t.prepatab(600, 100, textes, Conditions{}, {1, 1, 0, 0});
+        const QString csv = QString::fromStdString(tableauCsv(t, 0));
+        const QStringList lignes = csv.split("\r\n");
+        QCOMPARE(lignes.size(), 13); // headers, 11 rows, nothing after the last CR LF
+        QCOMPARE(lignes[0], QString("\uFEFFt (min);Acide carboxylique;Alcool;Ester;Eau;Qr"));
+        QCOMPARE(lignes[1], premiereLigne);
+        QCOMPARE(lignes[11], QString("10,0;;;;;"));
+        QCOMPARE(lignes[12], QString());
     }
 };
 

@@ -93,12 +93,15 @@ private slots:
         QTest::addColumn<Conditions>("conditions");
         QTest::addColumn<int>("t0");
         QTest::addColumn<bool>("equilibre");
-        QTest::newRow("reactants being used up") << Quantites{1, 1, 0, 0} << conditions(0, 1000, 1) << 300 << false;
-        QTest::newRow("ester being hydrolysed") << Quantites{0, 0, 1, 1} << conditions(0, 1000, 1) << 300 << false;
+        QTest::newRow("reactants being used up")
+            << Quantites{1, 1, 0, 0} << conditions(0, 1000, 1) << 300 << false;
+        QTest::newRow("ester being hydrolysed")
+            << Quantites{0, 0, 1, 1} << conditions(0, 1000, 1) << 300 << false;
         QTest::newRow("at the start") << Quantites{1, 1, 0, 0} << conditions(0, 200, 0) << 0 << false;
         QTest::newRow("equilibrium after 200 h")
             << Quantites{1, 1, 0, 0} << conditions(0, 1000, 1) << 720000 << true;
-        QTest::newRow("no product and no alcohol") << Quantites{1, 0, 0, 0} << conditions(0, 200, 0) << 100 << false;
+        QTest::newRow("no product and no alcohol")
+            << Quantites{1, 0, 0, 0} << conditions(0, 200, 0) << 100 << false;
     }
     // The slope of A is minus the rate of the model at the closed-form amounts.
     void slope() {
@@ -115,36 +118,46 @@ private slots:
                  qPrintable(QString("%1 vs %2").arg(etat.pente).arg(pente)));
     }
 
-    // Graph of 600 s, amount axis 2 mol: plot area (50, 10)..(350, 210).
+    // Graph of 600 s, amount axis 2 mol unless said: plot area (50, 10)..(350, 210).
     void segment_data() {
         QTest::addColumn<int>("k");
         QTest::addColumn<double>("n");
         QTest::addColumn<double>("pente");
         QTest::addColumn<int>("t0");
+        QTest::addColumn<float>("ymax");
         QTest::addColumn<QLine>("attendu"); // null: no segment
-        QTest::newRow("horizontal") << 1 << 1.0 << 0.0 << 300 << QLine(50, 110, 350, 110);
-        QTest::newRow("horizontal, enlarged") << 2 << 1.0 << 0.0 << 300 << QLine(50, 210, 650, 210);
-        QTest::newRow("down to the right edge") << 1 << 1.0 << -1.0 / 1200 << 300 << QLine(50, 85, 350, 135);
-        QTest::newRow("down to the time axis") << 1 << 0.5 << -1.0 / 300 << 300 << QLine(50, 60, 275, 210);
+        QTest::newRow("horizontal") << 1 << 1.0 << 0.0 << 300 << 2.0f << QLine(50, 110, 350, 110);
+        QTest::newRow("horizontal, enlarged") << 2 << 1.0 << 0.0 << 300 << 2.0f << QLine(50, 210, 650, 210);
+        QTest::newRow("down to the right edge")
+            << 1 << 1.0 << -1.0 / 1200 << 300 << 2.0f << QLine(50, 85, 350, 135);
+        QTest::newRow("down to the time axis")
+            << 1 << 0.5 << -1.0 / 300 << 300 << 2.0f << QLine(50, 60, 275, 210);
         QTest::newRow("up to the top of the plot area")
-            << 1 << 1.5 << 1.0 / 300 << 300 << QLine(50, 160, 275, 10);
-        QTest::newRow("up to the top, enlarged") << 2 << 1.5 << 1.0 / 300 << 300 << QLine(50, 310, 500, 10);
-        QTest::newRow("down to the time axis, enlarged") << 2 << 0.5 << -1.0 / 300 << 300 << QLine(50, 110, 500, 410);
+            << 1 << 1.5 << 1.0 / 300 << 300 << 2.0f << QLine(50, 160, 275, 10);
+        QTest::newRow("up to the top, enlarged")
+            << 2 << 1.5 << 1.0 / 300 << 300 << 2.0f << QLine(50, 310, 500, 10);
+        QTest::newRow("down to the time axis, enlarged")
+            << 2 << 0.5 << -1.0 / 300 << 300 << 2.0f << QLine(50, 110, 500, 410);
         QTest::newRow("starting above the plot area")
-            << 1 << 1.0 << -1.0 / 150 << 300 << QLine(50, -90, 275, 210);
-        QTest::newRow("horizontal on the top of the plot area") << 1 << 2.0 << 0.0 << 300 << QLine(50, 10, 350, 10);
-        QTest::newRow("horizontal above the amount axis: nothing") << 1 << 3.0 << 0.0 << 300 << QLine();
-        QTest::newRow("horizontal below zero: nothing") << 1 << -0.5 << 0.0 << 300 << QLine();
+            << 1 << 1.0 << -1.0 / 150 << 300 << 2.0f << QLine(50, -90, 275, 210);
+        QTest::newRow("horizontal on the top of the plot area")
+            << 1 << 2.0 << 0.0 << 300 << 2.0f << QLine(50, 10, 350, 10);
+        QTest::newRow("horizontal above the amount axis: nothing")
+            << 1 << 3.0 << 0.0 << 300 << 2.0f << QLine();
+        QTest::newRow("horizontal below zero: nothing") << 1 << -0.5 << 0.0 << 300 << 2.0f << QLine();
         QTest::newRow("x on the time axis rounds halves to even")
-            << 1 << 0.5 << -1.0 / 300 << 301 << QLine(50, 60, 276, 210);
+            << 1 << 0.5 << -1.0 / 300 << 301 << 2.0f << QLine(50, 60, 276, 210);
+        QTest::newRow("up to the top of an axis of 0,5 mol: X = 50 + 300 x 0,3 / 0,4")
+            << 1 << 0.4 << 1.0 / 1500 << 300 << 0.5f << QLine(50, 130, 275, 10);
     }
     void segment() {
         QFETCH(int, k);
         QFETCH(double, n);
         QFETCH(double, pente);
         QFETCH(int, t0);
+        QFETCH(float, ymax);
         QFETCH(QLine, attendu);
-        const auto s = segmentTangente(n, pente, t0, {k, 600, 2.0f});
+        const auto s = segmentTangente(n, pente, t0, {k, 600, ymax});
         QCOMPARE(s.has_value(), !attendu.isNull());
         if (s) QCOMPARE(QLine(s->x1, s->y1, s->x2, s->y2), attendu);
     }
