@@ -192,7 +192,6 @@ void Evaluation::evaluerParentheses() {
         std::string interieur = texte_.substr(ouvrante + 1, fermante - ouvrante - 1);
         if (std::any_of(interieur.begin(), interieur.end(), [](char c) { return c >= 'F' && c <= 'Y'; }))
             return; // a function inside must be evaluated first
-        normaliser(interieur, budget_);
         evaluerOperateurs(interieur);
         texte_.replace(ouvrante, fermante - ouvrante + 1, interieur);
         --nbParentheses_;

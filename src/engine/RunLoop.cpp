@@ -89,10 +89,7 @@ Tick direct(Quantites& n, EtatAnimation& etat, const ParametresRun& p, std::int3
     double dt = integrateur.pas();
     if (t + dt > p.duree) dt = p.duree - t;
     const bool echant = integrateur.raccourcir(t, dt, finTick);
-    if (t == 0.0) {
-        sink.premierPoint(n);
-        etat.ligneTab = 1;
-    }
+    if (t == 0.0) sink.premierPoint(n);
     integrateur.avancer(t, dt, echant, finTick);
     return Tick::avance;
 }

@@ -62,12 +62,14 @@ private slots:
         QTest::newRow("exponential") << "EXP(1)" << degres << succes << "2.71828182845905";
         QTest::newRow("square root") << "SQR(16)" << degres << succes << "4";
         QTest::newRow("square root symbol") << "ù16" << degres << succes << "4";
+        QTest::newRow("argument starting with its point") << "SQR.25" << degres << succes << "0.5";
         QTest::newRow("inverse sine of 1 in degrees") << "INVSIN1" << degres << succes << "90";
         QTest::newRow("inverse cosine of -1 in radians")
             << "INVCOS-1" << radians << succes << "3.14159265358979";
         QTest::newRow("inverse sine of -1 in radians")
             << "invSIN -1" << radians << succes << "-1.5707963267949";
         QTest::newRow("inverse sine of a half") << "invSIN 0.5" << degres << succes << "30";
+        QTest::newRow("inverse sine of minus a half") << "invSIN -0.5" << degres << succes << "-30";
         QTest::newRow("inverse cosine of a half") << "invCOS 0.5" << degres << succes << "60";
         QTest::newRow("inverse tangent of 1") << "invTAN 1" << degres << succes << "45";
         QTest::newRow("function of a function") << "LN(EXP(2))" << degres << succes << "2";
@@ -89,6 +91,7 @@ private slots:
         QTest::newRow("product of negatives") << "-3*-3" << degres << succes << "9";
         QTest::newRow("two groups") << "(2+3)*(4-1)" << degres << succes << "15";
         QTest::newRow("group result negative") << "2-(1-4)" << degres << succes << "5";
+        QTest::newRow("minus a group of two operations") << "-(2*3+1)" << degres << succes << "-7";
         QTest::newRow("nested groups") << "((((1+1)*2)+1)*2)" << degres << succes << "10";
         QTest::newRow("doubled parentheses around a sum") << "((2+3))" << degres << succes << "5";
         QTest::newRow("deeply nested parentheses")
@@ -136,8 +139,15 @@ private slots:
         QTest::newRow("function of a group holding only a function")
             << "SIN(COS)" << degres << impossible << "";
         QTest::newRow("closing before opening") << "2)+(3" << degres << impossible << "";
+        // Letters F to Y mark a function inside a group, which then waits for it.
+        QTest::newRow("a group holding F waits for a function") << "(F)" << degres << impossible << "";
+        QTest::newRow("a group holding Y waits for a function") << "(Y)" << degres << impossible << "";
         QTest::newRow("101 nested functions exceed the passes")
             << QString::fromStdString(imbrique("SIN(", "0", ")", 101)) << degres << impossible << "";
+        // 100 nested take every pass: the function before them is worked out
+        // in the last one, right after its argument.
+        QTest::newRow("a function before 100 nested ones, within the passes")
+            << QString::fromStdString("SIN " + imbrique("SIN(", "0", ")", 100)) << degres << succes << "0";
     }
     void resultats() {
         QFETCH(QString, expression);
@@ -149,18 +159,36 @@ private slots:
         if (erreur == succes) QCOMPARE(QString::fromStdString(texte), resultat);
     }
 
-    // The display test: a display emptied during the computation stops the
-    // rewriting, which then runs out of passes.
+    // The display test, asked at each place the operators' walk reaches: a
+    // display emptied during the computation stops the rewriting, which then
+    // runs out of passes, one question each.
+    void affichageVideArrete_data() {
+        QTest::addColumn<QString>("expression");
+        QTest::addColumn<bool>("affichagePlein");
+        QTest::addColumn<CodeErreur>("erreur");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<QString>("resultat");
+        QTest::newRow("display emptied: 100 passes stopped at once")
+            << "2+3" << false << CodeErreur::calculImpossible << 100 << " 2 + 3 ";
+        // " 2 * 3 ": places 2 to 6 for "^" and for "/", then place 2 holds the
+        // only operator; nothing is walked after it.
+        QTest::newRow("display kept: 5 + 5 + 1 places") << "2*3" << true << succes << 11 << "6";
+    }
     void affichageVideArrete() {
-        std::string texte = "2+3";
-        int questions = 0;
-        const auto affichageVide = [&] {
-            ++questions;
-            return false;
+        QFETCH(QString, expression);
+        QFETCH(bool, affichagePlein);
+        QFETCH(CodeErreur, erreur);
+        QFETCH(int, questions);
+        QFETCH(QString, resultat);
+        std::string texte = expression.toStdString();
+        int posees = 0;
+        const auto affichage = [&] {
+            ++posees;
+            return affichagePlein;
         };
-        QCOMPARE(evaluer(texte, degres, affichageVide), CodeErreur::calculImpossible);
-        QVERIFY(questions > 0);
-        QCOMPARE(QString::fromStdString(texte), " 2 + 3 ");
+        QCOMPARE(evaluer(texte, degres, affichage), erreur);
+        QCOMPARE(posees, questions);
+        QCOMPARE(QString::fromStdString(texte), resultat);
     }
 
     void longueEntreeCalculee() {
@@ -172,22 +200,34 @@ private slots:
 
     void travailBorne_data() {
         QTest::addColumn<QString>("expression");
+        QTest::addColumn<CodeErreur>("erreur");
+        QTest::addColumn<QString>("resultat"); // checked on success only
+        // Reducing the groups one at a time rescans the whole entry each time:
+        // these exceed the work allowed and end in error 1 ("Calcul impossible").
+        const auto impossible = CodeErreur::calculImpossible;
         QTest::newRow("parentheses nested 50000 deep")
-            << QString::fromStdString(imbrique("(", "1", ")", 50'000));
-        QTest::newRow("50000 groups") << QString::fromStdString(repete("+(1+1)", 16'000, "0"));
+            << QString::fromStdString(imbrique("(", "1", ")", 50'000)) << impossible << "";
+        QTest::newRow("50000 groups") << QString::fromStdString(repete("+(1+1)", 16'000, "0")) << impossible << "";
         QTest::newRow("functions waiting on groups")
-            << QString::fromStdString(repete("+SIN(1+1)", 11'000, "0"));
-        QTest::newRow("100000 minus signs") << QString::fromStdString(repete("-", 100'000) + "1");
+            << QString::fromStdString(repete("+SIN(1+1)", 11'000, "0")) << impossible << "";
+        // Pairs of signs fold into one as the entry is rewritten: an even run of minus signs is a plus.
+        QTest::newRow("100000 minus signs") << QString::fromStdString(repete("-", 100'000) + "1") << succes << "1";
     }
-    // A pathological entry is answered, with a result or error 1, instead
-    // of running for minutes; the bound itself is measured in bench/.
+    // A pathological entry is answered instead of running for minutes; the
+    // bound itself is measured in bench/.
     void travailBorne() {
         QFETCH(QString, expression);
+        QFETCH(CodeErreur, erreur);
+        QFETCH(QString, resultat);
         std::string texte = expression.toStdString();
-        const auto erreur = evaluer(texte, degres);
-        QVERIFY(erreur == succes || erreur == CodeErreur::calculImpossible);
+        QCOMPARE(evaluer(texte, degres), erreur);
+        if (erreur == succes) QCOMPARE(QString::fromStdString(texte), resultat);
         std::string court = "((((1+1))))";
         QCOMPARE(evaluer(court, degres, {}, 50), CodeErreur::calculImpossible);
+        // The work allowed is spent to its last unit, not beyond.
+        BudgetCalcul budget(3);
+        budget.depenser(3);
+        QVERIFY_THROWS_EXCEPTION(EchecCalcul, budget.depenser(1));
     }
 
     void textesHostiles_data() {

@@ -40,6 +40,12 @@ private slots:
                                        << " -5 ";
         QTest::newRow("subtracting a negative") << "2--3"
                                                 << " 2 + 3 ";
+        QTest::newRow("blanks between the signs of a pair") << "2 - - 3"
+                                                            << " 2 + 3 ";
+        QTest::newRow("a pair of signs that ends the entry") << "2--"
+                                                             << " 2 +  ";
+        QTest::newRow("parenthesised 9 unwrapped") << "(9)"
+                                                   << " 9 ";
         QTest::newRow("unwrapping makes a sign pair") << "2*(3-(-1))"
                                                       << " 2 * (3 + 1) ";
         QTest::newRow("natural log spelt LON") << "LN(2+3)"

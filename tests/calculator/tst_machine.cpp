@@ -50,6 +50,8 @@ private slots:
                                                    << "-3";
         QTest::newRow("ANS after a result") << "B2 plus B3 EXE ANS"
                                             << "5";
+        QTest::newRow("ANS of a two-digit result") << "B9 plus B3 EXE ANS"
+                                                   << "12";
         QTest::newRow("plus after a result continues it") << "B2 plus B3 EXE plus B1 EXE"
                                                           << " 6";
         QTest::newRow("times after a result continues it") << "B2 plus B3 EXE multip B2 EXE"
@@ -124,6 +126,8 @@ private slots:
                                                << " 9";
         QTest::newRow("power key") << "B2 puissance B1 B0"
                                    << "2 ^ 10";
+        QTest::newRow("power after a result") << "B3 EXE puissance B3 EXE"
+                                              << " 27";
         QTest::newRow("inverse key") << "Command5 B4 EXE"
                                      << " 0.25";
         QTest::newRow("pi after a digit") << "B2 pi"
@@ -218,20 +222,31 @@ private slots:
 
     void messagesEntiers_data() {
         QTest::addColumn<QString>("script");
-        QTest::newRow("parentheses") << "Bpo B2 EXE";
-        QTest::newRow("operators") << "B2 multip multip B3 EXE";
-        QTest::newRow("waiting message length") << "B1 div B0 EXE";
+        QTest::addColumn<bool>("tient"); // the whole text shows
+        QTest::addColumn<bool>("gras");  // bold down to 10 points
+        QTest::newRow("nothing typed yet: already the display's font") << "" << true << true;
+        QTest::newRow("parentheses") << "Bpo B2 EXE" << true << true;
+        QTest::newRow("operators") << "B2 multip multip B3 EXE" << true << false;
+        QTest::newRow("waiting message length") << "B1 div B0 EXE" << true << true;
+        QTest::newRow("38 digits: 10 points, still bold") << QString("B1 ").repeated(38).trimmed() << true << true;
+        QTest::newRow("44 digits: 9 points, thin") << QString("B1 ").repeated(44).trimmed() << true << false;
+        QTest::newRow("entry too long even at 7 points: it scrolls")
+            << QString("B1 ").repeated(80).trimmed() << false << false;
     }
-    // The longest texts shrink the display's font instead of being cut.
+    // The longest texts shrink the display's font, down to 7 points, instead of being cut.
     void messagesEntiers() {
         QFETCH(QString, script);
+        QFETCH(bool, tient);
+        QFETCH(bool, gras);
         double memoire = 0.0;
         Machine machine(memoire);
         machine.show();
         cliquer(machine, script);
         const auto* z1 = machine.findChild<QLineEdit*>("z1");
-        QVERIFY(QFontMetrics(z1->font()).horizontalAdvance(z1->text()) <= z1->contentsRect().width());
+        QCOMPARE(QFontMetrics(z1->font()).horizontalAdvance(z1->text()) <= z1->contentsRect().width(), tient);
         QVERIFY(z1->font().pointSize() >= 7);
+        if (!tient) QCOMPARE(z1->font().pointSize(), 7);
+        QCOMPARE(z1->font().bold(), gras);
     }
 
     void retourArriereAuClavier() {
@@ -400,6 +415,8 @@ private slots:
         QCOMPARE(machine.findChild<QRadioButton*>("C1")->text(), QString("Standard"));
         QVERIFY(machine.findChild<QRadioButton*>("angle0")->isChecked());
         QVERIFY(machine.findChild<QRadioButton*>("C1")->isChecked());
+        // Numbers stand against the right edge, as on a calculator.
+        QCOMPARE(machine.findChild<QLineEdit*>("z1")->alignment(), Qt::AlignRight | Qt::AlignVCenter);
         QStringList cadres;
         for (const auto* cadre : machine.findChildren<QGroupBox*>())
             cadres << cadre->title();
@@ -408,16 +425,53 @@ private slots:
 
         const auto boutons = machine.findChildren<QPushButton*>();
         QCOMPARE(boutons.size(), 49);
+        // Enter is "EXE" only: no key may act as the dialog's default button.
+        // The display keeps the focus: no key takes it.
         for (const auto* a : boutons) {
-            for (const auto* b : boutons)
+            QVERIFY(!a->autoDefault());
+            QCOMPARE(a->focusPolicy(), Qt::NoFocus);
+        }
+        // Keys, frames and display side by side, none over another.
+        const auto enfants = machine.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (const auto* a : enfants)
+            for (const auto* b : enfants)
                 QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
                          qPrintable(a->objectName() + " overlaps " + b->objectName()));
-            // Enter is "EXE" only: no key may act as the dialog's default button.
-            QVERIFY(!a->autoDefault());
-        }
         const QRect zoneEncadree(QPoint(82, 290), QPoint(206, 421));
         for (const char* nom : {"B0", "B1", "B5", "B9", "Bpoint", "BtoEXP"})
             QVERIFY(zoneEncadree.contains(machine.findChild<QPushButton*>(nom)->geometry()));
+    }
+
+    // The places of the keys, frames and display are the window's design:
+    // approved once, they are kept in data/disposition-machine.txt. A change
+    // of layout fails here and writes the new places beside the temporary
+    // files, to look at and copy over the approved ones.
+    void dispositionApprouvee() {
+        double memoire = 0.0;
+        Machine machine(memoire);
+        machine.show(); // the frames place their buttons
+        QStringList places;
+        for (const auto* w : machine.findChildren<QWidget*>()) {
+            const auto* cadre = qobject_cast<const QGroupBox*>(w);
+            const QString nom = cadre ? cadre->title() : w->objectName();
+            if (!nom.isEmpty() && !nom.startsWith("qt_"))
+                places << QString("%1 %2 %3 %4 %5")
+                              .arg(nom)
+                              .arg(w->x())
+                              .arg(w->y())
+                              .arg(w->width())
+                              .arg(w->height());
+        }
+        places.sort();
+        const QString obtenues = places.join('\n') + '\n';
+        QFile approuvees(VEDO_TEST_DATA "/disposition-machine.txt");
+        QVERIFY(approuvees.open(QIODevice::ReadOnly | QIODevice::Text));
+        if (QString::fromUtf8(approuvees.readAll()) != obtenues) {
+            QFile copie(QDir::temp().filePath("disposition-machine.txt"));
+            QVERIFY(copie.open(QIODevice::WriteOnly | QIODevice::Text));
+            copie.write(obtenues.toUtf8());
+            QFAIL(qPrintable("the layout differs from the approved one; new places in " + copie.fileName()));
+        }
     }
 
     void fond_data() {
@@ -427,10 +481,19 @@ private slots:
         QTest::newRow("gradient at the right") << QPoint(301, 200) << QColor(50, 100, 100);
         QTest::newRow("gradient halfway, half rounded to even") << QPoint(151, 280) << QColor(124, 174, 174);
         QTest::newRow("black top edge") << QPoint(150, 1) << QColor(Qt::black);
+        QTest::newRow("black top edge to its right end") << QPoint(299, 1) << QColor(Qt::black);
         QTest::newRow("black left edge") << QPoint(1, 200) << QColor(Qt::black);
         QTest::newRow("white right edge") << QPoint(299, 200) << QColor(Qt::white);
         QTest::newRow("white bottom edge") << QPoint(150, 428) << QColor(Qt::white);
+        QTest::newRow("white bottom left corner, the black edge above it") << QPoint(1, 428) << QColor(Qt::white);
+        QTest::newRow("gradient above the frame") << QPoint(150, 0) << QColor(125, 175, 175);
+        QTest::newRow("gradient left of the black top edge") << QPoint(0, 1) << QColor(200, 250, 250);
+        QTest::newRow("gradient right of the black top edge") << QPoint(300, 1) << QColor(50, 100, 100);
+        QTest::newRow("gradient under the black top edge") << QPoint(150, 2) << QColor(125, 175, 175);
+        QTest::newRow("gradient right of the frame") << QPoint(300, 200) << QColor(50, 100, 100);
+        QTest::newRow("gradient under the frame") << QPoint(150, 429) << QColor(125, 175, 175);
         QTest::newRow("framed area, white") << QPoint(206, 350) << QColor(Qt::white);
+        QTest::newRow("framed area, white left") << QPoint(82, 350) << QColor(Qt::white);
         QTest::newRow("framed area, teal") << QPoint(81, 350) << QColor(0, 128, 128);
         QTest::newRow("framed area, teal top") << QPoint(120, 289) << QColor(0, 128, 128);
     }

@@ -2,6 +2,7 @@
 
 #include "engine/AmountRules.h"
 #include "engine/Durations.h"
+#include "engine/Reaction.h"
 
 #include <QtTest>
 
@@ -41,6 +42,20 @@ private slots:
         QTest::newRow("exactly 0,001 mol is accepted")
             << QStringList{"0,001", "0", "0", "0"} << 0 << DepassementQuantite::aucun
             << QStringList{"0,001", "0", "0", "0"};
+        QTest::newRow("below 0,001 by a fraction")
+            << QStringList{"0,0007", "0", "0", "0"} << 0 << DepassementQuantite::inferieur
+            << QStringList{"0,001", "0", "0", "0"};
+        QTest::newRow("the fourth box counts in the total")
+            << QStringList{"5", "5", "0", "1"} << 0 << DepassementQuantite::superieur
+            << QStringList{"4", "5", "0", "1"};
+        QTest::newRow("an unreadable box counts as 0 in the total")
+            << QStringList{"", "9,5", "0", "0"} << 0 << DepassementQuantite::aucun
+            << QStringList{"0", "9,5", "0", "0"};
+        // The single nearest 1,2349999 shows as 1,235 in seven digits, which
+        // reads back as a single just above it: three digits give 1,24.
+        QTest::newRow("the box left takes a single's seven digits, then three")
+            << QStringList{"1,2349999", "0", "0", "0"} << 0 << DepassementQuantite::aucun
+            << QStringList{"1,24", "0", "0", "0"};
         QTest::newRow("over the top by a fraction")
             << QStringList{"9,5", "0,4", "0,2", "0"} << 0 << DepassementQuantite::superieur
             << QStringList{"9,4", "0,4", "0,2", "0"};
@@ -73,10 +88,18 @@ private slots:
         QTest::addColumn<int>("secondes");
         QTest::addColumn<QString>("legende");
         QTest::newRow("top: 200 h") << 1 << 720000 << "200 h";
+        QTest::newRow("100 h") << 2 << 360000 << "100 h";
+        QTest::newRow("50 h") << 3 << 180000 << "50 h";
+        QTest::newRow("20 h") << 4 << 72000 << "20 h";
+        QTest::newRow("10 h") << 5 << 36000 << "10 h";
         QTest::newRow("5 h") << 6 << 18000 << "5 h";
+        QTest::newRow("2 h") << 7 << 7200 << "2 h";
         QTest::newRow("1 h") << 8 << 3600 << "1 h";
         QTest::newRow("30 min") << 9 << 1800 << "30 min";
+        QTest::newRow("20 min") << 10 << 1200 << "20 min";
         QTest::newRow("start-up: 10 min") << 11 << 600 << "10 min";
+        QTest::newRow("5 min") << 12 << 300 << "5 min";
+        QTest::newRow("2 min") << 13 << 120 << "2 min";
         QTest::newRow("1 min") << 14 << 60 << "1 min";
         QTest::newRow("30 s") << 15 << 30 << "30 s";
         QTest::newRow("bottom: 20 s") << 16 << 20 << "20 s";
@@ -89,9 +112,33 @@ private slots:
         QCOMPARE(QString::fromStdString(legendeDuree(secondes)), legende);
     }
 
+    void speciesNames_data() {
+        QTest::addColumn<int>("reaction");
+        QTest::addColumn<QStringList>("noms");
+        QTest::newRow("esterification") << 0 << QStringList{"Acide carboxylique", "Alcool", "Ester", "Eau"};
+        QTest::newRow("anhydride")
+            << 1 << QStringList{"Anhydride d'acide", "Alcool", "Ester", "Acide carboxylique"};
+        QTest::newRow("hydrolysis") << 2 << QStringList{"Ester", "Eau", "Acide carboxylique", "Alcool"};
+        QTest::newRow("saponification")
+            << 3 << QStringList{"Ester", "Ion hydroxyde", "Ion carboxylate", "Alcool"};
+        QTest::newRow("beyond the list: the first reaction's")
+            << 4 << QStringList{"Acide carboxylique", "Alcool", "Ester", "Eau"};
+        QTest::newRow("below the list: the first reaction's")
+            << -1 << QStringList{"Acide carboxylique", "Alcool", "Ester", "Eau"};
+    }
+    void speciesNames() {
+        QFETCH(int, reaction);
+        QFETCH(QStringList, noms);
+        QStringList obtenus;
+        for (const auto& nom : nomsEspeces(reaction))
+            obtenus << QString::fromStdString(nom);
+        QCOMPARE(obtenus, noms);
+    }
+
     void positionOutsideTheSelector() {
         QCOMPARE(dureePosition(0), 0);
         QCOMPARE(dureePosition(17), 0);
+        QCOMPARE(dureePosition(positionDureeDemarrage), 600);
     }
 };
 

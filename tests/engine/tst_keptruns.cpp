@@ -42,6 +42,7 @@ private slots:
         for (int run = 1; run <= 12; ++run)
             terminerRun(store, true, run);
         QCOMPARE(int(store.nbCourbes), 10);
+        QCOMPARE(store.nombre(), 11);
         for (int s = 0; s <= 9; ++s)
             QCOMPARE(int(store.emplacement(s).courbeParam[1]), s + 1);
         QCOMPARE(int(store.emplacement(10).courbeParam[1]), 12);
@@ -54,6 +55,8 @@ private slots:
     void withoutKeepingEachRunReplacesSlotZero() {
         KeptRuns store;
         terminerRun(store, false, 1);
+        store.debutRun(false);
+        QCOMPARE(int(store.nbCourbes), -1); // empty while the next run goes
         terminerRun(store, false, 2);
         QCOMPARE(int(store.nbCourbes), 0);
         QCOMPARE(int(store.emplacement(0).courbeParam[1]), 2);
@@ -66,6 +69,7 @@ private slots:
         QTest::addColumn<int>("apres");
         QTest::newRow("kept, idle: the run just stored is forgotten") << true << 3 << false << 2;
         QTest::newRow("kept, animated: unchanged") << true << 3 << true << 3;
+        QTest::newRow("kept, animated, one run kept: still slot 0") << true << 0 << true << 0;
         QTest::newRow("kept, empty store") << true << -1 << false << -1;
         QTest::newRow("not kept") << false << 3 << false << -1;
     }
@@ -110,6 +114,18 @@ private slots:
             << 3 << 0 << 0 << 1 << 1
             << "Réaction 1 : Ester et hydroxyde de sodium\r\nTempérature : 0 "
                "°C\r\n\r\nDistillation\r\nCatalyseur";
+        QTest::newRow("distillation alone")
+            << 1 << 200 << 0 << 1 << 0
+            << "Réaction 1 : Anhydride d'acide et alcool\r\nTempérature : 20 °C\r\n\r\nDistillation";
+        QTest::newRow("catalyst alone")
+            << 3 << 200 << 0 << 0 << 1
+            << "Réaction 1 : Ester et hydroxyde de sodium\r\nTempérature : 20 °C\r\n\r\nCatalyseur";
+        // Only a damaged store holds these: the name outside its list is left empty.
+        QTest::newRow("reaction just beyond the list")
+            << 4 << 200 << 0 << 0 << 0 << "Réaction 1 : \r\nTempérature : 20 °C\r\n";
+        QTest::newRow("class just below the list")
+            << 0 << 200 << -1 << 0 << 0
+            << "Réaction 1 : Acide carboxylique et alcool\r\nTempérature : 20 °C\r\n\r\n";
     }
     void historyTexts() {
         QFETCH(int, reaction);
@@ -129,8 +145,33 @@ private slots:
         QCOMPARE(QString::fromStdString(morceaux[1].texte), arial);
     }
 
+    // Each stored value goes back to its own condition, none of them the
+    // default one; the two switches each on in turn.
+    void storedRunReadsBackItsConditions_data() {
+        QTest::addColumn<int>("distillation");
+        QTest::addColumn<int>("catalyseur");
+        QTest::newRow("distilled without the catalyst") << 1 << 0;
+        QTest::newRow("the catalyst without distilling") << 0 << 1;
+    }
+    void storedRunReadsBackItsConditions() {
+        QFETCH(int, distillation);
+        QFETCH(int, catalyseur);
+        CourbeConservee c;
+        c.courbeQuantite = {9, 1, 2, 3, 4};
+        c.courbeParam = {3, 650, 2, 1, std::int16_t(distillation), std::int16_t(catalyseur)};
+        const Conditions k = c.conditions();
+        QCOMPARE(int(k.reaction), 3);
+        QCOMPARE(int(k.temperature), 650);
+        QCOMPARE(int(k.classeAlcool), 2);
+        QCOMPARE(int(k.especeVolatile), 1);
+        QCOMPARE(int(k.distillation), distillation);
+        QCOMPARE(int(k.catalyseur), catalyseur);
+        QCOMPARE(c.quantites(), (Quantites{1, 2, 3, 4}));
+    }
+
     void emptyStoreGivesEmptyHistory() {
         KeptRuns store;
+        QCOMPARE(store.nombre(), 0);
         QVERIFY(makehisto(store).empty());
     }
 };

@@ -6,6 +6,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace vedo;
@@ -171,10 +172,31 @@ private slots:
             QVERIFY(ligne.n[0] * ligne.n[1] == 0.0 ||
                     ligne.n[2] * ligne.n[3] / (ligne.n[0] * ligne.n[1]) >= 0.0);
         QCOMPARE(int(sink.lignes.size()), p.nombreLignes - 1);
+        // Halved steps near the end of A leave each row on its instant, every 1440 s.
+        for (const auto& ligne : sink.lignes)
+            QVERIFY2(std::fabs(ligne.t - 1440.0 * ligne.ligne) < 1e-6, qPrintable(QString::number(ligne.t)));
     }
 
+    void animatedRunFillsTheSameRows_data() {
+        QTest::addColumn<int>("vitesse");
+        QTest::addColumn<int>("dureeTableau");
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<int>("ligneLaissee"); // the row counter as the run before left it
+        QTest::newRow("5 s a tick") << 50 << 600 << 120 << 1;
+        QTest::newRow("1 s a tick") << 10 << 600 << 600 << 1;
+        // The duration chosen grew during the run: rows every 16 s, none at
+        // 600 s; the last tick, from 595 s, stops at 600 s, not at 602 s.
+        QTest::newRow("7 s a tick, table of a longer run") << 70 << 800 << 86 << 1;
+        // A tick longer than the 12 s to row 1: the counter must be back at 1 first.
+        QTest::newRow("15 s a tick, after a whole table") << 150 << 600 << 40 << 51;
+    }
     void animatedRunFillsTheSameRows() {
-        const auto p = parametres(0, 0, 600, 0.1f);
+        QFETCH(int, vitesse);
+        QFETCH(int, dureeTableau);
+        QFETCH(int, ticks);
+        QFETCH(int, ligneLaissee);
+        auto p = parametres(0, 0, 600, 0.1f);
+        p.dureeTableau = dureeTableau;
         Quantites entier = {0.1, 0.1, 0.0, 0.0};
         RecordingSink complet;
         ConstantesVitesse k;
@@ -183,14 +205,18 @@ private slots:
         Quantites anime = {0.1, 0.1, 0.0, 0.0};
         RecordingSink parTicks;
         EtatAnimation etat;
-        int ticks = 0;
-        while (timerTick(anime, etat, p, 50, parTicks, k) == Tick::avance)
-            ++ticks;
-        QCOMPARE(ticks, 600 * 10 / 50);
+        etat.ligneTab = std::int16_t(ligneLaissee);
+        int faits = 0;
+        while (timerTick(anime, etat, p, vitesse, parTicks, k) == Tick::avance)
+            ++faits;
+        QCOMPARE(faits, ticks);
+        QCOMPARE(parTicks.temps.back(), 600.0);
+        QVERIFY(std::is_sorted(parTicks.temps.begin(), parTicks.temps.end()));
         QCOMPARE(parTicks.premiers, 1);
         QCOMPARE(parTicks.lignes.size(), complet.lignes.size());
         for (std::size_t r = 0; r < complet.lignes.size(); ++r) {
             QCOMPARE(parTicks.lignes[r].ligne, complet.lignes[r].ligne);
+            QVERIFY(std::fabs(parTicks.lignes[r].t - complet.lignes[r].t) < 1e-9);
             for (int i = 0; i < 4; ++i) {
                 const double attendu = complet.lignes[r].n[i];
                 QVERIFY(std::fabs(parTicks.lignes[r].n[i] - attendu) <= 0.01 * std::fabs(attendu) + 1e-12);
@@ -215,15 +241,23 @@ private slots:
         QVERIFY(n[2] > 0.0);
     }
 
+    void elapsedTimeDoesNotOverflow_data() {
+        QTest::addColumn<int>("vitesse");
+        QTest::addColumn<int>("apres");
+        QTest::newRow("up to the largest 32-bit value") << 47 << 2147483647;
+        QTest::newRow("one tenth beyond it: unchanged") << 48 << 2147483600;
+    }
     void elapsedTimeDoesNotOverflow() {
+        QFETCH(int, vitesse);
+        QFETCH(int, apres);
         const auto p = parametres(0, 0, 600, 0.1f);
         Quantites n = {0.1, 0.1, 0.0, 0.0};
         RecordingSink sink;
         EtatAnimation etat;
         etat.tempsEcoule = 2147483600;
         ConstantesVitesse k;
-        QCOMPARE(timerTick(n, etat, p, 1000, sink, k), Tick::terminee);
-        QCOMPARE(etat.tempsEcoule, 2147483600);
+        QCOMPARE(timerTick(n, etat, p, vitesse, sink, k), Tick::terminee);
+        QCOMPARE(etat.tempsEcoule, apres);
     }
 };
 

@@ -31,25 +31,21 @@ private slots:
     }
 
     void recordTexts() {
+        // Start-up settings: curves blue, magenta, orange, green as r + 256 g + 65536 b.
+        QCOMPARE(textesConfiguration(Configuration{}),
+                 (QStringList{"ESTER", "0,1", "0,1", "0", "0", " 0", " 0", "-1", " 16711680", " 16711935",
+                              " 33023", " 49152", " 11", " 60", " 200", " 50", "1", "0", "1", "1", "1", "1", "0",
+                              "0", "1", "0", "0"}));
         Configuration c;
         c.reaction = 2;
         c.couleurs[0] = 255;
         c.tableauValeurs = true;
         c.representationGraphique = false;
         const QStringList t = textesConfiguration(c);
-        QCOMPARE(t.size(), 27);
-        QCOMPARE(t[0], QString("ESTER"));
-        QCOMPARE(t[1], QString("0,1"));
         QCOMPARE(t[5], QString(" 2"));
-        QCOMPARE(t[7], QString("-1"));
         QCOMPARE(t[8], QString(" 255"));
-        QCOMPARE(t[12], QString(" 11"));
-        QCOMPARE(t[13], QString(" 60"));
-        QCOMPARE(t[14], QString(" 200"));
-        QCOMPARE(t[15], QString(" 50"));
         QCOMPARE(t[16], QString("0"));
         QCOMPARE(t[17], QString("1"));
-        QCOMPARE(t[24], QString("1")); // "Afficher Qr " ticked at start-up
     }
 
     void damagedFiles_data() {
@@ -77,6 +73,27 @@ private slots:
             << couleurEnorme << ErreurConfiguration::lectureImpossible << 9;
         QTest::newRow("only the identification")
             << QStringList{"ESTER"} << ErreurConfiguration::lectureImpossible << 12;
+        // Each list index and scroll value at its bounds and one beyond them.
+        const struct {
+            int numero;
+            const char* nom;
+            int minimum, maximum;
+        } bornes[] = {{6, "reaction", 0, 3},          {7, "class", 0, 2},          {8, "volatile species", -1, 3},
+                      {13, "duration position", 1, 16}, {14, "table rows", 10, 100}, {15, "temperature", 0, 1000},
+                      {16, "animation speed", 0, 1000}};
+        for (const auto& b : bornes) {
+            const auto ligne = [&](int valeur, bool accepte) {
+                QStringList t = bon;
+                t[b.numero - 1] = texteEntierEnregistrement(valeur);
+                QTest::addRow("%s %d %s", b.nom, valeur, accepte ? "accepted" : "refused")
+                    << t << (accepte ? ErreurConfiguration::aucune : ErreurConfiguration::lectureImpossible)
+                    << (accepte ? 27 : b.numero - 1);
+            };
+            ligne(b.minimum, true);
+            ligne(b.maximum, true);
+            ligne(b.minimum - 1, false);
+            ligne(b.maximum + 1, false);
+        }
     }
     void damagedFiles() {
         QFETCH(QStringList, enregistrements);
@@ -87,7 +104,7 @@ private slots:
         ecrireBrut(chemin, enregistrements);
         const auto lu = lireConfiguration(chemin);
         QCOMPARE(lu.erreur, erreur);
-        if (erreur == ErreurConfiguration::lectureImpossible) QCOMPARE(lu.dernierEnregistrementLu, dernierLu);
+        if (erreur != ErreurConfiguration::fichierNonValide) QCOMPARE(lu.dernierEnregistrementLu, dernierLu);
     }
 
     void lengthAbove126IsAReadError() {
@@ -101,24 +118,53 @@ private slots:
         QCOMPARE(lireConfiguration(f.fileName()).erreur, ErreurConfiguration::lectureImpossible);
     }
 
+    // Record 23, "Tracer en gras", unticked by default; record 20, the
+    // second curve, shown by default.
     void flagsOnlyExactOne_data() {
+        QTest::addColumn<int>("enregistrement");
         QTest::addColumn<QString>("texte");
         QTest::addColumn<bool>("coche");
-        QTest::newRow("1") << "1" << true;
-        QTest::newRow("leading blank") << " 1" << false;
-        QTest::newRow("minus one") << "-1" << false;
-        QTest::newRow("zero") << "0" << false;
-        QTest::newRow("empty") << "" << false;
+        QTest::newRow("1") << 23 << "1" << true;
+        QTest::newRow("leading blank") << 23 << " 1" << false;
+        QTest::newRow("minus one") << 23 << "-1" << false;
+        QTest::newRow("zero") << 23 << "0" << false;
+        QTest::newRow("empty") << 23 << "" << false;
+        QTest::newRow("ten") << 23 << "10" << false;
+        QTest::newRow("trailing blank") << 23 << "1 " << false;
+        QTest::newRow("a curve hidden") << 20 << "0" << false;
     }
     void flagsOnlyExactOne() {
+        QFETCH(int, enregistrement);
         QFETCH(QString, texte);
         QFETCH(bool, coche);
         QStringList t = textesConfiguration(Configuration{});
-        t[22] = texte; // "Tracer en gras"
+        t[enregistrement - 1] = texte;
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath("x.C15");
         ecrireBrut(chemin, t);
-        QCOMPARE(lireConfiguration(chemin).configuration.traceGras, coche);
+        const auto lu = lireConfiguration(chemin);
+        QCOMPARE(lu.erreur, ErreurConfiguration::aucune);
+        QCOMPARE(enregistrement == 23 ? lu.configuration.traceGras : lu.configuration.courbes[1], coche);
+    }
+
+    // Integer records hold a leading number: what follows it is ignored.
+    void integersAreLeadingNumbers_data() {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<int>("temperature");
+        QTest::newRow("decimal comma ends the number") << "3,7" << 3;
+        QTest::newRow("letters after a blank") << "2 abc" << 2;
+    }
+    void integersAreLeadingNumbers() {
+        QFETCH(QString, texte);
+        QFETCH(int, temperature);
+        QStringList t = textesConfiguration(Configuration{});
+        t[14] = texte;
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath("x.C15");
+        ecrireBrut(chemin, t);
+        const auto lu = lireConfiguration(chemin);
+        QCOMPARE(lu.erreur, ErreurConfiguration::aucune);
+        QCOMPARE(int(lu.configuration.temperature), temperature);
     }
 
     void amountsKeptAsTyped() {

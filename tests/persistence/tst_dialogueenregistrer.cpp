@@ -22,12 +22,23 @@ QListWidgetItem* element(QListWidget* liste, const QString& texte) {
     const auto trouves = liste->findItems(texte, Qt::MatchExactly);
     return trouves.isEmpty() ? nullptr : trouves.first();
 }
+
+// Also notes the cursor over the dialog when each message is asked.
+struct PrompteurCurseurs : ScriptedPrompter {
+    QList<Qt::CursorShape> curseurs;
+    QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icone, const QString& titre,
+                                        const QString& texte, QMessageBox::StandardButtons boutons,
+                                        QMessageBox::StandardButton parDefaut) override {
+        curseurs << parent->cursor().shape();
+        return ScriptedPrompter::message(parent, icone, titre, texte, boutons, parDefaut);
+    }
+};
 } // namespace
 
 class TestDialogueEnregistrer : public QObject {
     Q_OBJECT
     std::unique_ptr<RepertoireDeTest> rep;
-    std::unique_ptr<ScriptedPrompter> prompteur;
+    std::unique_ptr<PrompteurCurseurs> prompteur;
     std::unique_ptr<ApplicationState> etat;
     Configuration configuration;
 
@@ -38,7 +49,7 @@ class TestDialogueEnregistrer : public QObject {
 private slots:
     void init() {
         rep = std::make_unique<RepertoireDeTest>();
-        prompteur = std::make_unique<ScriptedPrompter>();
+        prompteur = std::make_unique<PrompteurCurseurs>();
         etat = std::make_unique<ApplicationState>(*prompteur);
         configuration = Configuration{};
         configuration.reaction = 2;
@@ -52,6 +63,7 @@ private slots:
     void captions() {
         const auto d = ouvrir();
         QCOMPARE(d->windowTitle(), QString("Enregistrer les paramètres."));
+        QCOMPARE(d->objectName(), QString("enregistrer"));
         QCOMPARE(d->Command1->text(), QString("ENREGISTRER"));
         QCOMPARE(d->Command2->text(), QString("ANNULER"));
         for (const auto& [nom, texte] :
@@ -103,6 +115,7 @@ private slots:
             QCOMPARE(prompteur->messages(),
                      QStringList{"Enregistrement impossible: Il faut donner un nom au fichier!"});
             QCOMPARE(prompteur->questions.first().icone, QMessageBox::Critical);
+            QCOMPARE(prompteur->curseurs, QList{Qt::ArrowCursor}); // no hourglass over a question
             QCOMPARE(enregistre.count(), 0);
             QVERIFY(d->result() != QDialog::Accepted);
             QVERIFY(etat->fichcourant.isEmpty());
@@ -117,6 +130,7 @@ private slots:
         QCOMPARE(d->Text1->text(), attendu);
         QCOMPARE(d->result(), int(QDialog::Accepted));
         QVERIFY(lireConfiguration(rep->chemin(fichier)).configuration == configuration);
+        QCOMPARE(d->cursor().shape(), Qt::ArrowCursor); // the hourglass gone with the save
     }
 
     void fullPathSavedWhateverTheListsShow() {
@@ -187,6 +201,7 @@ private slots:
         const QuestionPosee& q = prompteur->questions.first();
         QCOMPARE(q.icone, QMessageBox::Warning);
         QCOMPARE(q.boutons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(prompteur->curseurs, QList{Qt::ArrowCursor});
         QCOMPARE(enregistre.count(), ecrase ? 1 : 0);
         QCOMPARE(d->result() == QDialog::Accepted, ecrase);
         QCOMPARE(d->Text1->text(), QDir::toNativeSeparators(rep->chemin(present)));

@@ -1,7 +1,9 @@
 #include "TestRegistry.h"
 
 #include "DoubleClic.h"
+#include "ImageDeReference.h"
 #include "RepertoireDeTest.h"
+#include "persistence/DialogueEnregistrer.h"
 #include "persistence/DialogueOuvrir.h"
 #include "platform/ApplicationState.h"
 #include "platform/ScriptedPrompter.h"
@@ -46,6 +48,7 @@ private slots:
     void captions() {
         DialogueOuvrir d(*etat);
         QCOMPARE(d.windowTitle(), QString("Ouvrir une configuration"));
+        QCOMPARE(d.objectName(), QString("ouvrir"));
         QCOMPARE(d.Command1->text(), QString("OUVRIR"));
         QCOMPARE(d.Command2->text(), QString("ANNULER"));
         QCOMPARE(d.findChild<QLabel*>("Label1")->text(), QString("Lecteur:"));
@@ -53,7 +56,84 @@ private slots:
         QCOMPARE(d.findChild<QLabel*>("Label3")->text(), QString("Fichiers"));
         QCOMPARE(d.findChild<QLabel*>("Label4")->text(), QString("Patience: chargement du fichier"));
         QVERIFY(d.Frame1->isHidden());
+        QCOMPARE(d.findChild<QFrame*>("Frame1"), d.Frame1);
         QVERIFY(d.ficharge->text().isEmpty());
+        const QString ecart = ecartAReference(d.findChild<QLabel*>("Image1")->pixmap().toImage(), "sablier.png");
+        QVERIFY2(ecart.isEmpty(), qPrintable(ecart));
+    }
+
+    // Both file dialogs share one grid: 8 pixels of margin and between the two
+    // columns, files on the left, directories and drives on the right, each
+    // label 18 pixels above its control, the buttons in the bottom right corner.
+    void disposition_data() {
+        QTest::addColumn<bool>("enregistrer");
+        QTest::addColumn<QString>("etiquette");
+        QTest::addColumn<QString>("controle");
+        QTest::addColumn<QString>("colonne");
+        QTest::addColumn<bool>("memeLargeur"); // the label as wide as its control
+        QTest::newRow("save: name over both columns") << true << "Label2" << "Text1" << "both" << false;
+        QTest::newRow("save: files") << true << "Label4" << "File1" << "left" << true;
+        QTest::newRow("save: directories") << true << "Label3" << "Dir1" << "right" << true;
+        QTest::newRow("save: drives") << true << "Label1" << "Drive1" << "right" << true;
+        // The open dialog's name box has no label, only its place.
+        QTest::newRow("open: name over both columns") << false << "" << "ficharge" << "both" << false;
+        QTest::newRow("open: files") << false << "Label3" << "File1" << "left" << true;
+        QTest::newRow("open: directories") << false << "Label2" << "Dir1" << "right" << true;
+        QTest::newRow("open: drives") << false << "Label1" << "Drive1" << "right" << true;
+    }
+    void disposition() {
+        QFETCH(bool, enregistrer);
+        QFETCH(QString, etiquette);
+        QFETCH(QString, controle);
+        QFETCH(QString, colonne);
+        QFETCH(bool, memeLargeur);
+        std::unique_ptr<QDialog> d;
+        if (enregistrer)
+            d = std::make_unique<DialogueEnregistrer>(*etat, [] { return Configuration{}; });
+        else
+            d = std::make_unique<DialogueOuvrir>(*etat);
+        const auto place = [&](const QString& nom) { return d->findChild<QWidget*>(nom)->geometry(); };
+        const int fin = d->width() - 8;
+        const int gauche = colonne == "right" ? 224 : 8;
+        const int droite = colonne == "left" ? 216 : fin;
+        const QRect c = place(controle);
+        const QRect e = etiquette.isEmpty() ? QRect(gauche, 8, c.width(), 17) : place(etiquette);
+        QCOMPARE(c.left(), gauche);
+        QCOMPARE(c.left() + c.width(), droite);
+        QCOMPARE(e.left(), gauche);
+        QVERIFY(e.left() + e.width() <= droite);
+        if (memeLargeur) QCOMPARE(e.width(), c.width());
+        QCOMPARE(c.top() - e.top(), 18);
+        QCOMPARE(c.top() - (e.top() + e.height()), 1);
+        // The two lists end level; the buttons, equal, close the right column.
+        QCOMPARE(place("File1").bottom(), place("Drive1").bottom());
+        const QRect b1 = place("Command1"), b2 = place("Command2");
+        QCOMPARE(b1.left(), 224);
+        QCOMPARE(b2.left() + b2.width(), fin);
+        QCOMPARE(b1.size(), b2.size());
+        QCOMPARE(b1.top(), b2.top());
+        QCOMPARE(b1.top() + b1.height(), d->height() - 8);
+        // The open dialog's notice sits in the left column under the files: the
+        // hourglass and its text inside with 4 pixels all around.
+        if (const auto* avis = d->findChild<QFrame*>("Frame1")) {
+            QCOMPARE(avis->x(), 8);
+            QCOMPARE(avis->x() + avis->width(), 216);
+            const QRect sablier = avis->findChild<QLabel*>("Image1")->geometry();
+            const QRect texte = avis->findChild<QLabel*>("Label4")->geometry();
+            QCOMPARE(sablier.topLeft(), QPoint(4, 4));
+            QCOMPARE(texte.left() - (sablier.left() + sablier.width()), 4);
+            QCOMPARE(texte.left() + texte.width(), avis->width() - 4);
+            QCOMPARE(texte.top(), 4);
+            QCOMPARE(sablier.height(), avis->height() - 8);
+            QCOMPARE(texte.height(), avis->height() - 8);
+        }
+        // Enter belongs to the name box and the lists, never to a default button.
+        QVERIFY(!d->findChild<QPushButton*>("Command1")->autoDefault());
+        QVERIFY(!d->findChild<QPushButton*>("Command2")->autoDefault());
+        for (const QWidget* a : d->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            for (const QWidget* b : d->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
+                         qPrintable(a->objectName() + " overlaps " + b->objectName()));
     }
 
     void clickFillsTheFullPathAndMovesTheCurrentDirectory() {

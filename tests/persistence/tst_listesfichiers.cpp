@@ -3,6 +3,7 @@
 #include "DoubleClic.h"
 #include "RepertoireDeTest.h"
 #include "persistence/DialogueOuvrir.h"
+#include "persistence/ListeLecteurs.h"
 #include "platform/ApplicationState.h"
 #include "platform/ScriptedPrompter.h"
 
@@ -77,12 +78,27 @@ private slots:
         QCOMPARE(t.mid(t.size() - 2), (QStringList{"a_devoirs", "b_classe"}));
         QCOMPARE(t.at(t.size() - 3), QDir(rep->chemin()).dirName());
         QCOMPARE(t.first(), QDir::toNativeSeparators(QDir::rootPath()));
+        // Each entry, its icon first, drawn 12 pixels right of its parent
+        // (rows away from the highlighted current directory).
+        d.show();
+        const QImage image = d.Dir1->viewport()->grab().toImage();
+        const auto debutTrace = [&](int r) {
+            const QRect place = d.Dir1->visualItemRect(d.Dir1->item(r));
+            const QColor fond = image.pixelColor(place.right(), place.center().y());
+            for (int x = place.left(); x < place.right(); ++x)
+                for (int y = place.top(); y <= place.bottom(); ++y)
+                    if (image.pixelColor(x, y) != fond) return x;
+            return -1;
+        };
+        QCOMPARE(debutTrace(1) - debutTrace(0), 12);
+        QCOMPARE(debutTrace(t.size() - 1) - debutTrace(t.size() - 4), 24);
     }
 
     void openingADirectory_data() {
         QTest::addColumn<QString>("geste");
         QTest::newRow("double click") << "double";
         QTest::newRow("Enter on the highlighted entry") << "entree";
+        QTest::newRow("Down arrow from the entry above, then Enter") << "fleche";
     }
     void openingADirectory() {
         QFETCH(QString, geste);
@@ -96,7 +112,8 @@ private slots:
             if (geste == "double") {
                 doubleCliquer(d.Dir1, r);
             } else {
-                d.Dir1->setCurrentRow(r);
+                d.Dir1->setCurrentRow(geste == "fleche" ? r - 1 : r);
+                if (geste == "fleche") QTest::keyClick(d.Dir1, Qt::Key_Down);
                 QTest::keyClick(d.Dir1, Qt::Key_Return);
             }
         };
@@ -136,6 +153,29 @@ private slots:
         QCOMPARE(d.Dir1->chemin(), rep->chemin());
         QCOMPARE(d.File1->chemin(), rep->chemin());
         QVERIFY(prompteur.questions.isEmpty());
+    }
+
+    // The drive shown is the longest root that holds the path, whatever its rank.
+    void driveOfAPath_data() {
+        QTest::addColumn<QStringList>("racines");
+        QTest::addColumn<QString>("chemin");
+        QTest::addColumn<int>("lecteur");
+        QTest::newRow("the second of two roots, the shorter")
+            << QStringList{"a_devoirs", "b_classe"} << "b_classe/tp" << 1;
+        QTest::newRow("on no root: none") << QStringList{"a_devoirs"} << "b_classe/tp" << -1;
+        QTest::newRow("the first of two roots, the longer") << QStringList{"b_classe", ""} << "b_classe/tp" << 0;
+        QTest::newRow("the first of two roots as long") << QStringList{"b_classe", "B_CLASSE"} << "b_classe/tp" << 0;
+    }
+    void driveOfAPath() {
+        QFETCH(QStringList, racines);
+        QFETCH(QString, chemin);
+        QFETCH(int, lecteur);
+        ListeLecteurs liste;
+        for (QString& racine : racines)
+            racine = rep->chemin(racine) + '/';
+        liste.setRacines(racines);
+        liste.setLecteurDe(rep->chemin(chemin));
+        QCOMPARE(liste.currentIndex(), lecteur);
     }
 
     void driveChangeMovesBothLists() {

@@ -49,8 +49,12 @@ private slots:
         QTest::newRow("second record") << deux << 2 << true << " 2";
         QTest::newRow("past the end reads empty") << deux << 31 << true << "";
         QTest::newRow("empty file reads empty") << QByteArray() << 1 << true << "";
+        QTest::newRow("exactly 126 bytes") << enregistrement(QByteArray(126, 'x')) << 1 << true << QString(126, 'x');
+        QTest::newRow("text read through Windows-1252, not Latin-1")
+            << enregistrement("c\x9cur \x92\x80") << 1 << true << QString::fromUtf8("cœur ’€");
         QTest::newRow("length above 126") << enregistrement("x", 127) << 1 << false << "";
         QTest::newRow("length 0xFFFF") << enregistrement("x", 0xFFFF) << 1 << false << "";
+        QTest::newRow("length 261: the high byte counts") << enregistrement("x", 0x105) << 1 << false << "";
         QTest::newRow("record cut inside its text") << enregistrement("ESTER").left(5) << 1 << false << "";
         QTest::newRow("only one length byte") << QByteArray("\x05", 1) << 1 << false << "";
         QTest::newRow("text cut before the declared length but record complete")

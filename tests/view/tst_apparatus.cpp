@@ -1,3 +1,4 @@
+#include "ImageDeReference.h"
 #include "TestRegistry.h"
 
 #include "view/Apparatus.h"
@@ -193,6 +194,7 @@ private slots:
         QCOMPARE(pixel(image, plaque.right() - 1, plaque.top() + 1), couleurChauffage);
         QVERIFY(pixel(image, plaque.left() - 1, plaque.bottom()) != noir);
         QVERIFY(pixel(image, plaque.left(), plaque.bottom() + 1) != noir);
+        QVERIFY(pixel(image, plaque.right() + 1, plaque.top()) != noir);
     }
 
     void bainDeGlace_data() {
@@ -230,6 +232,10 @@ private slots:
         QCOMPARE(pixel(image, 260, 220), eauLaPlusFoncee);
         QCOMPARE(pixel(image, 260 - 82, 220), eauSurLesBords);
         QCOMPARE(pixel(image, 260 + 82, 220), eauSurLesBords);
+        for (const int x : {260 - 82, 260 + 82}) {
+            QCOMPARE(pixel(image, x, 145), eauSurLesBords); // from 0.1 R above the flask's centre,
+            QCOMPARE(pixel(image, x, 142), couleurDuDegrade(142)); // not higher
+        }
         // Water is laid every other column: the background shows in between.
         QCOMPARE(pixel(image, 261, 220), couleurDuDegrade(220));
     }
@@ -246,14 +252,18 @@ private slots:
         const auto glacons = tirerGlacons(alea, choisirMontage(199, false));
         QCOMPARE(int(glacons.size()), nombreGlacons);
         bool petit = false, gros = false;
+        int xMin = 1000, xMax = 0, yMin = 1000, yMax = 0;
         for (const Glacon& g : glacons) {
+            xMin = std::min(xMin, g.x), xMax = std::max(xMax, g.x);
+            yMin = std::min(yMin, g.y), yMax = std::max(yMax, g.y);
             QVERIFY(g.x >= 183 && g.x <= 337); // cx ± 1.4 R
             QVERIFY(g.y >= 139 && g.y <= 156); // cy - 0.2 R .. cy + 0.1 R
-            QVERIFY(g.rayon >= 3 && g.rayon <= 6);
+            QVERIFY(g.rayon >= 3 && g.rayon <= 5); // R (r3 / 20 + 0.05) stays under 5.5
             petit = petit || g.rayon == 3;
             gros = gros || g.rayon >= 5;
         }
         QVERIFY(petit && gros);
+        QVERIFY(xMin <= 185 && xMax >= 335 && yMin <= 140 && yMax >= 155); // the whole band is used
         std::mt19937 autre(graine + 1);
         QVERIFY(tirerGlacons(autre, choisirMontage(199, false))[0].x != glacons[0].x ||
                 tirerGlacons(autre, choisirMontage(199, false))[0].y != glacons[0].y);
@@ -312,14 +322,18 @@ private slots:
         QTest::addColumn<int>("quelle");
         QTest::addColumn<QSize>("taille");
         QTest::addColumn<int>("axe");
-        QTest::newRow("reflux condenser") << 1 << QSize(120, 148) << 14;
-        QTest::newRow("distillation set-up") << 2 << QSize(191, 148) << 12;
+        QTest::addColumn<QString>("reference");
+        QTest::newRow("reflux condenser") << 1 << QSize(120, 148) << 14 << "refrigerant-a-boules.png";
+        QTest::newRow("distillation set-up") << 2 << QSize(191, 148) << 12 << "distillation.png";
     }
     void imagesDeVerrerie() {
         QFETCH(int, quelle);
         QFETCH(QSize, taille);
         QFETCH(int, axe);
+        QFETCH(QString, reference);
         const QImage& image = quelle == 1 ? imageRefrigerantABoules() : imageDistillation();
+        const QString ecart = ecartAReference(image, reference);
+        QVERIFY2(ecart.isEmpty(), qPrintable(ecart));
         QCOMPARE(image.size(), taille);
         QCOMPARE(pixel(image, taille.width() - 1, 0), magentaTransparent);
         QCOMPARE(pixel(image, axe - 12, taille.height() - 1), magentaTransparent);
@@ -346,6 +360,7 @@ private slots:
         QFETCH(int, temperature);
         QFETCH(bool, distillation);
         const QImage image = dessiner(temperature, distillation);
+        QCOMPARE(image.size(), QSize(361, 235));
         for (int x = 0; x < image.width(); ++x) {
             QCOMPARE(pixel(image, x, 0), qRgb(255, 200, 155));
             QCOMPARE(pixel(image, x, hauteurAnimation - 1), qRgb(255, 255, 255));
@@ -367,6 +382,19 @@ private slots:
                 if (pixel(image, x, y) == noir) (cadre.contains(x, y) ? dedans : dehors) += 1;
         QVERIFY(dedans > 30);
         QCOMPARE(dehors, 0);
+        // Its black pixels are those of "Montage" drawn alone from (18, 54).
+        QImage seul(image.size(), QImage::Format_RGB32);
+        seul.fill(Qt::white);
+        QPainter p(&seul);
+        QFont police("Arial");
+        police.setPixelSize(11);
+        police.setBold(true);
+        p.setFont(police);
+        p.drawText(QRect(18, 54, 200, 30), Qt::AlignLeft | Qt::AlignTop, "Montage");
+        p.end();
+        for (int y = cadre.top(); y <= cadre.bottom(); ++y)
+            for (int x = cadre.left(); x <= cadre.right(); ++x)
+                QCOMPARE(pixel(image, x, y) == noir, pixel(seul, x, y) == noir);
     }
 
     void liquideFonceEnSurface_data() {
@@ -395,6 +423,53 @@ private slots:
         QCOMPARE(pixel(image, cx - rayon + 8, cy + 2), pixel(image, cx + rayon - 8, cy + 2));
         QCOMPARE(pixel(image, cx, cy + rayon), noir);
         QCOMPARE(qRed(pixel(image, cx, cy - 5)), 255); // empty above the surface
+    }
+
+    // The glass of the flask: a dark grey circle just inside its outline, and
+    // the neck, a tube 0.6 R wide up to cy - 1.75 R shaded inside its walls;
+    // coordinates round halves to even.
+    void verreDuBallon_data() {
+        QTest::addColumn<int>("temperature");
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<QRgb>("couleur");
+        QTest::newRow("big flask: dark grey circle of radius R - 1") << 200 << QPoint(314, 149) << qRgb(128, 128, 128);
+        QTest::newRow("big flask: dark grey circle up to 45 degrees") << 200 << QPoint(300, 114) << qRgb(128, 128, 128);
+        QTest::newRow("reflux: dark grey circle of radius R - 1") << 250 << QPoint(282, 189) << qRgb(128, 128, 128);
+        QTest::newRow("big flask: white highlight on its upper left") << 200 << QPoint(221, 112) << qRgb(255, 255, 255);
+        QTest::newRow("big flask: black outline left of the neck") << 200 << QPoint(241, 98) << noir;
+        QTest::newRow("big flask: black outline right of the neck") << 200 << QPoint(280, 99) << noir;
+        QTest::newRow("big flask: white highlight from 45 degrees") << 200 << QPoint(285, 102) << qRgb(255, 255, 255);
+        QTest::newRow("big flask: white opening under the neck") << 200 << QPoint(260, 95) << qRgb(255, 255, 255);
+        QTest::newRow("big flask: liquid across, 2 under the surface: 100 + 155 x 2 / 55")
+            << 200 << QPoint(213, 152) << qRgb(106, 106, 106);
+        QTest::newRow("big flask: no liquid beyond the outline at mid-depth") << 200 << QPoint(311, 177)
+                                                                             << qRgb(255, 241, 230);
+        QTest::newRow("big flask: no liquid beyond the outline near the bottom") << 200 << QPoint(300, 194)
+                                                                                << qRgb(255, 245, 238);
+        QTest::newRow("big flask: nothing beside its bottom") << 200 << QPoint(230, 205) << qRgb(255, 248, 242);
+        QTest::newRow("big flask: background just inside the left wall, high") << 200 << QPoint(245, 60)
+                                                                               << qRgb(255, 214, 181);
+        QTest::newRow("big flask: background just inside the left wall") << 200 << QPoint(245, 90) << qRgb(255, 221, 193);
+        QTest::newRow("big flask: left wall down to cy - R + 2") << 200 << QPoint(244, 97) << noir;
+        QTest::newRow("big flask: and no further") << 200 << QPoint(244, 98) << qRgb(255, 255, 255);
+        QTest::newRow("big flask: light grey line low in the neck") << 200 << QPoint(274, 90) << qRgb(192, 192, 192);
+        QTest::newRow("reflux: left wall at 244") << 250 << QPoint(244, 160) << noir;
+        QTest::newRow("reflux: white inside the left wall") << 250 << QPoint(245, 160) << qRgb(255, 255, 255);
+        QTest::newRow("reflux: light grey two inside the right wall") << 250 << QPoint(260, 160) << qRgb(192, 192, 192);
+        QTest::newRow("reflux: dark grey against the right wall") << 250 << QPoint(261, 160) << qRgb(128, 128, 128);
+        QTest::newRow("reflux: dark grey up to the rim") << 250 << QPoint(261, 139) << qRgb(128, 128, 128);
+        QTest::newRow("reflux: dark grey down to cy - R + 2") << 250 << QPoint(261, 162) << qRgb(128, 128, 128);
+        QTest::newRow("reflux: right wall at 262") << 250 << QPoint(262, 160) << noir;
+        QTest::newRow("big flask: light grey line at 274.5") << 200 << QPoint(274, 75) << qRgb(192, 192, 192);
+        QTest::newRow("big flask: the wall at 276.5 covers the dark grey line") << 200 << QPoint(276, 75) << noir;
+        QTest::newRow("big flask: black rim at 53.75") << 200 << QPoint(260, 54) << noir;
+        QTest::newRow("big flask: white just under the rim") << 200 << QPoint(260, 55) << qRgb(255, 255, 255);
+    }
+    void verreDuBallon() {
+        QFETCH(int, temperature);
+        QFETCH(QPoint, point);
+        QFETCH(QRgb, couleur);
+        QCOMPARE(pixel(dessiner(temperature, false), point.x(), point.y()), couleur);
     }
 
     void distillationImposeLaTemperatureMaximale_data() {

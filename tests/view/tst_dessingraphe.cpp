@@ -54,6 +54,89 @@ private slots:
             obtenues << t.points;
         QCOMPARE(obtenues, traces);
     }
+
+    // Drawn again through a painter that holds another pen and brush: the
+    // screen's picture, and the painter left as it was.
+    void redrawnAsOnTheScreen_data() {
+        QTest::addColumn<bool>("cadre");
+        QTest::addColumn<int>("largeur");
+        QTest::addColumn<bool>("cadreRefait"); // then a new frame and one more move
+        QTest::addColumn<int>("k");
+        QTest::newRow("nothing drawn yet: white") << false << 1 << false << 1;
+        QTest::newRow("frame and bent curves") << true << 1 << false << 1;
+        QTest::newRow("bold curves") << true << 2 << false << 1;
+        QTest::newRow("a new frame wipes the curves") << true << 1 << true << 1;
+        QTest::newRow("enlarged picture") << true << 1 << false << 2;
+    }
+    void redrawnAsOnTheScreen() {
+        QFETCH(bool, cadre);
+        QFETCH(int, largeur);
+        QFETCH(bool, cadreRefait);
+        QFETCH(int, k);
+        DessinGraphe dessin;
+        QImage ecran = k == 1 ? QImage(largeurGrapheNormal, hauteurGrapheNormal, QImage::Format_RGB32)
+                              : QImage(largeurGrapheAgrandi, hauteurGrapheAgrandi, QImage::Format_RGB32);
+        ecran.fill(Qt::white);
+        if (cadre) {
+            CadreGraphe c;
+            c.echelle = {k, 600, 2.0f};
+            c.couleurs = couleurs;
+            c.departs = {1.0, 2.0, 0.0, 0.0};
+            QVERIFY(dessin.dessinerCadre(ecran, c));
+            PointsPrecedents precedents;
+            {
+                TraceurCourbes traceur(ecran, c.echelle, c.affichees, couleurs, largeur, precedents, &dessin);
+                traceur.premierPoint({1.0, 2.0, 0.0, 0.0});
+                traceur.point(120.0, {0.5, 1.5, 0.5, 0.5});
+                traceur.point(600.0, {0.4, 1.4, 0.6, 0.6});
+            }
+            if (cadreRefait) {
+                QVERIFY(dessin.dessinerCadre(ecran, c));
+                TraceurCourbes traceur(ecran, c.echelle, c.affichees, couleurs, largeur, precedents, &dessin);
+                traceur.point(300.0, {1.0, 1.0, 1.0, 1.0});
+            }
+        }
+        QImage encore(ecran.size(), QImage::Format_RGB32);
+        encore.fill(Qt::gray);
+        QPainter p(&encore);
+        p.setPen(Qt::red);
+        p.setBrush(Qt::red);
+        dessin.dessiner(p);
+        QCOMPARE(p.pen().color(), QColor(Qt::red));
+        QCOMPARE(p.brush().color(), QColor(Qt::red));
+        p.end();
+        int ecarts = 0;
+        for (int y = 0; y < ecran.height(); ++y)
+            for (int x = 0; x < ecran.width(); ++x)
+                ecarts += encore.pixel(x, y) != ecran.pixel(x, y);
+        QCOMPARE(ecarts, 0);
+    }
+
+    // A vector file may be shown enlarged: the frame's lines, one pixel wide
+    // on the screen, grow with it (no hairlines). Twice as large, the time
+    // axis (image row 218), a time line (x = 80) and an amount line (row 178)
+    // are two pixels thick.
+    void linesGrowWithTheDevice() {
+        DessinGraphe dessin;
+        QImage ecran(largeurGrapheNormal, hauteurGrapheNormal, QImage::Format_RGB32);
+        CadreGraphe c;
+        c.echelle = {1, 600, 2.0f};
+        QVERIFY(dessin.dessinerCadre(ecran, c));
+        QImage grande(2 * ecran.size(), QImage::Format_RGB32);
+        QPainter p(&grande);
+        p.scale(2, 2);
+        dessin.dessiner(p);
+        p.end();
+        const auto epaisseur = [&](QPoint depuis, QPoint pas, QRgb couleur) {
+            int n = 0;
+            for (QPoint q = depuis; q != depuis + 12 * pas; q += pas)
+                n += grande.pixel(q) == couleur;
+            return n;
+        };
+        QCOMPARE(epaisseur({200, 430}, {0, 1}, qRgb(0, 0, 0)), 2);
+        QCOMPARE(epaisseur({154, 200}, {1, 0}, qRgb(192, 192, 192)), 2);
+        QCOMPARE(epaisseur({200, 350}, {0, 1}, qRgb(192, 192, 192)), 2);
+    }
 };
 
 VEDO_TEST(TestDessinGraphe);

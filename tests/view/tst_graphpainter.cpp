@@ -42,6 +42,8 @@ private slots:
         QCOMPARE(facteurGraphe(412), 2);
         QCOMPARE(origineGraphe(1), QPoint(0, -8));
         QCOMPARE(origineGraphe(2), QPoint(-36, -45));
+        QCOMPARE(QSize(largeurGrapheNormal, hauteurGrapheNormal), QSize(413, 235));
+        QCOMPARE(QSize(largeurGrapheAgrandi, hauteurGrapheAgrandi), QSize(789, 503));
     }
 
     void framePixels_data() {
@@ -54,19 +56,47 @@ private slots:
             const int bas = 10 + 200 * k;
             QTest::newRow(t + "time axis near the corner") << k << 60 << bas << QColor(Qt::black);
             QTest::newRow(t + "amount axis top") << k << 50 << -6 << QColor(Qt::black);
+            QTest::newRow(t + "amount axis half-way up") << k << 50 << 10 + 50 * k << QColor(Qt::black);
+            QTest::newRow(t + "above the amount axis") << k << 50 << -7 << QColor(Qt::white);
+            QTest::newRow(t + "beside the amount axis top") << k << 51 << -6 << QColor(Qt::white);
+            QTest::newRow(t + "left of the amount axis, high") << k << 49 << 20 << QColor(Qt::white);
+            QTest::newRow(t + "left of the amount axis, low") << k << 49 << bas - 10 << QColor(Qt::white);
+            QTest::newRow(t + "left of the corner") << k << 49 << bas << QColor(Qt::white);
+            QTest::newRow(t + "left of the amount axis, on a grid line")
+                << k << 49 << 10 + 160 * k << QColor(Qt::white);
             QTest::newRow(t + "amount arrowhead left") << k << 47 << 0 << QColor(Qt::black);
+            QTest::newRow(t + "under the left arrowhead") << k << 47 << 1 << QColor(Qt::white);
+            QTest::newRow(t + "amount arrowhead left, from the tip") << k << 49 << -5 << QColor(Qt::black);
             QTest::newRow(t + "amount arrowhead right") << k << 53 << 0 << QColor(Qt::black);
+            QTest::newRow(t + "under the right arrowhead") << k << 53 << 1 << QColor(Qt::white);
+            QTest::newRow(t + "amount arrowhead right, from the tip") << k << 51 << -4 << QColor(Qt::black);
             QTest::newRow(t + "time axis end") << k << 80 + 300 * k << bas << QColor(Qt::black);
+            QTest::newRow(t + "past the time axis end") << k << 81 + 300 * k << bas << QColor(Qt::white);
             QTest::newRow(t + "time arrowhead upper")
                 << k << 74 + 300 * k << 7 + 200 * k << QColor(Qt::black);
             QTest::newRow(t + "time arrowhead lower")
                 << k << 74 + 300 * k << 13 + 200 * k << QColor(Qt::black);
+            QTest::newRow(t + "before the upper arrowhead")
+                << k << 73 + 300 * k << 7 + 200 * k << QColor(Qt::white);
+            QTest::newRow(t + "before the lower arrowhead")
+                << k << 73 + 300 * k << 13 + 200 * k << QColor(Qt::white);
+            QTest::newRow(t + "time arrowhead upper, half-way")
+                << k << 77 + 300 * k << 8 + 200 * k << QColor(Qt::black);
+            QTest::newRow(t + "time arrowhead lower, half-way")
+                << k << 78 + 300 * k << 11 + 200 * k << QColor(Qt::black);
             QTest::newRow(t + "last vertical grid line") << k << 50 + 300 * k << 100 << gris;
             QTest::newRow(t + "middle vertical grid line") << k << 50 + 150 * k << 100 << gris;
+            QTest::newRow(t + "middle vertical grid line, down to the axis")
+                << k << 50 + 150 * k << 9 + 200 * k << gris;
+            QTest::newRow(t + "above the plot area") << k << 50 + 150 * k << 9 << QColor(Qt::white);
             QTest::newRow(t + "top horizontal grid line") << k << 100 << 10 << gris;
+            QTest::newRow(t + "top horizontal grid line, right") << k << 40 + 300 * k << 10 << gris;
+            QTest::newRow(t + "top grid line ends at the last vertical") << k << 51 + 300 * k << 10
+                                                                          << QColor(Qt::white);
             QTest::newRow(t + "inside a grid cell") << k << 60 << 20 << QColor(Qt::white);
             QTest::newRow(t + "starting dot of A at 1 mol") << k << 50 << 10 + 100 * k << QColor(0, 0, 255);
             QTest::newRow(t + "starting dot of B at 2 mol") << k << 50 << 10 << QColor(255, 0, 255);
+            QTest::newRow(t + "starting dot of D at 0 mol, over C's") << k << 50 << bas << QColor(0, 192, 0);
         }
     }
     void framePixels() {
@@ -79,12 +109,77 @@ private slots:
         QCOMPARE(pixel(image, k, x, y), couleur);
     }
 
+    // Each text at its place, compared with the same text drawn there alone:
+    // time labels centred on their line, top at 200k + 11; amount labels
+    // ending at x = 45, top 6 above their line; "t " in italics then the unit
+    // from (70 + 300k, 200k - 10); the amount title from (55, -7k).
+    void textsAtTheirPlaces_data() {
+        QTest::addColumn<int>("k");
+        QTest::newRow("normal") << 1;
+        QTest::newRow("enlarged") << 2;
+    }
+    void textsAtTheirPlaces() {
+        QFETCH(int, k);
+        QImage image = imageGraphe(k);
+        QVERIFY(dessinerCadre(image, cadre(k)));
+        QFont police(QStringLiteral("Arial"));
+        police.setPixelSize(11);
+        QFont italique = police;
+        italique.setItalic(true);
+        struct Texte {
+            QString texte;
+            double x, y;
+            QFont police;
+        };
+        const QFontMetrics m(police);
+        std::vector<Texte> textes;
+        for (int i = 0; i <= 10; ++i) {
+            const QString t = QString::number(i);
+            textes.push_back({t, 50 + 30.0 * k * i - m.horizontalAdvance(t) / 2.0, 200.0 * k + 11, police});
+        }
+        const QStringList quantites = {"0", "0,4", "0,8", "1,2", "1,6", "2"};
+        for (int j = 0; j < 6; ++j)
+            textes.push_back({quantites[j], 45.0 - m.horizontalAdvance(quantites[j]), 10 + 200.0 * k - 40.0 * k * j - 6, police});
+        textes.push_back({"t ", 70.0 + 300 * k, 200.0 * k - 10, italique});
+        textes.push_back({"(min)", 70.0 + 300 * k + QFontMetrics(italique).horizontalAdvance("t "), 200.0 * k - 10, police});
+        textes.push_back({"Quantité de matière (mol)", 55, -7.0 * k, police});
+
+        QImage attendue(image.size(), QImage::Format_RGB32);
+        attendue.fill(Qt::white);
+        QPainter p(&attendue);
+        const QPoint o = origineGraphe(k);
+        std::vector<QRect> zones;
+        for (const Texte& t : textes) {
+            const QFontMetrics mt(t.police);
+            const QPoint coin(qRound(t.x) - o.x(), qRound(t.y) - o.y());
+            p.setFont(t.police);
+            p.drawText(QPointF(coin.x(), coin.y() + mt.ascent()), t.texte);
+            zones.push_back(QRect(coin, QSize(mt.horizontalAdvance(t.texte), mt.height())));
+        }
+        p.end();
+        for (std::size_t i = 0; i < zones.size(); ++i)
+            for (int y = zones[i].top(); y <= zones[i].bottom(); ++y)
+                for (int x = zones[i].left(); x <= zones[i].right(); ++x)
+                    QVERIFY2(image.pixel(x, y) == attendue.pixel(x, y),
+                             qPrintable(QString("%1 at %2, %3").arg(textes[i].texte).arg(x).arg(y)));
+    }
+
+    // Below 1E-9 mol the graph stays blank.
+    void emptyScaleLeavesTheImageBlank_data() {
+        QTest::addColumn<float>("ymax");
+        QTest::addColumn<bool>("dessine");
+        QTest::newRow("zero") << 0.0f << false;
+        QTest::newRow("just below 1E-9") << 9e-10f << false;
+        QTest::newRow("1E-9 is drawn") << 1e-9f << true;
+    }
     void emptyScaleLeavesTheImageBlank() {
+        QFETCH(float, ymax);
+        QFETCH(bool, dessine);
         QImage image = imageGraphe(1);
-        QVERIFY(!dessinerCadre(image, cadre(1, 0.0f)));
+        QCOMPARE(dessinerCadre(image, cadre(1, ymax)), dessine);
         QImage blanche = imageGraphe(1);
         blanche.fill(Qt::white);
-        QCOMPARE(image, blanche);
+        QCOMPARE(image == blanche, !dessine);
     }
 
     void boldLinesAreTwoPixelsWide() {
@@ -92,6 +187,8 @@ private slots:
         auto c = cadre(1);
         c.gras = true;
         QVERIFY(dessinerCadre(image, c));
+        QCOMPARE(pixel(image, 1, 51, 111), couleursDefaut[0]); // A's starting dot, 2 x 2 from (50, 110)
+        QCOMPARE(pixel(image, 1, 49, 109), QColor(Qt::white));
         PointsPrecedents precedents;
         TraceurCourbes traceur(image, c.echelle, c.affichees, c.couleurs, 2, precedents);
         traceur.premierPoint({1.0, 1.0, 1.0, 1.0});
@@ -116,16 +213,19 @@ private slots:
         QCOMPARE(int(precedents.y[0]), 110);
         QCOMPARE(pixel(image, 1, 200, 110), couleursDefaut[0]);
         QCOMPARE(pixel(image, 1, 125, 60), couleursDefaut[0]); // half way along the segment
+        traceur.point(300.0, {0.5, 0, 0, 0}); // down the same column: a vertical segment
+        QCOMPARE(pixel(image, 1, 200, 135), couleursDefaut[0]);
     }
 
     void offScaleCoordinateKeepsItsLastValue() {
         QImage image = imageGraphe(1);
         PointsPrecedents precedents;
-        const PlotMapping m{1, 600, 1e-6f};
+        const PlotMapping m{1, 300, 1e-6f};
         TraceurCourbes traceur(image, m, {true, true, true, true}, couleursDefaut, 1, precedents);
         traceur.premierPoint({0, 0, 0, 0});
+        QCOMPARE(int(precedents.x), 50); // a pixel a second: t = 0 on the amount axis
         traceur.point(60.0, {1.0, 0, 0, 0}); // 1 mol on a micro-mole axis does not fit 16 bits
-        QCOMPARE(int(precedents.x), 80);
+        QCOMPARE(int(precedents.x), 110);
         QCOMPARE(int(precedents.y[0]), 210);
     }
 
@@ -133,9 +233,10 @@ private slots:
         KeptRuns store;
         store.nbCourbes = 0;
         CourbeConservee run;
-        run.courbeQuantite = {0, 1, 1, 0, 0};
-        run.courbeCouleur = {0, entierDepuisCouleur(Qt::red), entierDepuisCouleur(Qt::red),
-                             entierDepuisCouleur(Qt::cyan), entierDepuisCouleur(Qt::cyan)};
+        run.courbeQuantite = {0, 1, 0.5, 0, 0};
+        const std::array<QColor, 4> couleurs = {Qt::red, Qt::darkYellow, Qt::cyan, Qt::darkGreen};
+        for (int i = 0; i < 4; ++i)
+            run.courbeCouleur[i + 1] = entierDepuisCouleur(couleurs[i]);
         run.courbeParam = {0, 1000, 0, -1, 0, 1};
         run.courbeDuree = 600;
         store.enrcourbe(run, 1.0f);
@@ -143,18 +244,46 @@ private slots:
         auto c = cadre(1, 1.0f);
         QVERIFY(dessinerCadre(image, c));
         dessinerCourbesConservees(image, c.echelle, c.affichees, 1, store);
-        QCOMPARE(pixel(image, 1, 50, 10), QColor(Qt::red)); // A and B start at the top
-        int rouges = 0;
-        for (int x = 51; x < 350; ++x)
-            for (int y = 10; y <= 210; ++y)
-                if (pixel(image, 1, x, y) == QColor(Qt::cyan)) ++rouges;
-        QVERIFY(rouges > 100);
+        QCOMPARE(pixel(image, 1, 50, 10), couleurs[0]); // A starts at the top
+        // ... and ends, computed again at its own 100 degC with the catalyst, at 0,838 mol (the closed form
+        // of the rate law with kD = 1,08E-3, K = 4): y = 10 + 200 x 0,162.
+        QCOMPARE(pixel(image, 1, 350, 42), couleurs[0]);
+        // Each species in its own colour; C and D share their curve, D drawn last.
+        for (int i : {0, 1, 3}) {
+            int n = 0;
+            for (int x = 51; x < 350; ++x)
+                for (int y = 10; y <= 210; ++y)
+                    n += pixel(image, 1, x, y) == couleurs[i];
+            QVERIFY2(n > 100, qPrintable(QString("%1: %2").arg(i).arg(n)));
+        }
+    }
+
+    void description_data() {
+        QTest::addColumn<int>("duree");
+        QTest::addColumn<QList<bool>>("affichees");
+        QTest::addColumn<int>("conserves");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("A and D shown, in hours")
+            << 18000 << QList<bool>{true, false, false, true} << 2
+            << "Quantité de matière (mol) en fonction de t (h). Courbes : acide, eau. Expériences conservées : 2.";
+        QTest::newRow("no curve")
+            << 20 << QList<bool>{false, false, false, false} << 0
+            << "Quantité de matière (mol) en fonction de t (s). Courbes : aucune. Expériences conservées : 0.";
+    }
+    void description() {
+        QFETCH(int, duree);
+        QFETCH(QList<bool>, affichees);
+        QFETCH(int, conserves);
+        QFETCH(QString, texte);
+        const CourbesAffichees a = {affichees[0], affichees[1], affichees[2], affichees[3]};
+        QCOMPARE(decrireGraphe(duree, a, {"Acide", "Alcool", "Ester", "Eau"}, conserves), texte);
     }
 
     void colourIntegers() {
         QCOMPARE(entierDepuisCouleur(QColor(0, 0, 255)), 16711680u);
         QCOMPARE(entierDepuisCouleur(QColor(255, 128, 0)), 33023u);
         QCOMPARE(couleurDepuisEntier(49152u), QColor(0, 192, 0));
+        QCOMPARE(couleurDepuisEntier(98815u), QColor(255, 129, 1)); // 255 + 256 x 129 + 65536 x 1
     }
 };
 

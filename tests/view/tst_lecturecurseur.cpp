@@ -81,6 +81,8 @@ private slots:
         QTest::addColumn<QString>("texte");
         QTest::newRow("45 s") << 45.0 << 1.5f << "t = 45 s ; n = 1,5 mol";
         QTest::newRow("59.6 s reads 60 s, no minute") << 59.6 << 1.5f << "t = 60 s ; n = 1,5 mol";
+        QTest::newRow("60 s is a minute") << 60.0 << 1.5f << "t = 1 min 0 s ; n = 1,5 mol";
+        QTest::newRow("3600 s is an hour") << 3600.0 << 1.0f << "t = 1 h 0 s ; n = 1 mol";
         QTest::newRow("3725 s") << 3725.0 << 0.25f << "t = 1 h 2 min 5 s ; n = 0,25 mol";
         QTest::newRow("just under the hour") << 3599.6 << 1.0f << "t = 59 min 60 s ; n = 1 mol";
         QTest::newRow("whole hours") << 7200.0 << 1.0f << "t = 2 h 0 s ; n = 1 mol";

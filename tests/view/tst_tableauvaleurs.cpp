@@ -1,5 +1,6 @@
 #include "TestRegistry.h"
 
+#include "view/TableauCsv.h"
 #include "view/TableauValeurs.h"
 
 #include <QtTest>
@@ -49,6 +50,7 @@ private slots:
         TableauValeurs t;
         t.prepatab(duree, defilement, defauts, Conditions{}, {0.1, 0.1, 0, 0});
         QCOMPARE(t.nombreLignes(), lignes);
+        QCOMPARE(t.ligne(0).size(), std::size_t(6)); // t, A, B, C, D, Qr
         QCOMPARE(cellule(t, 0, 0), QString("0,0"));
         QCOMPARE(cellule(t, 1, 0), deuxieme);
         QCOMPARE(cellule(t, lignes - 1, 0), derniere);
@@ -67,6 +69,12 @@ private slots:
             << QStringList{"0", "1", "1", "1"} << 0 << 0 << QStringList{"0", "1", "1", "1", ""};
         QTest::newRow("distilled species shows 0 whatever its text")
             << QStringList{"1", "1", "0,5", "0,5"} << 1 << 2 << QStringList{"1", "1", "0", "0,5", "0"};
+        QTest::newRow("distilled A shows 0, no Qr left")
+            << QStringList{"1", "1", "0,5", "0,5"} << 1 << 0 << QStringList{"0", "1", "0,5", "0,5", ""};
+        QTest::newRow("distilled D shows 0 too")
+            << QStringList{"1", "1", "0,5", "0,5"} << 1 << 3 << QStringList{"1", "1", "0,5", "0", "0"};
+        QTest::newRow("products of unequal amounts: 0,5 x 0,2 / (1 x 2)")
+            << QStringList{"1", "2", "0,5", "0,2"} << 0 << 0 << QStringList{"1", "2", "0,5", "0,2", "0,05"};
         QTest::newRow("distillation off keeps the text")
             << QStringList{"1", "1", "0,5", "0,5"} << 0 << 2 << QStringList{"1", "1", "0,5", "0,5", "0,25"};
     }
@@ -95,13 +103,23 @@ private slots:
     void rowsWrittenWithThreeDigits() {
         TableauValeurs t;
         t.prepatab(600, 60, defauts, Conditions{}, {0.1, 0.1, 0, 0});
-        t.ecrireLigne(50, {0.0333333, 0.0333333, 0.0666667, 0.0666667});
+        t.ecrireLigne(50, {0.0333333, 0.0444444, 0.0666667, 0.0555556});
+        QCOMPARE(cellule(t, 50, 0), QString("10,0")); // the time stays
         QCOMPARE(cellule(t, 50, 1), QString("0,0333"));
+        QCOMPARE(cellule(t, 50, 2), QString("0,0444"));
         QCOMPARE(cellule(t, 50, 3), QString("0,0667"));
-        QCOMPARE(cellule(t, 50, 5), QString("4"));
-        t.ecrireLigne(51, {1, 1, 1, 1}); // beyond the grid: ignored
+        QCOMPARE(cellule(t, 50, 4), QString("0,0556"));
+        QCOMPARE(cellule(t, 50, 5), QString("2,5")); // 0,0666667 x 0,0555556 / (0,0333333 x 0,0444444)
+        // Beyond the grid, at either end: nothing written, no row added.
+        t.ecrireLigne(51, {1, 1, 1, 1});
+        t.ecrireLigne(-1, {1, 1, 1, 1});
+        QCOMPARE(t.nombreLignes(), 51);
+        QCOMPARE(cellule(t, 50, 1), QString("0,0333"));
+        QCOMPARE(cellule(t, 0, 1), QString("0,1"));
         t.ecrireLigne(3, {0, 1, 1, 1});
         QCOMPARE(cellule(t, 3, 5), QString());
+        RemplisseurTableau(t).ligne(4, {0.5, 0.25, 0.125, 1});
+        QCOMPARE(cellule(t, 4, 5), QString("1")); // 0,125 x 1 / (0,5 x 0,25)
     }
 
     void zeroDurationLeavesTheGridEmpty() {
@@ -116,9 +134,39 @@ private slots:
     void headers() {
         TableauValeurs t;
         t.prepatab(600, 60, defauts, Conditions{}, {0.1, 0.1, 0, 0});
-        const auto h = t.enTetes(3);
-        QCOMPARE(QString::fromStdString(h[2]), QString("Ion hydroxyde"));
-        QCOMPARE(QString::fromStdString(h[5]), QString("\r\nQr"));
+        QStringList h;
+        for (const auto& texte : t.enTetes(3))
+            h << QString::fromStdString(texte);
+        QCOMPARE(h, (QStringList{"\r\nt (min)", "Ester", "Ion hydroxyde", "Ion carboxylate", "Alcool", "\r\nQr"}));
+        // A reaction outside the list names the species of the first one.
+        QCOMPARE(QString::fromStdString(t.enTetes(4)[1]), QString("Acide carboxylique"));
+        QCOMPARE(QString::fromStdString(t.enTetes(-1)[1]), QString("Acide carboxylique"));
+    }
+
+    // The file of 11 rows: a byte-order mark, the headers on one line, then
+    // row 0 as typed, a cell with ";" or a quote between quotes.
+    void csv_data() {
+        QTest::addColumn<QStringList>("boites");
+        QTest::addColumn<QString>("premiereLigne");
+        QTest::newRow("numbers stay as shown") << QStringList{"0,1", "0,1", "0", "0"} << "0,0;0,1;0,1;0;0;0";
+        QTest::newRow("separator and quote quoted")
+            << QStringList{"1;5", "2\"", "0", "0"} << "0,0;\"1;5\";\"2\"\"\";0;0;0";
+    }
+    void csv() {
+        QFETCH(QStringList, boites);
+        QFETCH(QString, premiereLigne);
+        std::array<std::string, 4> textes;
+        for (int i = 0; i < 4; ++i)
+            textes[i] = boites[i].toStdString();
+        TableauValeurs t;
+        t.prepatab(600, 100, textes, Conditions{}, {1, 1, 0, 0});
+        const QString csv = QString::fromStdString(tableauCsv(t, 0));
+        const QStringList lignes = csv.split("\r\n");
+        QCOMPARE(lignes.size(), 13); // headers, 11 rows, nothing after the last CR LF
+        QCOMPARE(lignes[0], QString("\uFEFFt (min);Acide carboxylique;Alcool;Ester;Eau;Qr"));
+        QCOMPARE(lignes[1], premiereLigne);
+        QCOMPARE(lignes[11], QString("10,0;;;;;"));
+        QCOMPARE(lignes[12], QString());
     }
 };
 
