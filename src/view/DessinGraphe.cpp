@@ -72,9 +72,8 @@ void DessinGraphe::dessiner(QPainter& peintre) const {
         QPen plume = t.plume;
         plume.setJoinStyle(Qt::RoundJoin);
         peintre.setPen(plume);
-        QPainterPath chemin(t.points.first());
-        for (qsizetype i = 1; i < t.points.size(); ++i)
-            chemin.lineTo(t.points[i]);
+        QPainterPath chemin;
+        chemin.addPolygon(t.points);
         peintre.drawPath(chemin);
     }
     peintre.restore();
