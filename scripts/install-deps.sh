@@ -6,10 +6,11 @@
 set -euo pipefail
 ensemble=${1:-run}
 # The simulator and the command-line tool, and the fonts of their pictures;
-# Qt's SVG module writes the graph as a vector drawing; the xcb headers let
+# Qt's SVG module writes the graph as a vector drawing; Qt's French
+# translation gives its dialogs and standard buttons French texts; the xcb headers let
 # the main window ask the window manager for its frame before it is first
 # shown.
-paquets=(qt6-base-dev qt6-svg-dev cmake ninja-build g++ fonts-liberation2 libxcb1-dev)
+paquets=(qt6-base-dev qt6-svg-dev qt6-translations-l10n cmake ninja-build g++ fonts-liberation2 libxcb1-dev)
 case "$ensemble" in
   run) ;;
   test)

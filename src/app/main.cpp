@@ -5,6 +5,7 @@
 #include "persistence/FichierEchange.h"
 #include "platform/ApplicationState.h"
 #include "platform/QtPrompter.h"
+#include "platform/TraductionQt.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vedoriruvirivi");
     QApplication::setDesktopFileName("vedoriruvirivi");
+    vedo::traduireQtEnFrancais(app);
     choisirRepertoireCourant();
     vedo::QtPrompter prompteur;
     vedo::ApplicationState etat(prompteur);

@@ -201,6 +201,11 @@ bool Calculatrice::frappe(char c) {
     case '.':
         ajouter(std::string(1, c));
         return true;
+    case ',':
+        // A French student types the decimal comma; the evaluator's numbers
+        // are written with a point.
+        ajouter(".");
+        return true;
     case '*':
         multiplier();
         return true;

@@ -34,7 +34,7 @@ DepartEtatFinal departEtatFinal(const Configuration& c) {
     const std::int32_t duree = dureePosition(c.positionDuree);
     const Conditions conditions = conditionsDe(c);
     d.echelle = {1, duree, ymaxGraphe(d.n, d.affichees, nullptr)};
-    d.tableau.prepatab(duree, c.defilementLignes, textes, conditions, d.n);
+    d.tableau.prepatab(duree, c.defilementLignes, textes, conditions);
     d.run.duree = duree;
     d.run.dureeTableau = duree;
     d.run.conditions = conditions;

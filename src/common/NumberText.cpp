@@ -231,18 +231,34 @@ std::string texteFormatSimple(float v, std::string_view pattern, char separateur
     return texteFormatDe(decimal(v, 7), pattern, separateur);
 }
 
-std::optional<float> valeurTroisChiffres(double v) {
-    if (!std::isfinite(v)) return std::nullopt;
-    const auto texte = texteFormat(v, "0.00E+00");
+namespace {
+
+// A pattern-formatted text read back as a single.
+std::optional<float> simpleLu(const std::string& texte) {
     const auto lu = lireNombre(texte);
     if (!lu) return std::nullopt;
     return versSimple(*lu);
 }
 
-std::optional<std::string> texteTroisChiffres(double v) {
-    const auto f = valeurTroisChiffres(v);
+std::optional<std::string> texteSimple(std::optional<float> f) {
     if (!f) return std::nullopt;
     return texteGeneralSimple(*f);
+}
+
+} // namespace
+
+std::optional<float> valeurTroisChiffres(double v) {
+    if (!std::isfinite(v)) return std::nullopt;
+    return simpleLu(texteFormat(v, "0.00E+00"));
+}
+
+std::optional<std::string> texteTroisChiffres(double v) {
+    return texteSimple(valeurTroisChiffres(v));
+}
+
+std::optional<std::string> texteTroisChiffresSimple(float v) {
+    if (!std::isfinite(v)) return std::nullopt;
+    return texteSimple(simpleLu(texteFormatSimple(v, "0.00E+00")));
 }
 
 std::optional<double> lireNombre(std::string_view texte) {

@@ -32,6 +32,9 @@ std::string texteFormatSimple(float v, std::string_view pattern, char separateur
 std::optional<std::string> texteTroisChiffres(double v);
 // The same rounding as a number.
 std::optional<float> valeurTroisChiffres(double v);
+// Three significant digits of a single's own 7 digits, so that a typed
+// 1,005 rounds to 1,01 as it reads, not to the 1,00499999 it is stored as.
+std::optional<std::string> texteTroisChiffresSimple(float v);
 
 // A number typed by the user: blanks around it, an optional sign, a comma or
 // a point as decimal separator, an optional exponent. No result when the

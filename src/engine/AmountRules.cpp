@@ -43,7 +43,7 @@ ValidationQuantites validerQuantites(const std::array<std::string, 4>& textes, i
     if (const auto v = quantiteSaisie(r.textes[indexQuitte])) r.textes[indexQuitte] = texteGeneralSimple(*v);
 
     for (auto& texte : r.textes)
-        if (const auto arrondi = texteTroisChiffres(quantiteSaisie(texte).value_or(0.0f))) texte = *arrondi;
+        if (const auto arrondi = texteTroisChiffresSimple(quantiteSaisie(texte).value_or(0.0f))) texte = *arrondi;
     return r;
 }
 

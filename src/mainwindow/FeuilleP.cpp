@@ -189,6 +189,9 @@ void FeuilleP::construireExercice() {
     fich->setObjectName("fich");
     fich->setGeometry(432, 288, 361, 19);
     fich->setFrame(false);
+    // White on any desktop theme, as the exercise text below it.
+    colorer(fich, QPalette::Base, couleurs::blanc);
+    colorer(fich, QPalette::Text, couleurs::noir);
 
     supertext = new QTextEdit(this);
     supertext->setObjectName("supertext");

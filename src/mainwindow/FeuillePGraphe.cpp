@@ -62,7 +62,7 @@ void FeuilleP::prepatab() {
     for (int i = 0; i < 4; ++i)
         textes[i] = Picture4->Text1[i]->text().toStdString();
     duree = dureeSelectionnee();
-    tableau.prepatab(duree, Picture1->VScroll3->value(), textes, conditionsActuelles(), n);
+    tableau.prepatab(duree, Picture1->VScroll3->value(), textes, conditionsActuelles());
     // The hidden grid shows only the last of the tables the load prepares.
     if (!grilleEnAttente_) afficherTableau();
 }

@@ -163,7 +163,7 @@ void FeuilleP::Check1_Click() {
 void FeuilleP::enrcourbe() {
     CourbeConservee c;
     for (int i = 1; i <= 4; ++i) {
-        c.courbeQuantite[i] = quantiteSaisie(Picture4->Text1[i - 1]->text().toStdString()).value_or(0.0f);
+        c.courbeQuantite[i] = n0[static_cast<std::size_t>(i - 1)]; // what the run started from
         c.courbeCouleur[i] = entierDepuisCouleur(Picture1->couleurCourbe(i - 1));
     }
     c.courbeParam = {static_cast<std::int16_t>(Picture4->Combo1->currentIndex()),

@@ -35,8 +35,11 @@ PanneauSuivi::PanneauSuivi(QWidget* parent) : Panneau("Picture1", parent) {
     Option1[1]->setObjectName("Option1(1)");
     Option1[1]->setGeometry(40, 144, 185, 17);
 
-    Frame1 = new QGroupBox(this);
+    // A plain frame: a group box's style would shade its inside darker
+    // than the panel.
+    Frame1 = new QFrame(this);
     Frame1->setObjectName("Frame1");
+    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Frame1->setGeometry(56, 64, 297, 73);
     Frame1->setAccessibleName("Courbes représentées");
     for (int i = 0; i < 4; ++i) {

@@ -5,7 +5,7 @@
 #include "mainwindow/Panneau.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
+#include <QFrame>
 #include <QLabel>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -22,7 +22,7 @@ public:
 
     QLabel* Label2;       // the duration
     QScrollBar* VScroll2; // duration positions 1 (200 h) .. 16 (20 s); its tag holds the seconds
-    QGroupBox* Frame1;
+    QFrame* Frame1;
     std::array<QCheckBox*, 4> option2;    // curves of A..D shown
     std::array<QLabel*, 5> Label4{};      // 1..4: colour swatches of A..D
     std::array<QRadioButton*, 2> Option1; // "Représentation graphique", "Tableau de valeurs"

@@ -155,6 +155,9 @@ void PixelsCourbes::premierPoint(const Quantites& n) {
 }
 
 void PixelsCourbes::point(double t, const Quantites& n) {
+    // On a scale too small for any axis the picture stays empty, whichever
+    // run draws on it.
+    if (!(echelle_.ymax >= ymaxMinimal)) return;
     const std::int16_t x0 = precedents_.x;
     echelle_.placerX(t, x_, precedents_.x);
     for (int i = 0; i < 4; ++i) {

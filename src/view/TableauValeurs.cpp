@@ -1,6 +1,7 @@
 #include "view/TableauValeurs.h"
 
 #include "common/NumberText.h"
+#include "engine/AmountRules.h"
 #include "engine/RateLaw.h"
 #include "engine/Reaction.h"
 #include "view/GraphScale.h"
@@ -22,8 +23,7 @@ std::optional<std::string> texteQr(const Quantites& n) {
 }
 
 void TableauValeurs::prepatab(std::int32_t duree, int valeurDefilement,
-                              const std::array<std::string, 4>& textesQuantites, const Conditions& conditions,
-                              const Quantites& n) {
+                              const std::array<std::string, 4>& textesQuantites, const Conditions& conditions) {
     for (auto& l : lignes_)
         l = LigneTableau{};
     if (duree == 0) return;
@@ -38,8 +38,11 @@ void TableauValeurs::prepatab(std::int32_t duree, int valeurDefilement,
     auto& premiere = lignes_[0];
     for (int i = 0; i < 4; ++i)
         premiere[static_cast<std::size_t>(i + 1)] = textesQuantites[static_cast<std::size_t>(i)];
-    // Row 0 shows the mixture the run starts from, the distilled species gone.
-    Quantites depart = n;
+    // Row 0 is the instant 0 whatever run came before: its Qr is that of
+    // the amounts it shows, the distilled species gone.
+    Quantites depart{};
+    for (std::size_t i = 0; i < 4; ++i)
+        depart[i] = quantiteSaisie(textesQuantites[i]).value_or(0.0f);
     distiller(depart, conditions);
     if (conditions.distillation == 1 && conditions.especeVolatile >= 0 && conditions.especeVolatile <= 3)
         premiere[static_cast<std::size_t>(conditions.especeVolatile + 1)] = "0";

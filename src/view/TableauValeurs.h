@@ -33,7 +33,7 @@ public:
     // the graph, row 0 from the typed amounts (the distilled species shows
     // 0). A zero duration leaves the grid empty.
     void prepatab(std::int32_t duree, int valeurDefilement, const std::array<std::string, 4>& textesQuantites,
-                  const Conditions& conditions, const Quantites& n);
+                  const Conditions& conditions);
 
     // Writes the amounts and Qr of row `ligne` as a run reaches its instant.
     void ecrireLigne(int ligne, const Quantites& n);

@@ -137,9 +137,9 @@ private slots:
     void frappes_data() {
         QTest::addColumn<char>("touche");
         QTest::addColumn<bool>("connue");
-        for (const char c : std::string("0123456789.EeDd()*+-/^\b"))
+        for (const char c : std::string("0123456789.,EeDd()*+-/^\b"))
             QTest::newRow(std::string(1, c).c_str()) << c << true;
-        for (const char c : std::string("xX =,%!aS"))
+        for (const char c : std::string("xX =%!aS"))
             QTest::newRow(std::string(1, c).c_str()) << c << false;
     }
     void frappes() {

@@ -204,6 +204,8 @@ private slots:
         QTest::newRow("lower-case exponent") << "1e-3" << false << "1E-3";
         QTest::newRow("D exponent") << "2d3" << true << " 2000";
         QTest::newRow("parenthesis after a digit") << "2(3+1)" << true << " 8";
+        QTest::newRow("decimal comma typed as the point") << "1/0,36" << false << "1 / 0.36";
+        QTest::newRow("decimal comma and Enter") << "1/0,25" << true << " 4";
         QTest::newRow("other keys ignored") << "2xa3 " << false << "23";
         QTest::newRow("Enter with nothing typed") << "" << true << " 0";
     }

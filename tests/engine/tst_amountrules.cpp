@@ -56,6 +56,16 @@ private slots:
         QTest::newRow("the box left takes a single's seven digits, then three")
             << QStringList{"1,2349999", "0", "0", "0"} << 0 << DepassementQuantite::aucun
             << QStringList{"1,24", "0", "0", "0"};
+        // Halfway amounts round up as they read, in the box left and in the others,
+        // though the single nearest each lies just below it.
+        QTest::newRow("halfway 1,005 in the box left rounds up")
+            << QStringList{"1,005", "0", "0", "0"} << 0 << DepassementQuantite::aucun
+            << QStringList{"1,01", "0", "0", "0"};
+        QTest::newRow("halfway 2,675 in another box rounds up")
+            << QStringList{"0,1", "2,675", "0", "0"} << 0 << DepassementQuantite::aucun
+            << QStringList{"0,1", "2,68", "0", "0"};
+        QTest::newRow("halfway 0,1235 rounds up") << QStringList{"0", "0", "0,1235", "0"} << 2
+                                                 << DepassementQuantite::aucun << QStringList{"0", "0", "0,124", "0"};
         QTest::newRow("over the top by a fraction")
             << QStringList{"9,5", "0,4", "0,2", "0"} << 0 << DepassementQuantite::superieur
             << QStringList{"9,4", "0,4", "0,2", "0"};

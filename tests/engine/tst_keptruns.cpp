@@ -84,14 +84,29 @@ private slots:
         QCOMPARE(int(store.nbCourbes), apres);
     }
 
-    void storeOutsideTheSlotsIsSkipped() {
+    // A counter outside the slots stores nothing, neither a slot nor the
+    // scale; inside, exactly its own slot changes.
+    void storeOnlyInItsSlot_data() {
+        QTest::addColumn<int>("compteur");
+        QTest::addColumn<int>("emplacement");
+        QTest::newRow("empty store") << -1 << -1;
+        QTest::newRow("past the last slot") << 11 << -1;
+        QTest::newRow("first slot") << 0 << 0;
+        QTest::newRow("last slot") << 10 << 10;
+    }
+    void storeOnlyInItsSlot() {
+        QFETCH(int, compteur);
+        QFETCH(int, emplacement);
         KeptRuns store;
-        store.nbCourbes = -1;
+        for (int j = 0; j < nombreEmplacements; ++j) {
+            store.nbCourbes = std::int16_t(j);
+            store.enrcourbe(courbe(0, 100 + j), 1.0f);
+        }
+        store.nbCourbes = std::int16_t(compteur);
         store.enrcourbe(courbe(1, 500), 3.0f);
-        QCOMPARE(store.ymaxEnr, 0.0f);
-        store.nbCourbes = 0;
-        store.enrcourbe(courbe(1, 500), 3.0f);
-        QCOMPARE(store.ymaxEnr, 3.0f);
+        QCOMPARE(store.ymaxEnr, emplacement < 0 ? 1.0f : 3.0f);
+        for (int j = 0; j < nombreEmplacements; ++j)
+            QCOMPARE(int(store.emplacement(j).courbeParam[1]), j == emplacement ? 500 : 100 + j);
     }
 
     void historyTexts_data() {

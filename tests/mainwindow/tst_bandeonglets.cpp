@@ -4,6 +4,9 @@
 
 #include <QtTest>
 
+#include <algorithm>
+#include <cmath>
+
 using namespace vedo;
 
 class TestBandeOnglets : public QObject {
@@ -30,6 +33,60 @@ private slots:
         QCOMPARE(bande->bordsOnglets[5], 413);
         for (int i = 1; i <= 5; ++i)
             QVERIFY(bande->bordsOnglets[i] > bande->bordsOnglets[i - 1]);
+    }
+
+    // Each tab is its title's width, the active one measured in bold, plus a
+    // tenth of the strip's free width on either side; its title starts after
+    // that gap, the active one bold and a pixel lower.
+    void bordsEtTitres_data() {
+        QTest::addColumn<int>("actif");
+        QTest::newRow("first tab active") << 1;
+        QTest::newRow("middle tab active") << 3;
+        QTest::newRow("last tab active") << 5;
+    }
+    void bordsEtTitres() {
+        QFETCH(int, actif);
+        std::array<double, 6> largeur{};
+        int total = 0;
+        for (int i = 1; i <= 5; ++i) {
+            largeur[i] = QFontMetricsF(policeArial(8, i == actif)).horizontalAdvance(titreOnglet(i));
+            total = int(std::nearbyint(total + largeur[i]));
+        }
+        const float ecart = float(413 - total) / 10.0f;
+        std::array<int, 6> bords{-1, 0, 0, 0, 0, 413};
+        for (int i = 1; i <= 4; ++i)
+            bords[i] = int(std::nearbyint(bords[i - 1] + largeur[i] + 2.0 * ecart));
+        bande->choisir(actif);
+        for (int i = 0; i <= 5; ++i)
+            QCOMPARE(int(bande->bordsOnglets[i]), bords[i]);
+
+        // The ink of every title: where it starts, its top row, how much of it.
+        struct Encre {
+            int gauche = 9999, haut = 9999, pixels = 0;
+        };
+        const auto encre = [&](int i) {
+            Encre e;
+            const QImage& image = bande->image();
+            for (int y = 1; y <= bande->hauteurTitre(); ++y)
+                for (int x = bande->bordsOnglets[i - 1] + 1; x < bande->bordsOnglets[i] - 1; ++x)
+                    if (qGray(image.pixel(x, y)) < 128) {
+                        e.gauche = std::min(e.gauche, x);
+                        e.haut = std::min(e.haut, y);
+                        ++e.pixels;
+                    }
+            return e;
+        };
+        for (int i = 1; i <= 5; ++i) {
+            const double debut = bords[i - 1] + ecart;
+            QVERIFY2(encre(i).gauche >= debut - 1 && encre(i).gauche <= debut + 2, qPrintable(titreOnglet(i)));
+        }
+        const int autre = actif == 1 ? 2 : 1;
+        const Encre actifGras = encre(actif);
+        const Encre autreMaigre = encre(autre);
+        bande->choisir(autre);
+        QCOMPARE(encre(actif).haut, actifGras.haut - 1);
+        QVERIFY(encre(actif).pixels < actifGras.pixels);
+        QCOMPARE(encre(autre).haut, autreMaigre.haut + 1);
     }
 
     // x is the edge `bord` plus `decalage`; -99 as edge gives an x taken as is.

@@ -105,12 +105,50 @@ private slots:
         QVERIFY(magenta);
     }
 
+    // Controls that must keep their own colour whatever the style or the
+    // desktop's theme paints behind them.
+    void fondsDesControles_data() {
+        QTest::addColumn<bool>("themeSombre");
+        QTest::addColumn<QString>("controle");
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<QColor>("couleur");
+        QTest::newRow("inside of the curve frame, under the swatches")
+            << false << "Frame1" << QPoint(5, 70) << QColor(240, 235, 230);
+        QTest::newRow("inside of the curve frame, right of the choices")
+            << false << "Frame1" << QPoint(293, 36) << QColor(240, 235, 230);
+        QTest::newRow("exercise title box") << false << "fich" << QPoint(350, 10) << QColor(Qt::white);
+        QTest::newRow("exercise title box on a dark theme")
+            << true << "fich" << QPoint(350, 10) << QColor(Qt::white);
+    }
+    void fondsDesControles() {
+        QFETCH(bool, themeSombre);
+        QFETCH(QString, controle);
+        QFETCH(QPoint, point);
+        QFETCH(QColor, couleur);
+        const QPalette avant = QApplication::palette();
+        if (themeSombre) {
+            QPalette sombre = avant;
+            sombre.setColor(QPalette::Base, QColor(30, 30, 30));
+            sombre.setColor(QPalette::Window, QColor(40, 40, 40));
+            QApplication::setPalette(sombre);
+            f = std::make_unique<FenetreDeTest>();
+        }
+        panneau(4);
+        auto* widget = (*f)->findChild<QWidget*>(controle);
+        QVERIFY(widget);
+        const QColor obtenue = widget->grab().toImage().pixelColor(point);
+        QApplication::setPalette(avant);
+        QCOMPARE(obtenue, couleur);
+    }
+
     void etiquettesQuiSuiventLeTexte() {
         panneau(4);
         PanneauSuivi* s = (*f)->Picture1;
         s->setGras(true);
-        const double largeur = s->largeurTexte("Durée de l'enregistrement : ");
-        QVERIFY(largeur > 0);
+        // The caption's own width in the panel's bold font, measured apart
+        // from the panel.
+        const double largeur =
+            QFontMetricsF(policeArial(8, true)).horizontalAdvance("Durée de l'enregistrement : ");
         QCOMPARE(s->Label2->x(), qRound(18 + largeur));
         QCOMPARE(s->VScroll2->x(), s->Label2->x() + s->Label2->width());
         QCOMPARE(s->VScroll2->y(), s->Label2->y());

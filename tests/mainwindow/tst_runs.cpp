@@ -90,6 +90,41 @@ private slots:
         QVERIFY(!ligne(f, lignes - 1)[1].isEmpty());
     }
 
+    // Row 0 is the instant 0: after a run, a rebuilt table shows there the
+    // Qr of the amounts it shows, not the run's last one.
+    void firstRowAfterARun_data() {
+        QTest::addColumn<QStringList>("quantites");
+        QTest::addColumn<bool>("distiller");
+        QTest::addColumn<QString>("reconstruction");
+        QTest::addColumn<QString>("qr");
+        QTest::newRow("row count changed") << QStringList{"1", "1", "0", "0"} << false << "lignes" << "0";
+        QTest::newRow("amount left") << QStringList{"1", "1", "0", "0"} << false << "quantite" << "0";
+        QTest::newRow("products at the start") << QStringList{"1", "1", "0,5", "0,5"} << false << "lignes"
+                                               << "0,25";
+        QTest::newRow("distilled species at 0") << QStringList{"1", "1", "0,5", "0,5"} << true << "quantite"
+                                                << "0";
+    }
+    void firstRowAfterARun() {
+        QFETCH(QStringList, quantites);
+        QFETCH(bool, distiller);
+        QFETCH(QString, reconstruction);
+        QFETCH(QString, qr);
+        FenetreDeTest f;
+        regler(f, quantites);
+        f->Picture3->HScroll1->setValue(1000);
+        f->Picture3->Check5->setChecked(true);
+        f->Picture3->Check4->setChecked(distiller);
+        f->Picture3->Combo3->setCurrentIndex(2);
+        f->Command3->click();
+        if (!distiller) QVERIFY(ligne(f, 50)[5] != qr); // the run did move the mixture
+        if (reconstruction == "lignes")
+            f->Picture1->VScroll3->setValue(50);
+        else
+            f->Text1_LostFocus(0);
+        QCOMPARE(ligne(f, 0).mid(1, 4), quantites.mid(0, 2) << (distiller ? "0" : quantites[2]) << quantites[3]);
+        QCOMPARE(ligne(f, 0)[5], qr);
+    }
+
     void qrColumnColour() {
         FenetreDeTest f;
         f->Command3->click();
@@ -121,6 +156,21 @@ private slots:
         QCOMPARE(int(f.etat.courbes.nbCourbes), -1);
         QVERIFY(!f->Command6->isVisible());
         QVERIFY(f->rtf1->toPlainText().isEmpty());
+    }
+
+    // A box that holds no number leaves the amount the run had read: the kept
+    // run stores what its run started from, to be drawn again the same.
+    void keptRunStoresWhatItsRunStartedFrom() {
+        FenetreDeTest f;
+        f->frame2->Check2->click();
+        regler(f, {"1", "1", "0,5", "0"});
+        f->Command3->click();
+        f->Picture4->Text1[2]->setText("");
+        f->Command3->click();
+        const CourbeConservee& c = f.etat.courbes.emplacement(1);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(c.courbeQuantite[i + 1], f->n0[i]);
+        QVERIFY(c.courbeQuantite[3] > 0.5);
     }
 
     void untickingKeepForgetsTheRuns() {
@@ -204,6 +254,41 @@ private slots:
         QCOMPARE(f->ymax, 1.5f);
         QCOMPARE(pixelGraphe(f, 50, 210), QColor(0, 0, 255));
         QCOMPARE(pixelGraphe(f, 50, 143), QColor(0, 192, 0)); // D over C at 0,5 mol
+    }
+
+    // No species shown can reach 1E-9 mol: no axis, and no run draws on the
+    // empty picture, nor in what its files are drawn from.
+    void emptyScaleDrawsNothing_data() {
+        QTest::addColumn<QString>("avant");
+        QTest::addColumn<QString>("run");
+        QTest::newRow("whole run") << "" << "final";
+        QTest::newRow("animated run") << "" << "anime";
+        QTest::newRow("whole run after one that drew") << "final" << "final";
+        QTest::newRow("animated run after one that drew") << "final" << "anime";
+        QTest::newRow("runs kept") << "garder" << "final";
+    }
+    void emptyScaleDrawsNothing() {
+        QFETCH(QString, avant);
+        QFETCH(QString, run);
+        FenetreDeTest f;
+        if (avant == "garder") f->frame2->Check2->click();
+        if (!avant.isEmpty()) f->Command3->click();
+        regler(f, {"0", "1", "0", "0"});
+        for (int i = 1; i < 4; ++i)
+            f->Picture1->option2[i]->click();
+        f->Command9->click();
+        if (run == "final") {
+            f->Command3->click();
+            f->Command3->click();
+        } else {
+            f->Command5->click();
+            animerJusquAuBout(f);
+        }
+        QVERIFY(f->ymax < 1e-9f);
+        QImage blanche(f->Picture2->image().size(), f->Picture2->image().format());
+        blanche.fill(Qt::white);
+        QVERIFY(f->Picture2->image() == blanche);
+        QVERIFY(f->dessinGraphe.traces().empty());
     }
 
     void hiddenCurvesLowerTheScale() {

@@ -48,7 +48,7 @@ private slots:
         QFETCH(QString, derniere);
         QFETCH(QString, enTete);
         TableauValeurs t;
-        t.prepatab(duree, defilement, defauts, Conditions{}, {0.1, 0.1, 0, 0});
+        t.prepatab(duree, defilement, defauts, Conditions{});
         QCOMPARE(t.nombreLignes(), lignes);
         QCOMPARE(t.ligne(0).size(), std::size_t(6)); // t, A, B, C, D, Qr
         QCOMPARE(cellule(t, 0, 0), QString("0,0"));
@@ -84,16 +84,13 @@ private slots:
         QFETCH(int, espece);
         QFETCH(QStringList, ligne);
         std::array<std::string, 4> textes;
-        Quantites n;
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < 4; ++i)
             textes[i] = boites[i].toStdString();
-            n[i] = boites[i].replace(',', '.').toDouble();
-        }
         Conditions c;
         c.distillation = std::int16_t(distillation);
         c.especeVolatile = std::int16_t(espece);
         TableauValeurs t;
-        t.prepatab(600, 60, textes, c, n);
+        t.prepatab(600, 60, textes, c);
         QStringList obtenue;
         for (int col = 1; col < 6; ++col)
             obtenue << cellule(t, 0, col);
@@ -102,7 +99,7 @@ private slots:
 
     void rowsWrittenWithThreeDigits() {
         TableauValeurs t;
-        t.prepatab(600, 60, defauts, Conditions{}, {0.1, 0.1, 0, 0});
+        t.prepatab(600, 60, defauts, Conditions{});
         t.ecrireLigne(50, {0.0333333, 0.0444444, 0.0666667, 0.0555556});
         QCOMPARE(cellule(t, 50, 0), QString("10,0")); // the time stays
         QCOMPARE(cellule(t, 50, 1), QString("0,0333"));
@@ -124,8 +121,8 @@ private slots:
 
     void zeroDurationLeavesTheGridEmpty() {
         TableauValeurs t;
-        t.prepatab(600, 60, defauts, Conditions{}, {0.1, 0.1, 0, 0});
-        t.prepatab(0, 60, defauts, Conditions{}, {0.1, 0.1, 0, 0});
+        t.prepatab(600, 60, defauts, Conditions{});
+        t.prepatab(0, 60, defauts, Conditions{});
         QCOMPARE(t.nombreLignes(), 51);
         QVERIFY(cellule(t, 0, 0).isEmpty());
         QVERIFY(cellule(t, 0, 1).isEmpty());
@@ -133,7 +130,7 @@ private slots:
 
     void headers() {
         TableauValeurs t;
-        t.prepatab(600, 60, defauts, Conditions{}, {0.1, 0.1, 0, 0});
+        t.prepatab(600, 60, defauts, Conditions{});
         QStringList h;
         for (const auto& texte : t.enTetes(3))
             h << QString::fromStdString(texte);
@@ -150,7 +147,7 @@ private slots:
         QTest::addColumn<QString>("premiereLigne");
         QTest::newRow("numbers stay as shown") << QStringList{"0,1", "0,1", "0", "0"} << "0,0;0,1;0,1;0;0;0";
         QTest::newRow("separator and quote quoted")
-            << QStringList{"1;5", "2\"", "0", "0"} << "0,0;\"1;5\";\"2\"\"\";0;0;0";
+            << QStringList{"1;5", "2\"", "0", "0"} << "0,0;\"1;5\";\"2\"\"\";0;0;";
     }
     void csv() {
         QFETCH(QStringList, boites);
@@ -159,7 +156,7 @@ private slots:
         for (int i = 0; i < 4; ++i)
             textes[i] = boites[i].toStdString();
         TableauValeurs t;
-        t.prepatab(600, 100, textes, Conditions{}, {1, 1, 0, 0});
+        t.prepatab(600, 100, textes, Conditions{});
         const QString csv = QString::fromStdString(tableauCsv(t, 0));
         const QStringList lignes = csv.split("\r\n");
         QCOMPARE(lignes.size(), 13); // headers, 11 rows, nothing after the last CR LF
