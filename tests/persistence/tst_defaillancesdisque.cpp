@@ -171,7 +171,7 @@ private slots:
         QTest::newRow("cut inside record 31 by another program")
             << "TEMPQW.TMP" << enregistrements(31, 31, "EXO.E39").left(30 * tailleEnregistrement + 5)
             << qint64(0) << -1 << ""
-            << "OUI" << qint64(30 * tailleEnregistrement + 5);
+            << "OUI" << qint64(31 * tailleEnregistrement);
         QTest::newRow("1 GB with an exercise waiting")
             << "TEMPQW.TMP" << enregistrements(31, 31, "EXO.E39") << (qint64(1) << 30) << -1 << "EXO.E39"
             << "OUI" << (qint64(1) << 30);
