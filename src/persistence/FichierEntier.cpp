@@ -22,9 +22,13 @@ bool ecrireSurPlace(const QString& chemin, const QByteArray& contenu) {
     if (!fichier.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) return false;
     const QByteArray ancien = fichier.readAll();
     if (ancien.size() != fichier.size()) return false;
-    if (remplir(fichier, contenu)) return true;
-    remplir(fichier, ancien);
-    return false;
+    if (!remplir(fichier, contenu)) {
+        remplir(fichier, ancien);
+        return false;
+    }
+    // A network share may report a failed write only when the file is closed.
+    fichier.close();
+    return fichier.error() == QFileDevice::NoError;
 }
 
 } // namespace

@@ -29,7 +29,8 @@ QString cheminEnregistrement(const QString& nom, const QString& repertoire) {
 QString fichierRemplace(const QString& chemin) {
     const QFileInfo cible(QDir::fromNativeSeparators(chemin));
     if (cible.exists()) return chemin;
-    const auto entrees = cible.dir().entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    const auto entrees =
+        cible.dir().entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
     for (const QString& nom : entrees)
         if (nom.compare(cible.fileName(), Qt::CaseInsensitive) == 0)
             return QDir::toNativeSeparators(cible.dir().filePath(nom));

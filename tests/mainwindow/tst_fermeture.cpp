@@ -137,9 +137,9 @@ private slots:
         QCOMPARE(apres.size(), avant.size());
         QCOMPARE(autresEnregistrements(apres), autresEnregistrements(avant));
         // Taken at the first activation, and never again.
-        QCOMPARE(ouverts, exercice.isEmpty() ? QStringList()
-                                             : QStringList{QFileInfo(dossier->path()).absoluteFilePath() + '/' +
-                                                           exercice});
+        QCOMPARE(ouverts, exercice.isEmpty()
+                              ? QStringList()
+                              : QStringList{QFileInfo(dossier->path()).absoluteFilePath() + '/' + exercice});
     }
 
     void exerciseOpenedOnce() {

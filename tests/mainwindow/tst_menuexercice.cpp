@@ -252,13 +252,15 @@ private slots:
         QTest::addColumn<QString>("present"); // the file already there; empty: none
         QTest::addColumn<QMessageBox::StandardButton>("reponse");
         QTest::addColumn<QString>("enregistre");
-        QTest::newRow("new file gets the RTF extension")
-            << "reponse" << "" << QMessageBox::Ok << "reponse.RTF";
-        QTest::newRow("existing file, overwrite")
-            << "reponse.rtf" << "reponse.rtf" << QMessageBox::Ok << "reponse.rtf";
-        QTest::newRow("existing file, cancel") << "reponse.rtf" << "reponse.rtf" << QMessageBox::Cancel << "";
+        QTest::newRow("new file gets the RTF extension") << "reponse"
+                                                         << "" << QMessageBox::Ok << "reponse.RTF";
+        QTest::newRow("existing file, overwrite") << "reponse.rtf"
+                                                  << "reponse.rtf" << QMessageBox::Ok << "reponse.rtf";
+        QTest::newRow("existing file, cancel") << "reponse.rtf"
+                                               << "reponse.rtf" << QMessageBox::Cancel << "";
         QTest::newRow("existing file named in capitals, overwrite")
-            << "REPONSE" << "reponse.rtf" << QMessageBox::Ok << "reponse.rtf";
+            << "REPONSE"
+            << "reponse.rtf" << QMessageBox::Ok << "reponse.rtf";
     }
     void savingTheText() {
         QFETCH(QString, nom);
@@ -275,8 +277,8 @@ private slots:
         e.prompteur.reponsesMessages.push_back(reponse);
         e.choisir(MenuExercice::savetexte);
         if (!present.isEmpty()) {
-            QCOMPARE(e.prompteur.messages(),
-                     QStringList{"Ecraser le fichier?: Le fichier " + chemin + " existe déjà.\nEcraser l'ancien?"});
+            QCOMPARE(e.prompteur.messages(), QStringList{"Ecraser le fichier?: Le fichier " + chemin +
+                                                         " existe déjà.\nEcraser l'ancien?"});
             QCOMPARE(QDir(e.exercices.chemin()).entryList({"reponse.*"}), QStringList{present});
         } else {
             QVERIFY(e.prompteur.messages().isEmpty());

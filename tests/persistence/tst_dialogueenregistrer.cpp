@@ -181,13 +181,19 @@ private slots:
         QTest::addColumn<QString>("tape"); // empty: the listed file double-clicked
         QTest::addColumn<QMessageBox::StandardButton>("reponse");
         QTest::addColumn<bool>("ecrase");
-        QTest::newRow("answered No") << "present.C15" << "" << QMessageBox::No << false;
-        QTest::newRow("answered Yes") << "present.C15" << "" << QMessageBox::Yes << true;
+        QTest::newRow("answered No") << "present.C15"
+                                     << "" << QMessageBox::No << false;
+        QTest::newRow("answered Yes") << "present.C15"
+                                      << "" << QMessageBox::Yes << true;
         // The list matches "*.C15" whatever the case; the file is replaced under its own name.
-        QTest::newRow("extension in lower case, answered No") << "present.c15" << "" << QMessageBox::No << false;
-        QTest::newRow("extension in lower case, answered Yes") << "present.c15" << "" << QMessageBox::Yes << true;
-        QTest::newRow("name typed in capitals, answered Yes") << "autre.c15" << "AUTRE" << QMessageBox::Yes << true;
-        QTest::newRow("name typed in mixed case, answered No") << "Autre.C15" << "aUTRE" << QMessageBox::No << false;
+        QTest::newRow("extension in lower case, answered No") << "present.c15"
+                                                              << "" << QMessageBox::No << false;
+        QTest::newRow("extension in lower case, answered Yes") << "present.c15"
+                                                               << "" << QMessageBox::Yes << true;
+        QTest::newRow("name typed in capitals, answered Yes") << "autre.c15"
+                                                              << "AUTRE" << QMessageBox::Yes << true;
+        QTest::newRow("name typed in mixed case, answered No") << "Autre.C15"
+                                                               << "aUTRE" << QMessageBox::No << false;
     }
     void overwrite() {
         QFETCH(QString, present);
@@ -227,10 +233,13 @@ private slots:
         QTest::addColumn<QStringList>("messages");
         const QString echec = "Enregistrement impossible: Ecriture impossible sur disque";
         QTest::newRow("amount longer than a record")
-            << QString(127, '1') << "" << QStringList{"Ce fichier existe déjà!: Ecraser le fichier existant?", echec};
+            << QString(127, '1') << ""
+            << QStringList{"Ce fichier existe déjà!: Ecraser le fichier existant?", echec};
         // A folder is not a file to replace: no question before the failure.
-        QTest::newRow("folder in the file's place") << "0,1" << "tp.C15" << QStringList{echec};
-        QTest::newRow("folder of another case in the file's place") << "0,1" << "TP.c15" << QStringList{echec};
+        QTest::newRow("folder in the file's place") << "0,1"
+                                                    << "tp.C15" << QStringList{echec};
+        QTest::newRow("folder of another case in the file's place") << "0,1"
+                                                                    << "TP.c15" << QStringList{echec};
     }
     void failedSaveKeepsTheOldFile() {
         QFETCH(QString, quantite);
@@ -248,7 +257,8 @@ private slots:
         QCOMPARE(prompteur->messages(), messages);
         QCOMPARE(prompteur->questions.last().icone, QMessageBox::Critical);
         QVERIFY(d->result() != QDialog::Accepted);
-        QCOMPARE(etat->fichcourant, QDir::toNativeSeparators(rep->chemin(dossier.isEmpty() ? "tp.C15" : dossier)));
+        QCOMPARE(etat->fichcourant,
+                 QDir::toNativeSeparators(rep->chemin(dossier.isEmpty() ? "tp.C15" : dossier)));
         if (dossier.isEmpty()) QCOMPARE(lire(rep->chemin("tp.C15")), QByteArray("ancien contenu"));
         QCOMPARE(QDir(rep->chemin()).entryList(QDir::Files | QDir::Hidden),
                  dossier.isEmpty() ? QStringList{"tp.C15"} : QStringList());
