@@ -92,6 +92,27 @@ private slots:
         QCOMPARE(QFile::exists(fichier), ancienFichier);
     }
 
+    // A school share: the student may change his file but not create one.
+    void saveOverAFileInAFolderThatTakesNoNewFile() {
+        rep->creerRepertoire("partage");
+        QVERIFY(ecrireConfiguration(rep->chemin("partage/tp.C15"), Configuration{}));
+        QVERIFY(QFile::setPermissions(rep->chemin("partage"), QFile::ReadOwner | QFile::ExeOwner));
+        Configuration autre;
+        autre.reaction = 3;
+        DialogueEnregistrer d(*etat, [&] { return autre; });
+        prompteur->reponsesMessages.push_back(QMessageBox::Yes); // overwrite
+        d.Text1->setText(rep->chemin("partage/tp"));
+        {
+            DroitsOrdinaires droits;
+            QVERIFY(droits.actif());
+            d.Command1->click();
+        }
+        QFile::setPermissions(rep->chemin("partage"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(prompteur->messages(), QStringList{"Ce fichier existe déjà!: Ecraser le fichier existant?"});
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QVERIFY(lireConfiguration(rep->chemin("partage/tp.C15")).configuration == autre);
+    }
+
     void fileRemovedBetweenTheListAndTheOpen() {
         rep->creerRepertoire("classe");
         rep->creerFichier("classe/parti.C15");
