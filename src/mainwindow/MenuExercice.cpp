@@ -5,6 +5,7 @@
 #include "exercises/RtfFichier.h"
 #include "exercises/TexteAccueil.h"
 #include "output/ImpressionTexte.h"
+#include "persistence/NomConfiguration.h"
 #include "platform/AbandonTexte.h"
 #include "platform/ApplicationState.h"
 
@@ -155,12 +156,15 @@ void MenuExercice::savetexte_Click() {
     auto nom = application_.prompteur.fichierAEnregistrer(zone_.fenetre, demande);
     if (!nom || nom->isEmpty()) return;
     if (QFileInfo(*nom).suffix().isEmpty()) *nom += ".RTF";
-    if (QFileInfo::exists(*nom) &&
+    *nom = fichierRemplace(*nom);
+    // A folder of that name can be neither replaced nor written: no question first.
+    const bool dossier = QFileInfo(*nom).isDir();
+    if (!dossier && QFileInfo::exists(*nom) &&
         application_.prompteur.message(zone_.fenetre, QMessageBox::Question, "Ecraser le fichier?",
                                        "Le fichier " + *nom + " existe déjà.\nEcraser l'ancien?",
                                        QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
         return;
-    if (!enregistrerRtf(*nom, *zone_.supertext->document())) {
+    if (dossier || !enregistrerRtf(*nom, *zone_.supertext->document())) {
         message(QMessageBox::Critical, "Erreur d'écriture.",
                 "Vérifier l'état du lecteur et le nom du fichier.");
         return;

@@ -58,7 +58,9 @@ void DialogueEnregistrer::Command1_Click() {
     Text1->setText(chemin);
     application.fichcourant = chemin;
     QDir::setCurrent(File1->chemin());
-    if (QFileInfo::exists(chemin)) {
+    // A folder of that name can be neither replaced nor written: no question first.
+    const bool dossier = QFileInfo(chemin).isDir();
+    if (!dossier && QFileInfo::exists(chemin)) {
         attente.finir();
         if (application.prompteur.message(this, QMessageBox::Warning, "Ce fichier existe déjà!",
                                           "Ecraser le fichier existant?",
@@ -66,7 +68,7 @@ void DialogueEnregistrer::Command1_Click() {
             return;
     }
     // The file is replaced only once wholly written: a failed save keeps the old one.
-    if (!ecrireConfiguration(chemin, configurationCourante_())) {
+    if (dossier || !ecrireConfiguration(chemin, configurationCourante_())) {
         attente.finir();
         signaler(titreEchec, texteEchecEcriture);
         return;

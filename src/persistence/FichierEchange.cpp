@@ -23,12 +23,13 @@ bool annoncerEnMarche(const QString& chemin, bool enMarche) {
 
 QString prendreExerciceTransmis(const QString& chemin) {
     QFile fichier(chemin);
-    if (!fichier.exists() || !fichier.open(QIODevice::ReadWrite)) return {};
-    const auto texte = lireEnregistrement(fichier, enregistrementExercice);
-    if (!texte || texte->isEmpty()) return {};
-    // A request that cannot be emptied would be served at every activation.
-    if (!ecrireEnregistrement(fichier, enregistrementExercice, QString())) return {};
-    return *texte;
+    // Created when absent; a file that cannot be written is still read.
+    if (!fichier.open(QIODevice::ReadWrite) && !fichier.open(QIODevice::ReadOnly)) return {};
+    const QString texte = lireEnregistrement(fichier, enregistrementExercice).value_or(QString());
+    // Emptied even when it was empty. A request that cannot be emptied is
+    // served all the same, at this activation and the next ones.
+    if (fichier.isWritable()) ecrireEnregistrement(fichier, enregistrementExercice, QString());
+    return texte;
 }
 
 void annoncerEnMarche(ApplicationState& application, bool enMarche) {

@@ -24,7 +24,8 @@ QString cheminFichierEchange(const QString& repertoire);
 // could not be written.
 bool annoncerEnMarche(const QString& chemin, bool enMarche);
 
-// Record 31, emptied once read: each request is served once. Empty when
+// Record 31, then an empty record 31 written, the file created when absent:
+// each request is served once where the file can be written. Empty when
 // there is none or the file cannot be read.
 QString prendreExerciceTransmis(const QString& chemin);
 

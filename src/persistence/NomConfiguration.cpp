@@ -29,14 +29,11 @@ QString cheminEnregistrement(const QString& nom, const QString& repertoire) {
 QString fichierRemplace(const QString& chemin) {
     const QFileInfo cible(QDir::fromNativeSeparators(chemin));
     if (cible.exists()) return chemin;
-    const QString base = cible.completeBaseName();
-    const QString extension = cible.suffix();
-    for (const QString& nom : cible.dir().entryList(QDir::Files)) {
-        const QFileInfo autre(nom);
-        if (autre.completeBaseName() == base && autre.suffix() != extension &&
-            autre.suffix().compare(extension, Qt::CaseInsensitive) == 0)
+    const auto entrees =
+        cible.dir().entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QString& nom : entrees)
+        if (nom.compare(cible.fileName(), Qt::CaseInsensitive) == 0)
             return QDir::toNativeSeparators(cible.dir().filePath(nom));
-    }
     return chemin;
 }
 

@@ -21,10 +21,10 @@ QString partieFichier(const QString& nom);
 // appended. Native separators.
 QString cheminEnregistrement(const QString& nom, const QString& repertoire);
 
-// The file a save to `chemin` replaces: `chemin` itself, or else a file of
-// its directory whose name differs from it only by the letter case of its
-// extension ("essai.c15" for "essai.C15"), as a file system that ignores case
-// would take it; `chemin` when there is neither.
+// The file a save to `chemin` replaces: `chemin` itself, or else a file or
+// folder of its directory whose name differs from it only by letter case
+// ("autre.c15" for "AUTRE.C15"), as a file system that ignores case would
+// take it; `chemin` when there is neither.
 QString fichierRemplace(const QString& chemin);
 
 } // namespace vedo

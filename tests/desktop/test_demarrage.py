@@ -31,13 +31,25 @@ class TestDemarrage(unittest.TestCase):
         self.assertEqual(lire_enregistrement(echange, 31), "")
         self.assertEqual(lire_enregistrement(echange, 16), "OUI")
 
+    @staticmethod
+    def historique(s):
+        """The number of runs the history lists."""
+        s.onglet(5)
+        return s.copier_texte("rtf1").count("Réaction ")
+
     def test_exercice_transmis_ouvert_une_fois_puis_fermer(self):
         avant = echange_initial()
         s = Simulateur(self, echange=avant)
         self.verifier_exercice_ouvert(s)
 
-        # The student changes an amount, then uses the calculator: closing it
-        # activates the window again, and the exercise is not opened anew.
+        # The exercise keeps the runs. The student makes two, changes an
+        # amount, then uses the calculator: closing it activates the window
+        # again, which forgets the kept runs, and the exercise is not opened
+        # anew.
+        s.cliquer_controle("Command3")
+        s.cliquer_controle("Command3")
+        self.assertEqual(self.historique(s), 2)
+        s.onglet(1)
         s.cliquer_controle("Text1(0)")
         touches("ctrl+a")
         taper("0,07")
@@ -50,6 +62,8 @@ class TestDemarrage(unittest.TestCase):
         pause()
         self.assertEqual(s.copier_texte("Text1(0)"), "0,07")
         self.assertEqual(lire_enregistrement(s.echange_contenu(), 31), "")
+        s.cliquer_controle("Command3")
+        self.assertEqual(self.historique(s), 1)
 
         s.cliquer_controle("Command1")
         question = s.attendre_fenetre("Fermer")

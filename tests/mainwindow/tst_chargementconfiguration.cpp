@@ -362,11 +362,18 @@ private slots:
     void handlersRunAsForTheUser() {
         FeuilleP& w = *f->fenetre;
         w.application.courbes.nbCourbes = 3;
-        ouvrirFichier(
-            *f,
-            fichierModifie(
-                dossier,
-                {{6, " 3"}, {8, " 2"}, {9, " 255"}, {12, " 65280"}, {13, " 16"}, {14, " 91"}, {15, " 455"}}));
+        int courbes = -2;
+        // "Conserver les courbes" ticked: only the load's own reset forgets the runs.
+        ouvrirFichier(*f,
+                      fichierModifie(dossier, {{6, " 3"},
+                                               {8, " 2"},
+                                               {9, " 255"},
+                                               {12, " 65280"},
+                                               {13, " 16"},
+                                               {14, " 91"},
+                                               {15, " 455"},
+                                               {24, "1"}}),
+                      &courbes);
         QCOMPARE(w.nomEspece[1], QString("Ester"));
         QCOMPARE(w.Picture3->Combo3->currentText(), w.nomEspece[3]);
         QCOMPARE(w.Picture1->couleurCourbe(0), QColor(255, 0, 0));
@@ -375,7 +382,7 @@ private slots:
         QCOMPARE(w.duree, 20);
         QCOMPARE(w.MSFlexGrid1->rowCount(), 20);
         QCOMPARE(w.Picture3->Label6->text(), QString("45,5 °C"));
-        QCOMPARE(w.application.courbes.nbCourbes, -1);
+        QCOMPARE(courbes, -1);
     }
 
     void reactionPanelTakesTheLoadedColours() {

@@ -249,32 +249,37 @@ private slots:
 
     void savingTheText_data() {
         QTest::addColumn<QString>("nom");
-        QTest::addColumn<bool>("existe");
+        QTest::addColumn<QString>("present"); // the file already there; empty: none
         QTest::addColumn<QMessageBox::StandardButton>("reponse");
         QTest::addColumn<QString>("enregistre");
-        QTest::newRow("new file gets the RTF extension")
-            << "reponse" << false << QMessageBox::Ok << "reponse.RTF";
-        QTest::newRow("existing file, overwrite")
-            << "reponse.rtf" << true << QMessageBox::Ok << "reponse.rtf";
-        QTest::newRow("existing file, cancel") << "reponse.rtf" << true << QMessageBox::Cancel << "";
+        QTest::newRow("new file gets the RTF extension") << "reponse"
+                                                         << "" << QMessageBox::Ok << "reponse.RTF";
+        QTest::newRow("existing file, overwrite") << "reponse.rtf"
+                                                  << "reponse.rtf" << QMessageBox::Ok << "reponse.rtf";
+        QTest::newRow("existing file, cancel") << "reponse.rtf"
+                                               << "reponse.rtf" << QMessageBox::Cancel << "";
+        QTest::newRow("existing file named in capitals, overwrite")
+            << "REPONSE"
+            << "reponse.rtf" << QMessageBox::Ok << "reponse.rtf";
     }
     void savingTheText() {
         QFETCH(QString, nom);
-        QFETCH(bool, existe);
+        QFETCH(QString, present);
         QFETCH(QMessageBox::StandardButton, reponse);
         QFETCH(QString, enregistre);
         Essai e;
         e.exercices.ajouter("EXO");
         e.ouvrir("EXO.E39");
         e.taper(" Reponse : 67 %");
-        const QString chemin = e.exercices.chemin(nom);
-        if (existe) RepertoireExercices::ecrireTexte(chemin, "ancien");
-        e.prompteur.reponsesFichiers.push_back(chemin);
+        const QString chemin = e.exercices.chemin(present);
+        if (!present.isEmpty()) RepertoireExercices::ecrireTexte(chemin, "ancien");
+        e.prompteur.reponsesFichiers.push_back(e.exercices.chemin(nom));
         e.prompteur.reponsesMessages.push_back(reponse);
         e.choisir(MenuExercice::savetexte);
-        if (existe) {
-            QCOMPARE(e.prompteur.messages().last(),
-                     "Ecraser le fichier?: Le fichier " + chemin + " existe déjà.\nEcraser l'ancien?");
+        if (!present.isEmpty()) {
+            QCOMPARE(e.prompteur.messages(), QStringList{"Ecraser le fichier?: Le fichier " + chemin +
+                                                         " existe déjà.\nEcraser l'ancien?"});
+            QCOMPARE(QDir(e.exercices.chemin()).entryList({"reponse.*"}), QStringList{present});
         } else {
             QVERIFY(e.prompteur.messages().isEmpty());
         }
@@ -296,8 +301,8 @@ private slots:
         e.prompteur.reponsesFichiers.push_back(e.exercices.chemin("occupe.RTF"));
         e.prompteur.reponsesMessages.push_back(QMessageBox::Ok);
         e.choisir(MenuExercice::savetexte);
-        QCOMPARE(e.prompteur.messages().last(),
-                 QString("Erreur d'écriture.: Vérifier l'état du lecteur et le nom du fichier."));
+        QCOMPARE(e.prompteur.messages(),
+                 QStringList{"Erreur d'écriture.: Vérifier l'état du lecteur et le nom du fichier."});
         QCOMPARE(e.prompteur.questions.last().icone, QMessageBox::Critical);
     }
 

@@ -1,9 +1,11 @@
 #include "DisqueLimite.h"
+#include "DroitsOrdinaires.h"
 #include "PeripheriqueDefaillant.h"
 #include "TestRegistry.h"
 
 #include "persistence/ConfigurationFile.h"
 #include "persistence/FichierEchange.h"
+#include "persistence/FichierEntier.h"
 #include "persistence/RecordFile.h"
 
 #include <QDir>
@@ -12,7 +14,6 @@
 #include <QtTest>
 
 #include <optional>
-#include <unistd.h>
 
 using namespace vedo;
 
@@ -48,17 +49,63 @@ private slots:
         QFETCH(QString, dossier);
         QFETCH(bool, seulementHorsRoot);
         QTemporaryDir temporaire;
+        std::optional<DroitsOrdinaires> droits;
         if (seulementHorsRoot) {
-            if (geteuid() == 0) QSKIP("root writes into a directory without write permission");
             dossier = temporaire.filePath("verrouille");
             QVERIFY(QDir().mkdir(dossier));
             QVERIFY(QFile::setPermissions(dossier, QFile::ReadOwner | QFile::ExeOwner));
+            QVERIFY(droits.emplace().actif());
         }
         const QString chemin = QDir(dossier).filePath("essai.C15");
         QVERIFY(!ecrireConfiguration(chemin, Configuration{}));
         QVERIFY(!QFile::exists(chemin));
+        droits.reset();
         if (seulementHorsRoot)
             QFile::setPermissions(dossier, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    // A folder where files may be changed but none created, as on school
+    // network shares: no temporary file can be made beside the target.
+    void saveIntoAFolderThatTakesNoNewFile_data() {
+        QTest::addColumn<QByteArray>("ancien");
+        QTest::addColumn<bool>("modifiable");
+        QTest::addColumn<int>("placeLibre"); // -1: no limit
+        QTest::addColumn<bool>("ecrit");
+        QTest::newRow("a shorter file that may be changed") << QByteArray(100, 'a') << true << -1 << true;
+        QTest::newRow("a longer file, cut to the new length") << QByteArray(5000, 'a') << true << -1 << true;
+        QTest::newRow("a read-only file") << QByteArray(100, 'a') << false << -1 << false;
+        QTest::newRow("a write that stops halfway") << QByteArray(100, 'a') << true << 2000 << false;
+    }
+    void saveIntoAFolderThatTakesNoNewFile() {
+        QFETCH(QByteArray, ancien);
+        QFETCH(bool, modifiable);
+        QFETCH(int, placeLibre);
+        QFETCH(bool, ecrit);
+        QTemporaryDir temporaire;
+        const QString dossier = temporaire.filePath("partage");
+        const QString chemin = dossier + "/essai.C15";
+        QVERIFY(QDir().mkdir(dossier));
+        {
+            QFile f(chemin);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QCOMPARE(f.write(ancien), ancien.size());
+        }
+        if (!modifiable) QVERIFY(QFile::setPermissions(chemin, QFile::ReadOwner));
+        QVERIFY(QFile::setPermissions(dossier, QFile::ReadOwner | QFile::ExeOwner));
+        const auto rendre = qScopeGuard(
+            [&] { QFile::setPermissions(dossier, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
+        const QByteArray nouveau(3456, 'n');
+        {
+            DroitsOrdinaires droits;
+            QVERIFY(droits.actif());
+            std::optional<DisqueLimite> disque;
+            if (placeLibre >= 0) QVERIFY(disque.emplace(placeLibre).actif());
+            QCOMPARE(ecrireFichierEntier(chemin, nouveau), ecrit);
+        }
+        QFile f(chemin);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), ecrit ? nouveau : ancien);
+        QCOMPARE(QDir(dossier).entryList(QDir::Files | QDir::Hidden), QStringList{"essai.C15"});
     }
 
     void fullDiskKeepsTheGoodFile_data() {
@@ -124,7 +171,7 @@ private slots:
         QTest::newRow("cut inside record 31 by another program")
             << "TEMPQW.TMP" << enregistrements(31, 31, "EXO.E39").left(30 * tailleEnregistrement + 5)
             << qint64(0) << -1 << ""
-            << "OUI" << qint64(30 * tailleEnregistrement + 5);
+            << "OUI" << qint64(31 * tailleEnregistrement);
         QTest::newRow("1 GB with an exercise waiting")
             << "TEMPQW.TMP" << enregistrements(31, 31, "EXO.E39") << (qint64(1) << 30) << -1 << "EXO.E39"
             << "OUI" << (qint64(1) << 30);

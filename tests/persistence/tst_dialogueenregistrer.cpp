@@ -178,25 +178,40 @@ private slots:
 
     void overwrite_data() {
         QTest::addColumn<QString>("present");
+        QTest::addColumn<QString>("tape"); // empty: the listed file double-clicked
         QTest::addColumn<QMessageBox::StandardButton>("reponse");
         QTest::addColumn<bool>("ecrase");
-        QTest::newRow("answered No") << "present.C15" << QMessageBox::No << false;
-        QTest::newRow("answered Yes") << "present.C15" << QMessageBox::Yes << true;
+        QTest::newRow("answered No") << "present.C15"
+                                     << "" << QMessageBox::No << false;
+        QTest::newRow("answered Yes") << "present.C15"
+                                      << "" << QMessageBox::Yes << true;
         // The list matches "*.C15" whatever the case; the file is replaced under its own name.
-        QTest::newRow("extension in lower case, answered No") << "present.c15" << QMessageBox::No << false;
-        QTest::newRow("extension in lower case, answered Yes") << "present.c15" << QMessageBox::Yes << true;
+        QTest::newRow("extension in lower case, answered No") << "present.c15"
+                                                              << "" << QMessageBox::No << false;
+        QTest::newRow("extension in lower case, answered Yes") << "present.c15"
+                                                               << "" << QMessageBox::Yes << true;
+        QTest::newRow("name typed in capitals, answered Yes") << "autre.c15"
+                                                              << "AUTRE" << QMessageBox::Yes << true;
+        QTest::newRow("name typed in mixed case, answered No") << "Autre.C15"
+                                                               << "aUTRE" << QMessageBox::No << false;
     }
     void overwrite() {
         QFETCH(QString, present);
+        QFETCH(QString, tape);
         QFETCH(QMessageBox::StandardButton, reponse);
         QFETCH(bool, ecrase);
         rep->creerFichier(present, "ancien contenu");
         const auto d = ouvrir();
         QSignalSpy enregistre(d.get(), &DialogueEnregistrer::enregistre);
-        QListWidgetItem* element = ::element(d->File1, present);
-        QVERIFY(element);
         prompteur->reponsesMessages.push_back(reponse);
-        doubleCliquer(d->File1, d->File1->row(element));
+        if (tape.isEmpty()) {
+            QListWidgetItem* element = ::element(d->File1, present);
+            QVERIFY(element);
+            doubleCliquer(d->File1, d->File1->row(element));
+        } else {
+            d->Text1->setText(tape);
+            d->Command1->click();
+        }
         QCOMPARE(prompteur->messages(), QStringList{"Ce fichier existe déjà!: Ecraser le fichier existant?"});
         const QuestionPosee& q = prompteur->questions.first();
         QCOMPARE(q.icone, QMessageBox::Warning);
@@ -214,15 +229,24 @@ private slots:
 
     void failedSaveKeepsTheOldFile_data() {
         QTest::addColumn<QString>("quantite");
-        QTest::addColumn<bool>("repertoireALaPlace");
-        QTest::newRow("amount longer than a record") << QString(127, '1') << false;
-        QTest::newRow("directory in the file's place") << "0,1" << true;
+        QTest::addColumn<QString>("dossier"); // a folder in the file's place; empty: an old file
+        QTest::addColumn<QStringList>("messages");
+        const QString echec = "Enregistrement impossible: Ecriture impossible sur disque";
+        QTest::newRow("amount longer than a record")
+            << QString(127, '1') << ""
+            << QStringList{"Ce fichier existe déjà!: Ecraser le fichier existant?", echec};
+        // A folder is not a file to replace: no question before the failure.
+        QTest::newRow("folder in the file's place") << "0,1"
+                                                    << "tp.C15" << QStringList{echec};
+        QTest::newRow("folder of another case in the file's place") << "0,1"
+                                                                    << "TP.c15" << QStringList{echec};
     }
     void failedSaveKeepsTheOldFile() {
         QFETCH(QString, quantite);
-        QFETCH(bool, repertoireALaPlace);
-        if (repertoireALaPlace)
-            rep->creerRepertoire("tp.C15");
+        QFETCH(QString, dossier);
+        QFETCH(QStringList, messages);
+        if (!dossier.isEmpty())
+            rep->creerRepertoire(dossier);
         else
             rep->creerFichier("tp.C15", "ancien contenu");
         configuration.quantites[0] = quantite;
@@ -230,14 +254,14 @@ private slots:
         prompteur->reponsesMessages.push_back(QMessageBox::Yes);
         d->Text1->setText("tp");
         d->Command1->click();
-        QCOMPARE(prompteur->messages().last(),
-                 QString("Enregistrement impossible: Ecriture impossible sur disque"));
+        QCOMPARE(prompteur->messages(), messages);
         QCOMPARE(prompteur->questions.last().icone, QMessageBox::Critical);
         QVERIFY(d->result() != QDialog::Accepted);
-        QCOMPARE(etat->fichcourant, QDir::toNativeSeparators(rep->chemin("tp.C15")));
-        if (!repertoireALaPlace) QCOMPARE(lire(rep->chemin("tp.C15")), QByteArray("ancien contenu"));
+        QCOMPARE(etat->fichcourant,
+                 QDir::toNativeSeparators(rep->chemin(dossier.isEmpty() ? "tp.C15" : dossier)));
+        if (dossier.isEmpty()) QCOMPARE(lire(rep->chemin("tp.C15")), QByteArray("ancien contenu"));
         QCOMPARE(QDir(rep->chemin()).entryList(QDir::Files | QDir::Hidden),
-                 repertoireALaPlace ? QStringList() : QStringList{"tp.C15"});
+                 dossier.isEmpty() ? QStringList{"tp.C15"} : QStringList());
     }
 
     void cancelClosesWithoutSaving() {

@@ -1,3 +1,4 @@
+#include "DroitsOrdinaires.h"
 #include "TestRegistry.h"
 
 #include "persistence/FichierEchange.h"
@@ -108,19 +109,52 @@ private slots:
 
         const QByteArray apres = lire(chemin);
         QCOMPARE(enregistrement(chemin, 31), QString());
-        // A short file only grows to hold record 16.
-        QCOMPARE(apres.size(), std::max(avant.size(), qsizetype(16 * tailleEnregistrement)));
+        // A short file grows to hold record 31, emptied even when it held nothing.
+        QCOMPARE(apres.size(), std::max(avant.size(), qsizetype(31 * tailleEnregistrement)));
         QCOMPARE(horsEnregistrementsDuProgramme(apres, avant.size()),
                  horsEnregistrementsDuProgramme(avant, avant.size()));
     }
 
-    void damagedRecord31IsLeftAlone() {
-        QByteArray octets = bruit(31);
+    void damagedRecord31IsEmptied() {
+        QByteArray octets = bruit(32);
         octets[30 * tailleEnregistrement] = char(200); // length above 126
         octets[30 * tailleEnregistrement + 1] = 0;
         ecrire(chemin, octets);
         QCOMPARE(prendreExerciceTransmis(chemin), QString());
-        QCOMPARE(lire(chemin), octets);
+        QCOMPARE(lire(chemin), octets.replace(30 * tailleEnregistrement, tailleEnregistrement,
+                                              QByteArray(tailleEnregistrement, '\0')));
+    }
+
+    void absentFileCreatedWithAnEmptyRequest() {
+        QCOMPARE(prendreExerciceTransmis(chemin), QString());
+        QCOMPARE(lire(chemin), QByteArray(31 * tailleEnregistrement, '\0'));
+    }
+
+    // The program may read the file but not write it: the request cannot be
+    // emptied and is served all the same, at every activation.
+    void requestThatCannotBeEmptied() {
+        QByteArray avant = bruit(40);
+        avant.replace(30 * tailleEnregistrement, tailleEnregistrement, *octetsEnregistrement("EXO.E39"));
+        ecrire(chemin, avant);
+        QVERIFY(QFile::setPermissions(chemin, QFile::ReadOwner));
+        ScriptedPrompter prompteur;
+        ApplicationState etat(prompteur);
+        etat.fichierEchange = chemin;
+        QStringList ouverts;
+        etat.ouvrirExerciceTransmis = [&](const QString& fichier) {
+            ouverts << QFileInfo(fichier).fileName();
+            return true;
+        };
+        {
+            DroitsOrdinaires droits;
+            QVERIFY(droits.actif());
+            recevoirExerciceTransmis(etat);
+            recevoirExerciceTransmis(etat);
+        }
+        QCOMPARE(ouverts, QStringList({"EXO.E39", "EXO.E39"}));
+        QVERIFY(etat.correctionDisponible);
+        QCOMPARE(lire(chemin), avant);
+        QVERIFY(prompteur.questions.isEmpty());
     }
 
     void unusableFileFailsSilently_data() {
