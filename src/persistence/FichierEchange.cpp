@@ -21,14 +21,16 @@ bool annoncerEnMarche(const QString& chemin, bool enMarche) {
                                 enMarche ? QStringLiteral("OUI") : QStringLiteral("NON"));
 }
 
-QString prendreExerciceTransmis(const QString& chemin) {
+QString prendreExerciceTransmis(const QString& chemin, bool* retire) {
+    if (retire) *retire = false;
     QFile fichier(chemin);
     // Created when absent; a file that cannot be written is still read.
     if (!fichier.open(QIODevice::ReadWrite) && !fichier.open(QIODevice::ReadOnly)) return {};
     const QString texte = lireEnregistrement(fichier, enregistrementExercice).value_or(QString());
-    // Emptied even when it was empty. A request that cannot be emptied is
-    // served all the same, at this activation and the next ones.
-    if (fichier.isWritable()) ecrireEnregistrement(fichier, enregistrementExercice, QString());
+    // Emptied even when it was empty; a request that cannot be emptied is
+    // served all the same.
+    const bool vide = fichier.isWritable() && ecrireEnregistrement(fichier, enregistrementExercice, QString());
+    if (retire) *retire = vide;
     return texte;
 }
 
@@ -38,8 +40,15 @@ void annoncerEnMarche(ApplicationState& application, bool enMarche) {
 
 void recevoirExerciceTransmis(ApplicationState& application) {
     if (application.fichierEchange.isEmpty()) return;
-    const QString exercice = prendreExerciceTransmis(application.fichierEchange);
+    bool retire = false;
+    const QString exercice = prendreExerciceTransmis(application.fichierEchange, &retire);
     if (exercice.trimmed().isEmpty()) return;
+    // A request left in a file that cannot be emptied opens once: opened
+    // again at every return to the window, it would undo the student's work.
+    if (!retire) {
+        if (exercice == application.exerciceNonRetire) return;
+        application.exerciceNonRetire = exercice;
+    }
     QString repertoire = QFileInfo(application.fichierEchange).absolutePath();
     if (!repertoire.endsWith('/')) repertoire += '/';
     application.repexo = QDir::toNativeSeparators(repertoire);

@@ -26,8 +26,9 @@ bool annoncerEnMarche(const QString& chemin, bool enMarche);
 
 // Record 31, then an empty record 31 written, the file created when absent:
 // each request is served once where the file can be written. Empty when
-// there is none or the file cannot be read.
-QString prendreExerciceTransmis(const QString& chemin);
+// there is none or the file cannot be read. `retire`, when given, tells
+// whether record 31 could be emptied.
+QString prendreExerciceTransmis(const QString& chemin, bool* retire = nullptr);
 
 // The same for the application's hand-over file (none when its path is
 // empty). An exercise named in record 31 is handed, as a path in the

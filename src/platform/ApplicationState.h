@@ -30,6 +30,7 @@ struct ApplicationState {
     // The suite's hand-over file; empty for a program that must not announce
     // itself to the suite (the command-line tool, tests).
     QString fichierEchange;
+    QString exerciceNonRetire; // the request already served from a hand-over file that cannot be emptied
     // Opens an exercise file another program of the suite asked for; false
     // when the student chose to keep the text he is writing instead.
     std::function<bool(const QString& fichier)> ouvrirExerciceTransmis;
