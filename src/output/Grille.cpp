@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <algorithm>
 
@@ -33,20 +34,58 @@ bool sousLeTitre(const EnTeteGrille& enTete, int colonne) {
     return !enTete.titre.isEmpty() && colonne >= enTete.premiere && colonne <= enTete.derniere;
 }
 
-int hauteurTitre(const QFontMetrics& mesure, const EnTeteGrille& enTete) {
-    return enTete.titre.isEmpty() ? 0 : mesure.height() + 2;
+// The columns are sized for the window's font as designed; with a wider
+// one, a caption whose words do not fit is drawn smaller rather than cut.
+QFont policeQuiTient(const QFont& police, const QStringList& morceaux, int largeur) {
+    QFont reduite = police;
+    for (;;) {
+        const QFontMetrics mesure(reduite);
+        int plusLarge = 0;
+        for (const QString& morceau : morceaux)
+            plusLarge = std::max(plusLarge, mesure.horizontalAdvance(morceau));
+        if (plusLarge <= largeur) return reduite;
+        if (reduite.pixelSize() > 6)
+            reduite.setPixelSize(reduite.pixelSize() - 1);
+        else if (reduite.pixelSize() < 0 && reduite.pointSizeF() > 4.5)
+            reduite.setPointSizeF(reduite.pointSizeF() - 0.5);
+        else
+            return reduite;
+    }
+}
+
+struct PolicesEnTete {
+    QFont titre;
+    QList<QFont> colonnes;
+};
+
+PolicesEnTete policesEnTete(const QTableWidget& grille, const EnTeteGrille& enTete, const QList<int>& debuts) {
+    PolicesEnTete polices{grille.font(), {}};
+    if (!enTete.titre.isEmpty())
+        polices.titre = policeQuiTient(grille.font(), {enTete.titre},
+                                       debuts[enTete.derniere + 1] - debuts[enTete.premiere] - 2 * margeLegende);
+    for (int c = 0; c < std::min(static_cast<int>(enTete.colonnes.size()), grille.columnCount()); ++c)
+        polices.colonnes << policeQuiTient(grille.font(),
+                                           enTete.colonnes[c].split(QRegularExpression(QStringLiteral("\\s+")),
+                                                                    Qt::SkipEmptyParts),
+                                           debuts[c + 1] - debuts[c] - 2 * margeLegende);
+    return polices;
+}
+
+int hauteurTitre(const PolicesEnTete& polices, const EnTeteGrille& enTete) {
+    return enTete.titre.isEmpty() ? 0 : QFontMetrics(polices.titre).height() + 2;
 }
 
 // The tallest column: its caption wrapped in the column, below the title
 // when it stands under it.
-int hauteurEnTete(const QTableWidget& grille, const EnTeteGrille& enTete) {
+int hauteurEnTete(const QTableWidget& grille, const EnTeteGrille& enTete, const PolicesEnTete& polices,
+                  const QList<int>& debuts) {
     if (enTete.colonnes.isEmpty() && enTete.titre.isEmpty()) return 0;
-    const QFontMetrics mesure(grille.font());
-    int hauteur = mesure.height();
-    for (int c = 0; c < std::min(static_cast<int>(enTete.colonnes.size()), grille.columnCount()); ++c) {
-        const QRect place(0, 0, std::max(1, grille.columnWidth(c) - 2 * margeLegende), 10000);
-        const int legende = mesure.boundingRect(place, formatEnTete, enTete.colonnes[c]).height();
-        hauteur = std::max(hauteur, legende + (sousLeTitre(enTete, c) ? hauteurTitre(mesure, enTete) : 0));
+    int hauteur = QFontMetrics(grille.font()).height();
+    for (int c = 0; c < polices.colonnes.size(); ++c) {
+        const QRect place(0, 0, std::max(1, debuts[c + 1] - debuts[c] - 2 * margeLegende), 10000);
+        const int legende =
+            QFontMetrics(polices.colonnes[c]).boundingRect(place, formatEnTete, enTete.colonnes[c]).height();
+        hauteur = std::max(hauteur, legende + (sousLeTitre(enTete, c) ? hauteurTitre(polices, enTete) : 0));
     }
     return hauteur + 2 * marge;
 }
@@ -76,9 +115,6 @@ QString texteGrille(const QTableWidget& grille) {
 
 ImageGrille imageGrille(const QTableWidget& grille, const EnTeteGrille& enTeteDonne) {
     const EnTeteGrille enTete = enTeteAffiche(grille, enTeteDonne);
-    ImageGrille resultat;
-    resultat.hauteurEnTete = hauteurEnTete(grille, enTete);
-    const int hautTitre = hauteurTitre(QFontMetrics(grille.font()), enTete);
     QList<int> debutsColonnes;
     int largeur = 0;
     for (int c = 0; c < grille.columnCount(); ++c) {
@@ -86,6 +122,10 @@ ImageGrille imageGrille(const QTableWidget& grille, const EnTeteGrille& enTeteDo
         largeur += grille.isColumnHidden(c) ? 0 : grille.columnWidth(c);
     }
     debutsColonnes << largeur;
+    const PolicesEnTete polices = policesEnTete(grille, enTete, debutsColonnes);
+    ImageGrille resultat;
+    resultat.hauteurEnTete = hauteurEnTete(grille, enTete, polices, debutsColonnes);
+    const int hautTitre = hauteurTitre(polices, enTete);
     int hauteur = resultat.hauteurEnTete;
     for (int r = 0; r < grille.rowCount(); ++r) {
         hauteur += grille.isRowHidden(r) ? 0 : grille.rowHeight(r);
@@ -104,16 +144,19 @@ ImageGrille imageGrille(const QTableWidget& grille, const EnTeteGrille& enTeteDo
         if (hautTitre > 0) {
             const int gauche = debutsColonnes[enTete.premiere];
             const QRect bandeau(gauche, 0, debutsColonnes[enTete.derniere + 1] - gauche, hautTitre);
+            p.setFont(polices.titre);
             p.drawText(bandeau.adjusted(margeLegende, 0, -margeLegende, 0), Qt::AlignCenter, enTete.titre);
         }
-        for (int c = 0; c < std::min(static_cast<int>(enTete.colonnes.size()), grille.columnCount()); ++c) {
+        for (int c = 0; c < polices.colonnes.size(); ++c) {
             const int haut = sousLeTitre(enTete, c) ? hautTitre : 0;
             const QRect zone(debutsColonnes[c], haut, debutsColonnes[c + 1] - debutsColonnes[c],
                              resultat.hauteurEnTete - haut);
+            p.setFont(polices.colonnes[c]);
             if (zone.width() > 0)
                 p.drawText(zone.adjusted(margeLegende, marge, -margeLegende, -marge), formatEnTete,
                            enTete.colonnes[c]);
         }
+        p.setFont(grille.font());
     }
 
     for (int c = 0; c < grille.columnCount(); ++c) {
