@@ -1,6 +1,7 @@
 #include "output/Grille.h"
 
 #include <QHeaderView>
+#include <QFontInfo>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTableWidget>
@@ -30,6 +31,22 @@ EnTeteGrille enTeteAffiche(const QTableWidget& grille, const EnTeteGrille& enTet
     return affiche;
 }
 
+// The grid's font as the screen shows it: painted on an image, a family
+// such as "Arial" may be matched to another font than on the screen.
+QFont policeEcran(const QTableWidget& grille) {
+    QFont police = grille.font();
+    police.setFamilies({QFontInfo(police).family()});
+    return police;
+}
+
+// Text measured as the picture draws it.
+QFontMetrics mesureImage(const QFont& police) {
+    static QImage appareil(1, 1, QImage::Format_RGB32);
+    QPainter p(&appareil);
+    p.setFont(police);
+    return p.fontMetrics();
+}
+
 bool sousLeTitre(const EnTeteGrille& enTete, int colonne) {
     return !enTete.titre.isEmpty() && colonne >= enTete.premiere && colonne <= enTete.derniere;
 }
@@ -39,7 +56,7 @@ bool sousLeTitre(const EnTeteGrille& enTete, int colonne) {
 QFont policeQuiTient(const QFont& police, const QStringList& morceaux, int largeur) {
     QFont reduite = police;
     for (;;) {
-        const QFontMetrics mesure(reduite);
+        const QFontMetrics mesure = mesureImage(reduite);
         int plusLarge = 0;
         for (const QString& morceau : morceaux)
             plusLarge = std::max(plusLarge, mesure.horizontalAdvance(morceau));
@@ -59,12 +76,13 @@ struct PolicesEnTete {
 };
 
 PolicesEnTete policesEnTete(const QTableWidget& grille, const EnTeteGrille& enTete, const QList<int>& debuts) {
-    PolicesEnTete polices{grille.font(), {}};
+    const QFont police = policeEcran(grille);
+    PolicesEnTete polices{police, {}};
     if (!enTete.titre.isEmpty())
-        polices.titre = policeQuiTient(grille.font(), {enTete.titre},
+        polices.titre = policeQuiTient(police, {enTete.titre},
                                        debuts[enTete.derniere + 1] - debuts[enTete.premiere] - 2 * margeLegende);
     for (int c = 0; c < std::min(static_cast<int>(enTete.colonnes.size()), grille.columnCount()); ++c)
-        polices.colonnes << policeQuiTient(grille.font(),
+        polices.colonnes << policeQuiTient(police,
                                            enTete.colonnes[c].split(QRegularExpression(QStringLiteral("\\s+")),
                                                                     Qt::SkipEmptyParts),
                                            debuts[c + 1] - debuts[c] - 2 * margeLegende);
@@ -72,7 +90,7 @@ PolicesEnTete policesEnTete(const QTableWidget& grille, const EnTeteGrille& enTe
 }
 
 int hauteurTitre(const PolicesEnTete& polices, const EnTeteGrille& enTete) {
-    return enTete.titre.isEmpty() ? 0 : QFontMetrics(polices.titre).height() + 2;
+    return enTete.titre.isEmpty() ? 0 : mesureImage(polices.titre).height() + 2;
 }
 
 // The tallest column: its caption wrapped in the column, below the title
@@ -80,11 +98,11 @@ int hauteurTitre(const PolicesEnTete& polices, const EnTeteGrille& enTete) {
 int hauteurEnTete(const QTableWidget& grille, const EnTeteGrille& enTete, const PolicesEnTete& polices,
                   const QList<int>& debuts) {
     if (enTete.colonnes.isEmpty() && enTete.titre.isEmpty()) return 0;
-    int hauteur = QFontMetrics(grille.font()).height();
+    int hauteur = mesureImage(policeEcran(grille)).height();
     for (int c = 0; c < polices.colonnes.size(); ++c) {
         const QRect place(0, 0, std::max(1, debuts[c + 1] - debuts[c] - 2 * margeLegende), 10000);
         const int legende =
-            QFontMetrics(polices.colonnes[c]).boundingRect(place, formatEnTete, enTete.colonnes[c]).height();
+            mesureImage(polices.colonnes[c]).boundingRect(place, formatEnTete, enTete.colonnes[c]).height();
         hauteur = std::max(hauteur, legende + (sousLeTitre(enTete, c) ? hauteurTitre(polices, enTete) : 0));
     }
     return hauteur + 2 * marge;
@@ -136,7 +154,7 @@ ImageGrille imageGrille(const QTableWidget& grille, const EnTeteGrille& enTeteDo
     resultat.image = QImage(largeur + 1, hauteur + 1, QImage::Format_RGB32);
     resultat.image.fill(Qt::white);
     QPainter p(&resultat.image);
-    p.setFont(grille.font());
+    p.setFont(policeEcran(grille));
 
     if (resultat.hauteurEnTete > 0) {
         p.fillRect(0, 0, largeur, resultat.hauteurEnTete, fondEnTete);
@@ -156,7 +174,7 @@ ImageGrille imageGrille(const QTableWidget& grille, const EnTeteGrille& enTeteDo
                 p.drawText(zone.adjusted(margeLegende, marge, -margeLegende, -marge), formatEnTete,
                            enTete.colonnes[c]);
         }
-        p.setFont(grille.font());
+        p.setFont(policeEcran(grille));
     }
 
     for (int c = 0; c < grille.columnCount(); ++c) {
