@@ -1,7 +1,7 @@
 #include "output/Grille.h"
 
-#include <QHeaderView>
 #include <QFontInfo>
+#include <QHeaderView>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTableWidget>
