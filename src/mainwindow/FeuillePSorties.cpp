@@ -16,10 +16,11 @@ namespace vedo {
 
 namespace {
 Vues vuesDe(const FeuilleP& f) {
-    QStringList enTetes;
+    // The window's header labels, `Label1`(6) standing over the species' columns.
+    EnTeteGrille enTete{{}, f.Label1[6]->text(), 1, 4};
     for (int c = 0; c < 6; ++c)
-        enTetes << f.Label1[c]->text().trimmed();
-    Vues vues{f.animpic->image(), f.Picture2->image(), f.MSFlexGrid1, enTetes};
+        enTete.colonnes << f.Label1[c]->text();
+    Vues vues{f.animpic->image(), f.Picture2->image(), f.MSFlexGrid1, enTete};
     vues.dessinGraphe = &f.dessinGraphe;
     vues.ratioPixels = f.Picture2->devicePixelRatioF();
     vues.tableauCsv = QByteArray::fromStdString(tableauCsv(f.tableau, f.Picture4->Combo1->currentIndex()));

@@ -17,7 +17,7 @@ const std::map<QString, QString>& indicesFixes() {
         {"feuilleP", indiceFenetre},
         {"Command1", "Pour retrouver le module principal et quitter cette application"},
         {"Command2", "Pour retrouver une situation enregistrée"},
-        {"Command4", "Copier pour placer l'image dans le presse- papiers puis coller depuis Word, Paint..."},
+        {"Command4", "Copier pour placer l'image dans le presse-papiers puis coller depuis Word, Paint..."},
         {"Command6", "Effacer les courbes"},
         {"Command7", "Si vous rencontrez une difficulté avec cette application"},
         {"Command8", "Machine à calculer"},

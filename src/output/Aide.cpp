@@ -6,8 +6,12 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace vedo {
 
@@ -40,6 +44,24 @@ FenetreAide::FenetreAide(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(precedent, &QPushButton::clicked, navigateur_, &QTextBrowser::backward);
     connect(navigateur_, &QTextBrowser::backwardAvailable, precedent, &QPushButton::setEnabled);
     connect(fermer, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+}
+
+void FenetreAide::placerSurFenetre() {
+    const QWidget* principale = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!principale) return;
+    // Not yet shown, the window has no frame to measure: it gets the main window's.
+    const QSize bords = principale->frameGeometry().size() - principale->size();
+    QRect cadre(QPoint(), size() + bords);
+    cadre.moveCenter(principale->frameGeometry().center());
+    if (const QScreen* ecran = principale->screen()) {
+        const QRect bureau = ecran->availableGeometry();
+        cadre.moveRight(std::min(cadre.right(), bureau.right()));
+        cadre.moveBottom(std::min(cadre.bottom(), bureau.bottom()));
+        cadre.moveLeft(std::max(cadre.left(), bureau.left()));
+        cadre.moveTop(std::max(cadre.top(), bureau.top()));
+    }
+    move(cadre.topLeft());
 }
 
 bool FenetreAide::ouvrirSommaire(const QString& fichier) {
@@ -55,6 +77,8 @@ void ouvrirAide(FenetreAide& fenetre, Prompter& prompter, const QString& reperto
                 const QImage& graphe, const std::function<void(const QImage&)>& remettreGraphe) {
     const QImage sauvetage = graphe.copy();
     if (fenetre.ouvrirSommaire(cheminAide(repertoireApplication))) {
+        // Left open, it stays where the user put it.
+        if (!fenetre.isVisible()) fenetre.placerSurFenetre();
         fenetre.show();
         fenetre.raise();
         fenetre.activateWindow();

@@ -1,6 +1,7 @@
 #pragma once
 // The help: "QORV.hlp" of the application directory, an HTML user guide,
-// shown at its contents in a small window beside the simulator.
+// shown at its contents in a small window over the simulator, closed by
+// "&Fermer" or Escape.
 
 #include <QImage>
 #include <QString>
@@ -27,6 +28,9 @@ public:
     // Loads the help file and shows its contents page; false when the file
     // cannot be read.
     bool ouvrirSommaire(const QString& fichier);
+
+    // Centres the window on the main window, inside the main window's screen.
+    void placerSurFenetre();
 
     QTextBrowser* navigateur() const { return navigateur_; }
 

@@ -133,7 +133,7 @@ void Confimp::Command1_Click() {
     if (Check1_[0]->isChecked()) impression.animation = vues_.animation;
     if (Check1_[1]->isChecked()) impression.graphe = vues_.graphe;
     if (Check1_[2]->isChecked() && vues_.tableau)
-        impression.tableau = imageGrille(*vues_.tableau, vues_.enTetesTableau);
+        impression.tableau = imageGrille(*vues_.tableau, vues_.enTeteTableau);
 
     FeuillesImprimante feuilles(choix_.imprimante());
     if (!feuilles.ouverte()) {

@@ -26,8 +26,8 @@ void copierContenuTableau(const QTableWidget& grille) {
     pressePapiers->setText(texteGrille(grille));
 }
 
-void copierImageTableau(const QTableWidget& grille, const QStringList& enTetes) {
-    copierImage(imageGrille(grille, enTetes).image);
+void copierImageTableau(const QTableWidget& grille, const EnTeteGrille& enTete) {
+    copierImage(imageGrille(grille, enTete).image);
 }
 
 QString copier(Prompter& prompter, QWidget* parent, const QPoint& position, const Vues& vues,
@@ -54,7 +54,7 @@ QString copier(Prompter& prompter, QWidget* parent, const QPoint& position, cons
         if (vues.tableau) copierContenuTableau(*vues.tableau);
         break;
     case cop0032:
-        if (vues.tableau) copierImageTableau(*vues.tableau, vues.enTetesTableau);
+        if (vues.tableau) copierImageTableau(*vues.tableau, vues.enTeteTableau);
         break;
     case copEnregistrerGraphe:
         exportation.enregistrerGraphe(prompter, parent, vues);

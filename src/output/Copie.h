@@ -21,7 +21,7 @@ QString messageCopie();
 // Each clears the clipboard, then puts one thing on it.
 void copierImage(const QImage& image);
 void copierContenuTableau(const QTableWidget& grille);
-void copierImageTableau(const QTableWidget& grille, const QStringList& enTetes);
+void copierImageTableau(const QTableWidget& grille, const EnTeteGrille& enTete);
 
 // The items of `menucop` that do something, as the menu returns them.
 enum ChoixCopie { cop001, Cop002, cop0031, cop0032, copEnregistrerGraphe, copEnregistrerTableau };

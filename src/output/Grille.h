@@ -11,9 +11,19 @@ class QTableWidget;
 
 namespace vedo {
 
-// Cells separated by a tab, rows by a line feed; no carriage return is left,
-// not even inside a cell.
+// Cells separated by a tab, rows by a line feed; every carriage return, in a
+// cell too, is replaced in place by a line feed.
 QString texteGrille(const QTableWidget& grille);
+
+// The captions above the columns, as the window's header labels show them:
+// one per column, a leading line break putting it on its second line, and
+// `titre` on a line of its own over the columns `premiere` to `derniere`.
+struct EnTeteGrille {
+    QStringList colonnes;
+    QString titre{};
+    int premiere = 0;
+    int derniere = -1;
+};
 
 struct ImageGrille {
     QImage image;
@@ -22,7 +32,8 @@ struct ImageGrille {
 };
 
 // The picture of every cell at the grid's column widths and row heights,
-// with a header row of `enTetes` (or of the grid's own visible header).
-ImageGrille imageGrille(const QTableWidget& grille, const QStringList& enTetes = {});
+// below a header of `enTete` (or of the grid's own visible header), each
+// caption whole and wrapped in its column.
+ImageGrille imageGrille(const QTableWidget& grille, const EnTeteGrille& enTete = {});
 
 } // namespace vedo

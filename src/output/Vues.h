@@ -3,9 +3,10 @@
 // pictures as they stand on screen and its table of values. Nothing is
 // recomputed.
 
+#include "output/Grille.h"
+
 #include <QByteArray>
 #include <QImage>
-#include <QStringList>
 
 class QTableWidget;
 
@@ -17,9 +18,9 @@ struct Vues {
     QImage animation;                      // the apparatus picture `animpic`
     QImage graphe;                         // the graph picture `Picture2`
     const QTableWidget* tableau = nullptr; // `MSFlexGrid1`
-    // Captions drawn above the table's columns on its picture (the header
+    // The header drawn above the table's columns on its picture (the header
     // labels of the window); empty: the grid's own header when it shows one.
-    QStringList enTetesTableau;
+    EnTeteGrille enTeteTableau;
 
     // For the files saved from the copy menu: what the graph picture shows,
     // as it was drawn, and the screen's device pixels per pixel; the table

@@ -7,7 +7,7 @@ import struct
 import subprocess
 import unittest
 
-from bureau import Simulateur, attendre, controles, pause, presse_papiers, touches
+from bureau import Simulateur, attendre, controles, geometrie, pause, presse_papiers, touches
 
 FILE_PDF = os.environ.get("VEDO_FILE_PDF", "")
 SORTIE_PDF = os.environ.get("VEDO_SORTIE_PDF", "")
@@ -39,6 +39,21 @@ class TestCopies(unittest.TestCase):
         self.assertNotIn("\r", texte)
         self.assertEqual(texte.rstrip("\n"), attendu)
         self.assertEqual(len(texte.splitlines()), 51)
+
+
+class TestAide(unittest.TestCase):
+    def test_aide_sur_la_fenetre_et_fermee_par_echap(self):
+        s = Simulateur(self)
+        s.cliquer_controle("Command7")
+        aide = s.attendre_fenetre("Aide - Vedoriruvirivi")
+        s.attendre_active(aide, "l'aide")
+        x, y, largeur, hauteur = geometrie(aide)
+        px, py, plargeur, phauteur = geometrie(s.fenetre)
+        # Centred on the main window, frames included, not in a corner of the screen.
+        self.assertLessEqual(abs(2 * x + largeur - 2 * px - plargeur), 2, (x, y, largeur, hauteur))
+        self.assertLessEqual(abs(2 * y + hauteur - 2 * py - phauteur), 2, (x, y, largeur, hauteur))
+        touches("Escape")
+        attendre(lambda: not s.chercher("Aide - Vedoriruvirivi"), "Échap ne ferme pas l'aide")
 
 
 class TestImpression(unittest.TestCase):

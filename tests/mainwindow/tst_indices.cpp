@@ -44,7 +44,7 @@ private slots:
                               << "Command2";
         QTest::newRow("copy")
             << "Command4" << 1 << coin
-            << "Copier pour placer l'image dans le presse- papiers puis coller depuis Word, Paint..."
+            << "Copier pour placer l'image dans le presse-papiers puis coller depuis Word, Paint..."
             << "Command4";
         QTest::newRow("help") << "Command7" << 1 << coin
                               << "Si vous rencontrez une difficulté avec cette application"

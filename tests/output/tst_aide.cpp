@@ -4,6 +4,7 @@
 #include "platform/ScriptedPrompter.h"
 
 #include <QCoreApplication>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -92,6 +93,42 @@ private slots:
         FenetreAide fenetre;
         QVERIFY(fenetre.ouvrirSommaire(cheminAide(repertoireLivre())));
         QVERIFY(fenetre.navigateur()->toPlainText().contains(sujet, Qt::CaseInsensitive));
+    }
+
+    // Over the main window, not in a corner of the screen, and never off it.
+    void opensOverTheMainWindow_data() {
+        QTest::addColumn<QPoint>("coin");
+        QTest::newRow("main window in the screen") << QPoint(40, 30);
+        QTest::newRow("main window partly off the screen") << QPoint(500, 300);
+    }
+    void opensOverTheMainWindow() {
+        QFETCH(QPoint, coin);
+        QWidget principale;
+        principale.setGeometry(QRect(coin, QSize(800, 600)));
+        principale.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&principale));
+        auto* fenetre = new FenetreAide(&principale);
+        ScriptedPrompter prompter;
+        ouvrirAide(*fenetre, prompter, repertoireLivre(), grapheDessine(), [](const QImage&) {});
+        QVERIFY(QTest::qWaitForWindowExposed(fenetre));
+        const QRect ecran = principale.screen()->availableGeometry();
+        const QRect cadre = fenetre->frameGeometry();
+        QVERIFY2(ecran.contains(cadre), qPrintable(QStringLiteral("%1,%2").arg(cadre.x()).arg(cadre.y())));
+        QRect attendu(QPoint(), cadre.size());
+        attendu.moveCenter(principale.frameGeometry().center());
+        if (ecran.contains(attendu))
+            QCOMPARE(cadre.topLeft(), attendu.topLeft());
+        else
+            QCOMPARE(cadre.bottomRight(), ecran.bottomRight());
+    }
+
+    void escapeCloses() {
+        FenetreAide fenetre;
+        ScriptedPrompter prompter;
+        ouvrirAide(fenetre, prompter, repertoireLivre(), grapheDessine(), [](const QImage&) {});
+        QVERIFY(QTest::qWaitForWindowActive(&fenetre));
+        QTest::keyClick(fenetre.navigateur(), Qt::Key_Escape);
+        QVERIFY(!fenetre.isVisible());
     }
 
     void missingHelpIsReported() {

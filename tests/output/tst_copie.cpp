@@ -31,11 +31,21 @@ class TestCopie : public QObject {
 private slots:
     void init() { QGuiApplication::clipboard()->setText(texteIntact); }
 
+    // What `info` shows once the menu closes, whatever was chosen.
+    void copyMessage_data() {
+        QTest::addColumn<int>("choix");
+        QTest::newRow("Copier l'animation") << int(cop001);
+        QTest::newRow("Copier le graphe") << int(Cop002);
+        QTest::newRow("Copier le contenu du tableau") << int(cop0031);
+        QTest::newRow("Copier une image du tableau") << int(cop0032);
+        QTest::newRow("menu closed") << -1;
+    }
     void copyMessage() {
-        QCOMPARE(
-            messageCopie(),
-            QString(
-                "L'image est copiée : vous pouvez la retrouver depuis toute application Windows (coller)"));
+        QFETCH(int, choix);
+        ScriptedPrompter prompter;
+        prompter.reponsesMenus = {choix};
+        QCOMPARE(copier(prompter, nullptr, {}, vues(), exportation_),
+                 QString("L'image est copiée : vous pouvez la retrouver depuis toute application Windows (coller)"));
     }
 
     void pictureOnClipboard_data() {

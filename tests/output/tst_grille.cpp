@@ -2,10 +2,45 @@
 #include "TestRegistry.h"
 
 #include "output/Grille.h"
+#include "platform/PictureBox.h"
 
+#include <QPainter>
+#include <QRegularExpression>
 #include <QtTest>
 
 using namespace vedo;
+
+namespace {
+bool encre(QRgb p) {
+    return qGray(p) < 128;
+}
+
+// The box of the dark pixels of a part of an image.
+QRect boiteEncre(const QImage& image, const QRect& zone) {
+    QRect boite;
+    for (int y = zone.top(); y <= zone.bottom(); ++y)
+        for (int x = zone.left(); x <= zone.right(); ++x)
+            if (encre(image.pixel(x, y))) boite |= QRect(x, y, 1, 1);
+    return boite;
+}
+
+// A word's ink, drawn alone with nothing to cut it.
+QRect boiteMot(const QString& mot, const QFont& police) {
+    QImage image(400, 60, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setFont(police);
+    p.drawText(QRect(20, 10, 360, 40), Qt::AlignLeft | Qt::AlignTop, mot);
+    p.end();
+    return boiteEncre(image, image.rect());
+}
+
+enum Largeurs { fenetre, justes, etroites };
+
+QStringList mots(const QString& legende) {
+    return legende.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+}
+} // namespace
 
 class TestGrille : public QObject {
     Q_OBJECT
@@ -17,8 +52,10 @@ private slots:
             << QList<QStringList>{{"a", "b", "c"}, {"d", "e", "f"}} << "a\tb\tc\nd\te\tf";
         QTest::newRow("empty cells keep their tabs")
             << QList<QStringList>{{"0,0", "", ""}, {"", "", "4"}} << "0,0\t\t\n\t\t4";
-        QTest::newRow("a carriage return inside a cell")
-            << QList<QStringList>{{"t\r\n(min)", "x"}} << "t\n(min)\tx";
+        QTest::newRow("a carriage return and line feed inside a cell keep their length")
+            << QList<QStringList>{{"t\r\n(min)", "x"}} << "t\n\n(min)\tx";
+        QTest::newRow("carriage returns in a row, a cell's end and the last cell")
+            << QList<QStringList>{{"\r\r\n", "y\r"}, {"z", "\r"}} << "\n\n\n\ty\n\nz\t\n";
         QTest::newRow("a lone carriage return") << QList<QStringList>{{"a\rb"}} << "a\nb";
         QTest::newRow("one cell") << QList<QStringList>{{"1,5"}} << "1,5";
     }
@@ -54,12 +91,99 @@ private slots:
         auto grille = grilleEssai(4, 3, 16, 60);
         grille->setColumnWidth(0, 40);
         grille->horizontalHeader()->setVisible(enTeteGrille);
-        const ImageGrille image = imageGrille(*grille, enTetes);
+        const ImageGrille image = imageGrille(*grille, {enTetes});
         QCOMPARE(image.hauteurEnTete > 0, avecEnTete);
         QCOMPARE(image.image.width(), 40 + 60 + 60 + 1);
         QCOMPARE(image.image.height(), image.hauteurEnTete + 4 * 16 + 1);
         const int h = image.hauteurEnTete;
         QCOMPARE(image.finsLignes, (QList<int>{h + 16, h + 32, h + 48, h + 64}));
+    }
+
+    // The header of the table's picture reads as the window's labels: the
+    // title over the species, each caption whole, "t" and "Qr" on their
+    // second line.
+    void headerWhole_data() {
+        QTest::addColumn<QStringList>("legendes");
+        QTest::addColumn<int>("largeurs");
+        const QStringList esterification{"\r\nt (min)", "Acide carboxylique", "Alcool", "Ester", "Eau", "\r\nQr"};
+        QTest::newRow("esterification at the window's widths") << esterification << int(fenetre);
+        QTest::newRow("saponification at the window's widths")
+            << QStringList{"\r\nt (s)", "Ester", "Ion hydroxyde", "Ion carboxylate", "Alcool", "\r\nQr"}
+            << int(fenetre);
+        QTest::newRow("anhydride at the window's widths")
+            << QStringList{"\r\nt (h)", "Anhydride d'acide", "Alcool", "Ester", "Acide carboxylique", "\r\nQr"}
+            << int(fenetre);
+        QTest::newRow("columns a grid line each side wider than their longest word") << esterification << int(justes);
+        QTest::newRow("species narrower than their names, as with a wider font")
+            << QStringList{"\r\nt (min)", "Anhydride", "Hydroxyde", "Carboxylate", "Alcool", "\r\nQr"}
+            << int(etroites);
+    }
+    void headerWhole() {
+        QFETCH(QStringList, legendes);
+        QFETCH(int, largeurs);
+        const QString titre = QStringLiteral("Quantités de matière (mol)");
+        auto grille = grilleEssai(3, 6, 16, 68);
+        const QFont police = policeArial();
+        const QFontMetrics mesure(police);
+        grille->setFont(police);
+        for (int c = 0; c < 6; ++c) {
+            int mot = 0;
+            for (const QString& m : mots(legendes[c]))
+                mot = std::max(mot, mesure.horizontalAdvance(m));
+            const bool espece = c >= 1 && c <= 4;
+            // The window's widths, with room for every word at this machine's font, or tighter.
+            grille->setColumnWidth(c, largeurs == justes                ? mot + 2
+                                      : largeurs == etroites && espece ? mot * 2 / 3
+                                                                       : std::max(c == 0 ? 48 : 68, mot + 2));
+        }
+        const ImageGrille picture = imageGrille(*grille, {legendes, titre, 1, 4});
+        const QImage& image = picture.image;
+        QVERIFY(picture.hauteurEnTete > 0);
+
+        // The title's band ends at the first grid line below it.
+        const int gaucheTitre = grille->columnWidth(0);
+        int basTitre = 1;
+        while (basTitre < picture.hauteurEnTete && qGray(image.pixel(gaucheTitre + 1, basTitre)) > 200)
+            ++basTitre;
+        QVERIFY(basTitre < picture.hauteurEnTete);
+        int droiteTitre = gaucheTitre;
+        for (int c = 1; c <= 4; ++c)
+            droiteTitre += grille->columnWidth(c);
+        const QRect bandeau = boiteEncre(image, QRect(gaucheTitre + 1, 1, droiteTitre - gaucheTitre - 1, basTitre - 1));
+        QVERIFY(!bandeau.isEmpty());
+        if (largeurs != etroites) QVERIFY(bandeau.width() >= boiteMot(titre, police).width() - 1);
+
+        int gauche = 0;
+        for (int c = 0; c < 6; ++c) {
+            const int large = grille->columnWidth(c);
+            const bool sousTitre = c >= 1 && c <= 4;
+            const QRect zone(gauche + 1, sousTitre ? basTitre + 1 : 1, large - 1,
+                             picture.hauteurEnTete - (sousTitre ? basTitre + 1 : 1));
+            const QRect legende = boiteEncre(image, zone);
+            gauche += large;
+            const QByteArray quoi = QStringLiteral("%1: %2 x %3 pixels")
+                                        .arg(legendes[c].trimmed())
+                                        .arg(legende.width())
+                                        .arg(legende.height())
+                                        .toUtf8();
+            QVERIFY2(!legende.isEmpty(), quoi);
+            const bool tropLarge = mots(legendes[c]).size() == 1 && mesure.horizontalAdvance(legendes[c].trimmed()) > large - 2;
+            if (tropLarge) {
+                // Too wide for its column: smaller, and as wide as that size makes it.
+                const QRect pleine = boiteMot(legendes[c].trimmed(), police);
+                QVERIFY2(legende.height() < pleine.height(), quoi);
+                QVERIFY2(legende.width() >= pleine.width() * legende.height() / pleine.height() - 4, quoi);
+                continue;
+            }
+            // Cut, a caption is no wider than its place; whole, as wide as its longest word at least.
+            for (const QString& mot : mots(legendes[c]))
+                QVERIFY2(legende.width() >= boiteMot(mot, police).width() - 1, quoi);
+            if (mesure.horizontalAdvance(legendes[c].trimmed()) > large - 2)
+                QVERIFY2(legende.height() > mesure.height(), quoi);
+            else if (legendes[c].startsWith('\r'))
+                // Its first line is empty, as on the window.
+                QVERIFY2(legende.top() > picture.hauteurEnTete / 2 - 2, quoi);
+        }
     }
 
     void hiddenTextStaysHidden() {

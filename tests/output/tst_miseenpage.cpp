@@ -3,6 +3,7 @@
 #include "TestRegistry.h"
 
 #include "output/MiseEnPage.h"
+#include "platform/PictureBox.h"
 
 #include <QtTest>
 
@@ -128,13 +129,44 @@ private slots:
         QVERIFY(feuille.pixelColor(x - 3, 200) == Qt::white);
     }
 
+    // The header, title over the species included, counts in whether the
+    // table fits below what is printed already.
+    void tableFitsWithItsHeader_data() {
+        QTest::addColumn<int>("manque");
+        QTest::addColumn<bool>("deplace");
+        QTest::newRow("two pixels to spare: stays below the title") << -2 << false;
+        QTest::newRow("short by less than its header: moves to the next page") << 8 << true;
+    }
+    void tableFitsWithItsHeader() {
+        QFETCH(int, manque);
+        QFETCH(bool, deplace);
+        auto grille = grilleEssai(40, 6, 16, 68);
+        grille->setFont(policeArial());
+        Impression i = impression(1, false, false, 0);
+        i.titre.clear();
+        i.tableau = imageGrille(*grille, {{"\r\nt (min)", "Acide carboxylique", "Alcool", "Ester", "Eau", "\r\nQr"},
+                                          QStringLiteral("Quantités de matière (mol)"), 1, 4});
+        const int x = qFloor(page.width() / 10 / twipsParPixel);
+        // Where the table starts below the empty title line.
+        FeuillesImages essai(page);
+        imprimerCopies(essai, i);
+        const int haut = rangees(essai.pages().front(), x, Qt::black).first;
+        QVERIFY(haut > 0);
+
+        const QSizeF juste(page.width(), (haut + i.tableau->image.height() - manque) * double(twipsParPixel));
+        FeuillesImages feuilles(juste);
+        imprimerCopies(feuilles, i);
+        QCOMPARE(rangees(feuilles.pages().front(), x, Qt::black).first < 0, deplace);
+        QCOMPARE(feuilles.pages().size() > 1, deplace);
+    }
+
     void splitTableKeepsEveryRowOnce() {
         auto grille = grilleEssai(80, 3);
         for (int r = 0; r < 80; ++r)
             for (int c = 0; c < 3; ++c)
                 grille->item(r, c)->setBackground(QColor(100 + r, 150, 250 - r));
         Impression i = impression(1, true, true, 0);
-        i.tableau = imageGrille(*grille, {"t", "A", "B"});
+        i.tableau = imageGrille(*grille, {{"t", "A", "B"}});
         FeuillesImages feuilles(page);
         imprimerCopies(feuilles, i);
         const auto& pages = feuilles.pages();
