@@ -153,6 +153,14 @@ bool Fichexo::eventFilter(QObject* objet, QEvent* event) {
     return QDialog::eventFilter(objet, event);
 }
 
+void Fichexo::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (active_) return;
+    active_ = true;
+    // Queued: the window is on the screen when the preview runs.
+    QMetaObject::invokeMethod(this, &Fichexo::activation, Qt::QueuedConnection);
+}
+
 void Fichexo::activation() {
     if (File1->count() == 0) return;
     if (File1->currentRow() == 0)
