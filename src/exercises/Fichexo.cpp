@@ -163,10 +163,10 @@ void Fichexo::showEvent(QShowEvent* event) {
 
 void Fichexo::activation() {
     if (File1->count() == 0) return;
-    if (File1->currentRow() == 0)
-        File1_Click(File1->item(0)->text());
-    else
+    if (File1->currentRow() != 0)
         File1->setCurrentRow(0);
+    else if (fichierexo->text().isEmpty()) // the list's focus may have selected and previewed it already
+        File1_Click(File1->item(0)->text());
     File1->setFocus();
 }
 

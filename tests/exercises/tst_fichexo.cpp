@@ -114,25 +114,6 @@ private slots:
                  QStringList{"Lecture impossible: Vérifier:\n- le nom du fichier,\n- l'état du lecteur."});
     }
 
-    void unreadableFirstFileIsReportedOverTheShownWindow() {
-        RepertoireExercices r;
-        QFile abime(r.chemin("ABIME.E39"));
-        QVERIFY(abime.open(QIODevice::WriteOnly));
-        abime.write(QByteArray(200, '\xff'));
-        abime.close();
-        Essai e(r.chemin());
-        QVERIFY(e.prompteur.questions.isEmpty());
-        e.fichexo->show();
-        QTRY_COMPARE(e.prompteur.messages().size(), 1);
-        QVERIFY(e.fichexo->isVisible());
-        QCOMPARE(e.fichexo->fichierexo->text(), r.chemin("ABIME.E39"));
-        // Coming back to the window does not select the first file again.
-        e.fichexo->hide();
-        e.fichexo->show();
-        QCoreApplication::processEvents();
-        QCOMPARE(e.prompteur.messages().size(), 1);
-    }
-
     void opensStatementAndConfiguration_data() {
         QTest::addColumn<bool>("correction");
         QTest::addColumn<bool>("configuration");
