@@ -153,12 +153,20 @@ bool Fichexo::eventFilter(QObject* objet, QEvent* event) {
     return QDialog::eventFilter(objet, event);
 }
 
+void Fichexo::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (active_) return;
+    active_ = true;
+    // Queued: the window is on the screen when the preview runs.
+    QMetaObject::invokeMethod(this, &Fichexo::activation, Qt::QueuedConnection);
+}
+
 void Fichexo::activation() {
     if (File1->count() == 0) return;
-    if (File1->currentRow() == 0)
-        File1_Click(File1->item(0)->text());
-    else
+    if (File1->currentRow() != 0)
         File1->setCurrentRow(0);
+    else if (fichierexo->text().isEmpty()) // the list's focus may have selected and previewed it already
+        File1_Click(File1->item(0)->text());
     File1->setFocus();
 }
 

@@ -55,6 +55,8 @@ public:
     QFrame* attente; // "Patienter quelques instants", " Chargement des fichiers"
 
     // The window's activation: the first exercise of the list is selected.
+    // It runs by itself once the window is first shown, so that a message
+    // about that file comes over the window.
     void activation();
     // The steps of a click on a file of the list.
     void File1_Click(const QString& nom);
@@ -68,6 +70,7 @@ public:
 
 protected:
     bool eventFilter(QObject* objet, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void construireChoix();
@@ -80,6 +83,7 @@ private:
     ApplicationState& application_;
     ZoneExercice& zone_;
     int etoilesAllumees_ = 0;
+    bool active_ = false;
 };
 
 } // namespace vedo

@@ -4,6 +4,7 @@
 #include "platform/ApplicationState.h"
 
 #include <QDir>
+#include <QTextDocument>
 
 namespace vedo {
 
@@ -17,7 +18,11 @@ QString cheminDansRepexo(const ApplicationState& application, const QString& nom
 }
 
 bool chargerTexteExercice(ZoneExercice& zone, const QString& chemin) {
-    return chargerRtf(chemin, *zone.supertext->document());
+    QTextDocument& texte = *zone.supertext->document();
+    if (!chargerRtf(chemin, texte)) return false;
+    // Undoing must not bring back the text of another file than `fich` names.
+    texte.clearUndoRedoStacks();
+    return true;
 }
 
 void chargerConfigurationExercice(ApplicationState& application, ZoneExercice& zone, const QString& nom) {

@@ -30,8 +30,8 @@ QString avecSeparateur(const QString& repertoire);
 // separated by backslashes.
 QString cheminDansRepexo(const ApplicationState& application, const QString& nom);
 
-// Loads an RTF file into `supertext`; false, the text unchanged, when it
-// cannot be read.
+// Loads an RTF file into `supertext`, with an empty undo history; false, the
+// text unchanged, when it cannot be read.
 bool chargerTexteExercice(ZoneExercice& zone, const QString& chemin);
 
 // When `nom` is not blank: `fichcourant` = `repexo` + `nom`, then the loader.

@@ -125,7 +125,6 @@ void MenuExercice::PRISENMAIN_Click() {
 void MenuExercice::openexo_Click() {
     if (!abandonAccepte()) return;
     Fichexo fichexo(application_, zone_, zone_.fenetre);
-    fichexo.activation();
     application_.prompteur.executer(fichexo);
 }
 
@@ -177,12 +176,12 @@ void MenuExercice::opentexte_Click() {
     const auto nom = application_.prompteur.fichierAOuvrir(
         zone_.fenetre, {"Retrouver un texte", QDir::currentPath(), "*.rtf", filtreRtf});
     if (!nom || nom->isEmpty()) return;
+    application_.correctionDisponible = false;
     if (!chargerTexteExercice(zone_, *nom)) {
         message(QMessageBox::Critical, "Erreur de lecture.",
                 "Vérifier l'état du lecteur et le nom du fichier.");
         return;
     }
-    application_.correctionDisponible = false;
     zone_.fich->setText(prefixeTexte + QDir::toNativeSeparators(*nom));
     application_.texteModifie = false;
 }

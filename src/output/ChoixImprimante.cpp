@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QPrinterInfo>
 
+#include <utility>
+
 namespace vedo {
 
 namespace {
@@ -28,22 +30,27 @@ QString ChoixImprimante::nom() const {
 }
 
 bool ChoixImprimante::regler(Prompter& prompter, QWidget* parent) {
-    return prompter.reglerImprimante(parent, imprimante_);
+    const bool accepte = prompter.reglerImprimante(parent, imprimante_);
+    fichierRegle_ =
+        accepte && imprimante_.outputFormat() == QPrinter::PdfFormat && !imprimante_.outputFileName().isEmpty();
+    return accepte;
 }
 
 bool ChoixImprimante::preparer(Prompter& prompter, QWidget* parent) {
     if (imprimante_.outputFormat() != QPrinter::PdfFormat) return true;
-    const QFileInfo precedent(imprimante_.outputFileName());
-    DemandeFichier demande;
-    demande.titre = QStringLiteral("Imprimer dans un fichier PDF");
-    demande.repertoire = imprimante_.outputFileName().isEmpty() ? QDir::homePath() : precedent.absolutePath();
-    demande.nomPropose =
-        imprimante_.outputFileName().isEmpty() ? QStringLiteral("Vedoriruvirivi.pdf") : precedent.fileName();
-    demande.filtre = QStringLiteral("Document PDF (*.pdf)");
-    const auto choisi = prompter.fichierAEnregistrer(parent, demande);
-    if (!choisi || choisi->trimmed().isEmpty()) return false;
-    QString fichier = *choisi;
-    if (QFileInfo(fichier).suffix().isEmpty()) fichier += QStringLiteral(".pdf");
+    QString fichier = imprimante_.outputFileName();
+    if (!std::exchange(fichierRegle_, false)) {
+        const QFileInfo precedent(fichier);
+        DemandeFichier demande;
+        demande.titre = QStringLiteral("Imprimer dans un fichier PDF");
+        demande.repertoire = fichier.isEmpty() ? QDir::homePath() : precedent.absolutePath();
+        demande.nomPropose = fichier.isEmpty() ? QStringLiteral("Vedoriruvirivi.pdf") : precedent.fileName();
+        demande.filtre = QStringLiteral("Document PDF (*.pdf)");
+        const auto choisi = prompter.fichierAEnregistrer(parent, demande);
+        if (!choisi || choisi->trimmed().isEmpty()) return false;
+        fichier = *choisi;
+        if (QFileInfo(fichier).suffix().isEmpty()) fichier += QStringLiteral(".pdf");
+    }
     if (!QFile(fichier).open(QIODevice::WriteOnly)) {
         signalerEchecImpression(prompter, parent);
         return false;

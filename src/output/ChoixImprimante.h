@@ -21,16 +21,19 @@ public:
     // What the printer name box shows.
     QString nom() const;
 
-    // The printer set-up dialog; false when cancelled.
+    // The printer set-up dialog; false when cancelled. Printing to a file,
+    // the dialog asks for its name.
     bool regler(Prompter& prompter, QWidget* parent);
 
-    // Before each printing to a file: asks which PDF file to write and
-    // checks that it can be written (a message says so when it cannot).
-    // False when there is no file to write; a printer needs nothing.
+    // Before each printing to a file: asks which PDF file to write, unless
+    // the set-up dialog just named it, and checks that it can be written (a
+    // message says so when it cannot). False when there is no file to write;
+    // a printer needs nothing.
     bool preparer(Prompter& prompter, QWidget* parent);
 
 private:
     QPrinter imprimante_{QPrinter::HighResolution};
+    bool fichierRegle_ = false;
 };
 
 // The message of a printer or a file that refuses the job.

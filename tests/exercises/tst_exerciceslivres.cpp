@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QRegularExpression>
 #include <QTextDocument>
 #include <QtTest>
 
@@ -60,6 +61,32 @@ private slots:
         verifierConfiguration(e->configuration);
         verifierTexte(e->correction);
         verifierConfiguration(e->configurationCorrection);
+    }
+
+    // No line breaks inside « » nor between a number and its unit, in what
+    // the student reads: the RTF texts and the help.
+    void shippedTextsKeepTheirSpacesUnbroken_data() {
+        QTest::addColumn<QString>("nom");
+        for (const QString& nom : repertoireLivraison().entryList({"*.RTF", "QORV.hlp"}, QDir::Files, QDir::Name))
+            QTest::newRow(qPrintable(nom)) << nom;
+    }
+    void shippedTextsKeepTheirSpacesUnbroken() {
+        QFETCH(QString, nom);
+        QTextDocument texte;
+        if (nom.endsWith(".hlp")) {
+            QFile aide(repertoireLivraison().filePath(nom));
+            QVERIFY(aide.open(QIODevice::ReadOnly));
+            texte.setHtml(QString::fromUtf8(aide.readAll()));
+        } else {
+            QVERIFY(chargerRtf(repertoireLivraison().filePath(nom), texte));
+        }
+        const QString brut = texte.toRawText();
+        // The spaces at which a line may break; U+00A0 is not one of them.
+        static const QRegularExpression coupure(QStringLiteral(
+            "«[ \\t\\x{2028}\\x{2029}]|[ \\t\\x{2028}\\x{2029}]»|\\d[ \\t\\x{2028}\\x{2029}](°C|mol|min|h|s|%)(?!\\w)"));
+        const auto trouve = coupure.match(brut);
+        QVERIFY2(!trouve.hasMatch(), qPrintable(brut.mid(trouve.capturedStart() - 20, 40)));
+        QVERIFY(brut.contains(QChar::Nbsp));
     }
 
     void gettingStartedActivityShips() {

@@ -1,10 +1,15 @@
 #include "TestRegistry.h"
 
+#include "exercises/RtfFichier.h"
+#include "exercises/TexteAccueil.h"
 #include "exercises/ZoneExercice.h"
 #include "platform/ApplicationState.h"
 #include "platform/ScriptedPrompter.h"
 
 #include <QDir>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <QtTest>
 
 using namespace vedo;
@@ -53,6 +58,21 @@ private slots:
         chargerConfigurationExercice(etat, zone, nom);
         QCOMPARE(chargements, charge ? 1 : 0);
         QCOMPARE(etat.fichcourant, charge ? QDir::toNativeSeparators("/ecole/" + nom) : QString("avant"));
+    }
+
+    void loadedTextStartsAnEmptyUndoHistory() {
+        QTemporaryDir dossier;
+        QTextDocument enonce(QStringLiteral("Énoncé de CATALYSEUR"));
+        const QString chemin = dossier.filePath("CATALYSEUR.RTF");
+        QVERIFY(enregistrerRtf(chemin, enonce));
+        QTextEdit supertext;
+        textaccueil(supertext);
+        QTest::keyClicks(&supertext, "ma reponse");
+        ZoneExercice zone{nullptr, &supertext, nullptr, QString(), {}};
+        QVERIFY(chargerTexteExercice(zone, chemin));
+        QVERIFY(!supertext.document()->isUndoAvailable());
+        supertext.undo();
+        QCOMPARE(supertext.toPlainText(), QString("Énoncé de CATALYSEUR"));
     }
 
     void messagesOfUnreadableFiles() {

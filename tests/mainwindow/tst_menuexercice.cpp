@@ -329,8 +329,28 @@ private slots:
             QCOMPARE(e.prompteur.messages(),
                      QStringList{"Erreur de lecture.: Vérifier l'état du lecteur et le nom du fichier."});
             QCOMPARE(e->supertext->toPlainText(), QString("Énoncé de EXO"));
-            QVERIFY(e.etat.correctionDisponible);
+            QVERIFY(!e.etat.correctionDisponible);
         }
+        // Undoing never brings back the text of another file than `fich` names.
+        e->supertext->undo();
+        QCOMPARE(e->supertext->toPlainText(), lisible ? QString("Correction de EXO") : QString("Énoncé de EXO"));
+    }
+
+    void chooserPreviewsItsFirstFileOnceShown() {
+        Essai e;
+        e.exercices.ajouter("EXO");
+        QString avant, apres;
+        e.prompteur.reponsesDialogues.push_back([&](QDialog& d) {
+            auto& fichexo = static_cast<Fichexo&>(d);
+            avant = fichexo.fichierexo->text();
+            d.show();
+            QTest::qWaitFor([&] { return !fichexo.fichierexo->text().isEmpty(); });
+            apres = fichexo.fichierexo->text();
+            return int(QDialog::Rejected);
+        });
+        e.choisir(MenuExercice::openexo);
+        QCOMPARE(avant, QString());
+        QCOMPARE(apres, e.exercices.chemin("EXO.E39"));
     }
 
     void fileBoxShowsTheEndAndTellsTheWhole() {

@@ -1,4 +1,5 @@
 #include "Pdf.h"
+#include "TextePdf.h"
 #include "TestRegistry.h"
 
 #include "output/ChoixImprimante.h"
@@ -38,9 +39,41 @@ private slots:
         ChoixImprimante choix;
         choix.imprimante().setOutputFormat(QPrinter::PdfFormat);
         QVERIFY(imprimerTexte(texte, choix, prompter, nullptr));
-        const int pages = pagesPdf(fichier);
-        QVERIFY(pages >= 1);
-        QCOMPARE(pages > 1, plusieursPages);
+        TextePdf imprime = textePdf(fichier);
+        QCOMPARE(imprime.pages.size(), pagesPdf(fichier));
+        QCOMPARE(imprime.pages.size() > 1, plusieursPages);
+        // Every paragraph once, in order, each question's number in bold and
+        // the rest not; each page ends with its number.
+        QString attendu = QStringLiteral("Estérification"), gras = attendu;
+        for (int i = 0; i < paragraphes; ++i) {
+            attendu += QStringLiteral("Question%1:tracerlatangente.").arg(i);
+            gras += QStringLiteral("Question%1:").arg(i);
+        }
+        for (int i = 0; i < imprime.pages.size(); ++i) {
+            QVERIFY(imprime.pages[i].endsWith(QString::number(i + 1)));
+            imprime.pages[i].chop(QString::number(i + 1).size());
+        }
+        QCOMPARE(imprime.pages.join(QString()), attendu);
+        QCOMPARE(imprime.texteGras, gras);
+    }
+
+    void fileNamedInTheSetupIsNotAskedAgain() {
+        // The set-up dialog of a system without a printer asks for the file itself.
+        struct PrompterQuiNommeLeFichier : ScriptedPrompter {
+            QString fichier;
+            bool reglerImprimante(QWidget* parent, QPrinter& imprimante) override {
+                ScriptedPrompter::reglerImprimante(parent, imprimante);
+                imprimante.setOutputFileName(fichier);
+                return true;
+            }
+        } prompter;
+        prompter.fichier = dossier_.filePath("nomme.pdf");
+        QTextDocument texte(QStringLiteral("Énoncé"));
+        ChoixImprimante choix;
+        choix.imprimante().setOutputFormat(QPrinter::PdfFormat);
+        QVERIFY(imprimerTexte(texte, choix, prompter, nullptr));
+        QCOMPARE(prompter.questions.size(), 1);
+        QCOMPARE(pagesPdf(prompter.fichier), 1);
     }
 
     void cancelledSetupPrintsNothing() {
