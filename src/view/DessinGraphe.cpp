@@ -9,6 +9,7 @@ bool DessinGraphe::dessinerCadre(QImage& image, const CadreGraphe& cadre) {
     cadre_ = cadre;
     taille_ = image.size();
     traces_.clear();
+    segments_.clear();
     courbes_.fill(-1);
     return vedo::dessinerCadre(image, cadre);
 }
@@ -37,6 +38,7 @@ void DessinGraphe::prolonger(int espece, const QPen& plume, QPoint de, QPoint a)
                 ajouter(t, a);
             }
             t.position = a;
+            segments_.push_back({de, a, static_cast<std::size_t>(courbe)});
             return;
         }
     }
@@ -46,6 +48,7 @@ void DessinGraphe::prolonger(int espece, const QPen& plume, QPoint de, QPoint a)
 
 void DessinGraphe::trait(const QPen& plume, QPoint de, QPoint a) {
     if (de == a) return; // the screen draws nothing either
+    segments_.push_back({de, a, traces_.size()});
     traces_.push_back({plume, QPolygon{de, a}, a});
 }
 
@@ -76,7 +79,78 @@ void DessinGraphe::dessiner(QPainter& peintre) const {
         chemin.addPolygon(t.points);
         peintre.drawPath(chemin);
     }
+    for (const std::size_t i : pardessus()) {
+        const Segment& s = segments_[i];
+        peintre.setPen(traces_[s.trace].plume);
+        peintre.drawLine(s.de, s.a);
+    }
     peintre.restore();
+}
+
+namespace {
+
+// The number of the line a pixel shows, drawn in the colour of its number; 0 for none.
+std::size_t numero(const QImage& image, int x, int y) {
+    return image.pixel(x, y) & 0xFFFFFF;
+}
+
+QPen plumeNumero(QPen plume, std::size_t n) {
+    plume.setColor(QColor::fromRgb(static_cast<QRgb>(n)));
+    return plume;
+}
+
+} // namespace
+
+// The segments to draw again over the curves, in their order: each that the
+// screen shows on a pixel where a curve drawn after its own lies, then each
+// that the screen shows where one of those passes. Found by drawing, as the
+// screen does, each segment and each curve in a colour of its own.
+std::vector<std::size_t> DessinGraphe::pardessus() const {
+    QImage dernier(taille_, QImage::Format_RGB32), dessus(taille_, QImage::Format_RGB32);
+    dernier.fill(0);
+    dessus.fill(0);
+    {
+        QPainter p(&dernier);
+        for (std::size_t i = 0; i < segments_.size(); ++i) {
+            p.setPen(plumeNumero(traces_[segments_[i].trace].plume, i + 1));
+            p.drawLine(segments_[i].de, segments_[i].a);
+        }
+        QPainter q(&dessus);
+        for (std::size_t t = 0; t < traces_.size(); ++t) {
+            QPen plume = plumeNumero(traces_[t].plume, t + 1);
+            plume.setJoinStyle(Qt::RoundJoin);
+            q.setPen(plume);
+            QPainterPath chemin;
+            chemin.addPolygon(traces_[t].points);
+            q.drawPath(chemin);
+        }
+    }
+    std::vector<bool> garde(segments_.size() + 1, false);
+    bool ajoute = false;
+    for (int y = 0; y < taille_.height(); ++y)
+        for (int x = 0; x < taille_.width(); ++x)
+            if (const std::size_t s = numero(dernier, x, y); s && segments_[s - 1].trace + 1 != numero(dessus, x, y))
+                ajoute = garde[s] = true;
+    while (ajoute) {
+        ajoute = false;
+        QImage gardes(taille_, QImage::Format_RGB32);
+        gardes.fill(0);
+        QPainter p(&gardes);
+        for (std::size_t s = 1; s < garde.size(); ++s)
+            if (garde[s]) {
+                p.setPen(plumeNumero(traces_[segments_[s - 1].trace].plume, 1));
+                p.drawLine(segments_[s - 1].de, segments_[s - 1].a);
+            }
+        p.end();
+        for (int y = 0; y < taille_.height(); ++y)
+            for (int x = 0; x < taille_.width(); ++x)
+                if (const std::size_t s = numero(dernier, x, y); s && numero(gardes, x, y) && !garde[s])
+                    ajoute = garde[s] = true;
+    }
+    std::vector<std::size_t> segments;
+    for (std::size_t s = 1; s < garde.size(); ++s)
+        if (garde[s]) segments.push_back(s - 1);
+    return segments;
 }
 
 } // namespace vedo

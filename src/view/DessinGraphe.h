@@ -3,7 +3,9 @@
 // drawing that made it: the frame, then each curve and tangent, in the order
 // drawn, as one line through the pixels it was drawn through. Drawn again on
 // another device (a vector file) it shows the same graph: the frame through
-// the screen's own code, each curve as a single path.
+// the screen's own code, each curve as a single path, then again the few
+// segments that the screen shows over a curve drawn after theirs, such as
+// where bold curves cross.
 
 #include "view/GraphPainter.h"
 
@@ -46,11 +48,19 @@ public:
     void dessiner(QPainter& peintre) const;
 
 private:
+    // One line the screen drew, in the order drawn.
+    struct Segment {
+        QPoint de, a;
+        std::size_t trace;
+    };
+
     void ajouter(Trace& trace, QPoint a);
+    std::vector<std::size_t> pardessus() const;
 
     std::optional<CadreGraphe> cadre_;
     QSize taille_{largeurGrapheNormal, hauteurGrapheNormal};
     std::vector<Trace> traces_;
+    std::vector<Segment> segments_;
     std::array<int, 4> courbes_{-1, -1, -1, -1}; // each species' last trace
 };
 

@@ -1,7 +1,7 @@
 #include "TestRegistry.h"
 
 #include "DoubleClic.h"
-#include "ImageDeReference.h"
+#include "ComparaisonImages.h"
 #include "RepertoireDeTest.h"
 #include "persistence/DialogueEnregistrer.h"
 #include "persistence/DialogueOuvrir.h"
@@ -58,7 +58,8 @@ private slots:
         QVERIFY(d.Frame1->isHidden());
         QCOMPARE(d.findChild<QFrame*>("Frame1"), d.Frame1);
         QVERIFY(d.ficharge->text().isEmpty());
-        const QString ecart = ecartAReference(d.findChild<QLabel*>("Image1")->pixmap().toImage(), "sablier.png");
+        const QString ecart = ecartAReference(d.findChild<QLabel*>("Image1")->pixmap().toImage(), "sablier.png",
+                                              dessinLisse(12));
         QVERIFY2(ecart.isEmpty(), qPrintable(ecart));
     }
 

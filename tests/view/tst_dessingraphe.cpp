@@ -62,17 +62,20 @@ private slots:
         QTest::addColumn<int>("largeur");
         QTest::addColumn<bool>("cadreRefait"); // then a new frame and one more move
         QTest::addColumn<int>("k");
-        QTest::newRow("nothing drawn yet: white") << false << 1 << false << 1;
-        QTest::newRow("frame and bent curves") << true << 1 << false << 1;
-        QTest::newRow("bold curves") << true << 2 << false << 1;
-        QTest::newRow("a new frame wipes the curves") << true << 1 << true << 1;
-        QTest::newRow("enlarged picture") << true << 1 << false << 2;
+        QTest::addColumn<bool>("croisees"); // A and C cross on their way, drawn in small steps
+        QTest::newRow("nothing drawn yet: white") << false << 1 << false << 1 << false;
+        QTest::newRow("frame and bent curves") << true << 1 << false << 1 << false;
+        QTest::newRow("bold curves") << true << 2 << false << 1 << false;
+        QTest::newRow("bold curves that cross") << true << 2 << false << 1 << true;
+        QTest::newRow("a new frame wipes the curves") << true << 1 << true << 1 << false;
+        QTest::newRow("enlarged picture") << true << 1 << false << 2 << false;
     }
     void redrawnAsOnTheScreen() {
         QFETCH(bool, cadre);
         QFETCH(int, largeur);
         QFETCH(bool, cadreRefait);
         QFETCH(int, k);
+        QFETCH(bool, croisees);
         DessinGraphe dessin;
         QImage ecran = k == 1 ? QImage(largeurGrapheNormal, hauteurGrapheNormal, QImage::Format_RGB32)
                               : QImage(largeurGrapheAgrandi, hauteurGrapheAgrandi, QImage::Format_RGB32);
@@ -87,8 +90,13 @@ private slots:
             {
                 TraceurCourbes traceur(ecran, c.echelle, c.affichees, couleurs, largeur, precedents, &dessin);
                 traceur.premierPoint({1.0, 2.0, 0.0, 0.0});
-                traceur.point(120.0, {0.5, 1.5, 0.5, 0.5});
-                traceur.point(600.0, {0.4, 1.4, 0.6, 0.6});
+                if (croisees) {
+                    for (int t = 2; t <= 600; t += 2) // a pixel a step
+                        traceur.point(t, {1.0 - t / 750.0, 2.0 - t / 600.0, t / 750.0, t / 1000.0});
+                } else {
+                    traceur.point(120.0, {0.5, 1.5, 0.5, 0.5});
+                    traceur.point(600.0, {0.4, 1.4, 0.6, 0.6});
+                }
             }
             if (cadreRefait) {
                 QVERIFY(dessin.dessinerCadre(ecran, c));

@@ -1,3 +1,4 @@
+#include "ComparaisonImages.h"
 #include "TestRegistry.h"
 
 #include "view/GraphPainter.h"
@@ -31,6 +32,44 @@ QColor pixel(const QImage& image, int k, int x, int y) {
     return image.pixelColor(x - o.x(), y - o.y());
 }
 
+// Part of a line of text in its own font.
+struct Morceau {
+    QString texte;
+    QFont police;
+};
+
+constexpr int margeTexte = 10;
+
+// A line of text alone, black on white, its top-left corner at (margeTexte, margeTexte).
+QImage texteSeul(const std::vector<Morceau>& morceaux) {
+    int largeur = 0, hauteur = 0;
+    for (const Morceau& t : morceaux) {
+        largeur += QFontMetrics(t.police).horizontalAdvance(t.texte);
+        hauteur = std::max(hauteur, QFontMetrics(t.police).height());
+    }
+    QImage seul(largeur + 2 * margeTexte, hauteur + 2 * margeTexte, QImage::Format_RGB32);
+    seul.fill(Qt::white);
+    QPainter p(&seul);
+    int x = margeTexte;
+    for (const Morceau& t : morceaux) {
+        const QFontMetrics m(t.police);
+        p.setFont(t.police);
+        p.drawText(QPointF(x, margeTexte + m.ascent()), t.texte);
+        x += m.horizontalAdvance(t.texte);
+    }
+    return seul;
+}
+
+// The smallest rectangle holding every pixel of `zone` that is not white.
+QRect encre(const QImage& image, QRect zone) {
+    QRect r;
+    zone &= image.rect();
+    for (int y = zone.top(); y <= zone.bottom(); ++y)
+        for (int x = zone.left(); x <= zone.right(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255)) r |= QRect(x, y, 1, 1);
+    return r;
+}
+
 } // namespace
 
 class TestGraphPainter : public QObject {
@@ -42,8 +81,35 @@ private slots:
         QCOMPARE(facteurGraphe(412), 2);
         QCOMPARE(origineGraphe(1), QPoint(0, -8));
         QCOMPARE(origineGraphe(2), QPoint(-36, -45));
-        QCOMPARE(QSize(largeurGrapheNormal, hauteurGrapheNormal), QSize(413, 235));
-        QCOMPARE(QSize(largeurGrapheAgrandi, hauteurGrapheAgrandi), QSize(789, 503));
+    }
+
+    // Each picture size is recognised as its own and holds its whole frame,
+    // from the amount title to the lowest time label and the widest unit, with
+    // a pixel to spare on every side.
+    void frameFitsItsPicture_data() {
+        QTest::addColumn<int>("k");
+        QTest::addColumn<int>("duree");
+        QTest::addColumn<float>("ymax");
+        for (int k : {1, 2}) {
+            const QByteArray t = k == 1 ? "normal, " : "enlarged, ";
+            QTest::newRow(t + "minutes, 2 mol") << k << 600 << 2.0f;
+            QTest::newRow(t + "hours, 0,036 mol") << k << 18000 << 0.0354f;
+        }
+    }
+    void frameFitsItsPicture() {
+        QFETCH(int, k);
+        QFETCH(int, duree);
+        QFETCH(float, ymax);
+        QImage image = imageGraphe(k);
+        QCOMPARE(facteurGraphe(image.width()), k);
+        QVERIFY(dessinerCadre(image, cadre(k, ymax, duree)));
+        QRect encre;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) != qRgb(255, 255, 255)) encre |= QRect(x, y, 1, 1);
+        QVERIFY2(image.rect().adjusted(1, 1, -1, -1).contains(encre),
+                 qPrintable(QString("ink from (%1, %2) to (%3, %4)").arg(encre.left()).arg(encre.top())
+                                .arg(encre.right()).arg(encre.bottom())));
     }
 
     void framePixels_data() {
@@ -109,10 +175,12 @@ private slots:
         QCOMPARE(pixel(image, k, x, y), couleur);
     }
 
-    // Each text at its place, compared with the same text drawn there alone:
-    // time labels centred on their line, top at 200k + 11; amount labels
-    // ending at x = 45, top 6 above their line; "t " in italics then the unit
-    // from (70 + 300k, 200k - 10); the amount title from (55, -7k).
+    // Each text found by its ink where the frame shows it: its top-left
+    // corner, measured from the ink of the same text drawn alone, is the one
+    // of its place, and its ink is that text's in that font. Time labels are
+    // centred on their line, top at 200k + 11; amount labels end at x = 45,
+    // top 6 above their line; "t " in italics then the unit from
+    // (70 + 300k, 200k - 10); the amount title from (55, -7k).
     void textsAtTheirPlaces_data() {
         QTest::addColumn<int>("k");
         QTest::newRow("normal") << 1;
@@ -126,42 +194,48 @@ private slots:
         police.setPixelSize(11);
         QFont italique = police;
         italique.setItalic(true);
-        struct Texte {
-            QString texte;
-            double x, y;
-            QFont police;
-        };
         const QFontMetrics m(police);
+        struct Texte {
+            std::vector<Morceau> morceaux;
+            QPointF coin;  // picture coordinates
+            QRect ouCherche; // only this text's ink lies there
+        };
+        const auto autour = [&](double x, double y, const std::vector<Morceau>& morceaux) {
+            int largeur = 0;
+            for (const Morceau& t : morceaux) largeur += QFontMetrics(t.police).horizontalAdvance(t.texte);
+            return QRect(qRound(x) - 1, qRound(y) - 1, largeur + 2, m.height() + 2);
+        };
         std::vector<Texte> textes;
         for (int i = 0; i <= 10; ++i) {
-            const QString t = QString::number(i);
-            textes.push_back({t, 50 + 30.0 * k * i - m.horizontalAdvance(t) / 2.0, 200.0 * k + 11, police});
+            const std::vector<Morceau> t{{QString::number(i), police}};
+            const QPointF coin(50 + 30.0 * k * i - m.horizontalAdvance(t[0].texte) / 2.0, 200.0 * k + 11);
+            textes.push_back({t, coin, autour(coin.x(), coin.y(), t).adjusted(0, 1, 0, 0)}); // under the axis
         }
         const QStringList quantites = {"0", "0,4", "0,8", "1,2", "1,6", "2"};
-        for (int j = 0; j < 6; ++j)
-            textes.push_back({quantites[j], 45.0 - m.horizontalAdvance(quantites[j]), 10 + 200.0 * k - 40.0 * k * j - 6, police});
-        textes.push_back({"t ", 70.0 + 300 * k, 200.0 * k - 10, italique});
-        textes.push_back({"(min)", 70.0 + 300 * k + QFontMetrics(italique).horizontalAdvance("t "), 200.0 * k - 10, police});
-        textes.push_back({"Quantité de matière (mol)", 55, -7.0 * k, police});
-
-        QImage attendue(image.size(), QImage::Format_RGB32);
-        attendue.fill(Qt::white);
-        QPainter p(&attendue);
-        const QPoint o = origineGraphe(k);
-        std::vector<QRect> zones;
-        for (const Texte& t : textes) {
-            const QFontMetrics mt(t.police);
-            const QPoint coin(qRound(t.x) - o.x(), qRound(t.y) - o.y());
-            p.setFont(t.police);
-            p.drawText(QPointF(coin.x(), coin.y() + mt.ascent()), t.texte);
-            zones.push_back(QRect(coin, QSize(mt.horizontalAdvance(t.texte), mt.height())));
+        for (int j = 0; j < 6; ++j) {
+            const std::vector<Morceau> t{{quantites[j], police}};
+            const QPointF coin(45.0 - m.horizontalAdvance(quantites[j]), 10 + 200.0 * k - 40.0 * k * j - 6);
+            textes.push_back({t, coin, autour(coin.x(), coin.y(), t)});
         }
-        p.end();
-        for (std::size_t i = 0; i < zones.size(); ++i)
-            for (int y = zones[i].top(); y <= zones[i].bottom(); ++y)
-                for (int x = zones[i].left(); x <= zones[i].right(); ++x)
-                    QVERIFY2(image.pixel(x, y) == attendue.pixel(x, y),
-                             qPrintable(QString("%1 at %2, %3").arg(textes[i].texte).arg(x).arg(y)));
+        const std::vector<Morceau> unite{{"t ", italique}, {"(min)", police}};
+        textes.push_back({unite, {70.0 + 300 * k, 200.0 * k - 10}, autour(70.0 + 300 * k, 200.0 * k - 10, unite)});
+        const std::vector<Morceau> titre{{"Quantité de matière (mol)", police}};
+        textes.push_back({titre, {55, -7.0 * k}, autour(55, -7.0 * k, titre)});
+
+        const QPoint o = origineGraphe(k);
+        for (const Texte& t : textes) {
+            const QString nom = t.morceaux.back().texte;
+            const QImage seul = texteSeul(t.morceaux);
+            const QRect encreSeul = encre(seul, seul.rect());
+            const QRect trouvee = encre(image, t.ouCherche.translated(-o));
+            QVERIFY2(!trouvee.isEmpty(), qPrintable(nom + ": no ink"));
+            const QPoint coin = trouvee.topLeft() - encreSeul.topLeft() + QPoint(margeTexte, margeTexte) + o;
+            QVERIFY2(coin == t.coin.toPoint(), qPrintable(QString("%1 from (%2, %3) instead of (%4, %5)")
+                                                              .arg(nom).arg(coin.x()).arg(coin.y())
+                                                              .arg(t.coin.toPoint().x()).arg(t.coin.toPoint().y())));
+            const QString ecart = ecartImages(image.copy(trouvee), seul.copy(encreSeul), dessinLisse(4));
+            QVERIFY2(ecart.isEmpty(), qPrintable(nom + ": " + ecart));
+        }
     }
 
     // Below 1E-9 mol the graph stays blank.
