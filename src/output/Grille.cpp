@@ -71,13 +71,14 @@ QFont policeQuiTient(const QFont& police, const QStringList& morceaux, int large
 }
 
 struct PolicesEnTete {
+    QFont grille; // the grid's font as the screen shows it
     QFont titre;
     QList<QFont> colonnes;
 };
 
 PolicesEnTete policesEnTete(const QTableWidget& grille, const EnTeteGrille& enTete, const QList<int>& debuts) {
     const QFont police = policeEcran(grille);
-    PolicesEnTete polices{police, {}};
+    PolicesEnTete polices{police, police, {}};
     if (!enTete.titre.isEmpty())
         polices.titre = policeQuiTient(police, {enTete.titre},
                                        debuts[enTete.derniere + 1] - debuts[enTete.premiere] - 2 * margeLegende);
@@ -95,10 +96,9 @@ int hauteurTitre(const PolicesEnTete& polices, const EnTeteGrille& enTete) {
 
 // The tallest column: its caption wrapped in the column, below the title
 // when it stands under it.
-int hauteurEnTete(const QTableWidget& grille, const EnTeteGrille& enTete, const PolicesEnTete& polices,
-                  const QList<int>& debuts) {
+int hauteurEnTete(const EnTeteGrille& enTete, const PolicesEnTete& polices, const QList<int>& debuts) {
     if (enTete.colonnes.isEmpty() && enTete.titre.isEmpty()) return 0;
-    int hauteur = mesureImage(policeEcran(grille)).height();
+    int hauteur = mesureImage(polices.grille).height();
     for (int c = 0; c < polices.colonnes.size(); ++c) {
         const QRect place(0, 0, std::max(1, debuts[c + 1] - debuts[c] - 2 * margeLegende), 10000);
         const int legende =
@@ -142,7 +142,7 @@ ImageGrille imageGrille(const QTableWidget& grille, const EnTeteGrille& enTeteDo
     debutsColonnes << largeur;
     const PolicesEnTete polices = policesEnTete(grille, enTete, debutsColonnes);
     ImageGrille resultat;
-    resultat.hauteurEnTete = hauteurEnTete(grille, enTete, polices, debutsColonnes);
+    resultat.hauteurEnTete = hauteurEnTete(enTete, polices, debutsColonnes);
     const int hautTitre = hauteurTitre(polices, enTete);
     int hauteur = resultat.hauteurEnTete;
     for (int r = 0; r < grille.rowCount(); ++r) {
@@ -154,7 +154,7 @@ ImageGrille imageGrille(const QTableWidget& grille, const EnTeteGrille& enTeteDo
     resultat.image = QImage(largeur + 1, hauteur + 1, QImage::Format_RGB32);
     resultat.image.fill(Qt::white);
     QPainter p(&resultat.image);
-    p.setFont(policeEcran(grille));
+    p.setFont(polices.grille);
 
     if (resultat.hauteurEnTete > 0) {
         p.fillRect(0, 0, largeur, resultat.hauteurEnTete, fondEnTete);
@@ -174,7 +174,7 @@ ImageGrille imageGrille(const QTableWidget& grille, const EnTeteGrille& enTeteDo
                 p.drawText(zone.adjusted(margeLegende, marge, -margeLegende, -marge), formatEnTete,
                            enTete.colonnes[c]);
         }
-        p.setFont(policeEcran(grille));
+        p.setFont(polices.grille);
     }
 
     for (int c = 0; c < grille.columnCount(); ++c) {

@@ -49,18 +49,21 @@ def focalise(application):
     return None
 
 
+def application_accessible(simulateur):
+    """The running simulator as assistive technologies list it."""
+    def chercher():
+        for application in pyatspi.Registry.getDesktop(0):
+            if application is not None and application.get_process_id() == simulateur.processus.pid:
+                return application
+        return None
+    return attendre(chercher, "le simulateur n'apparaît pas parmi les applications accessibles")
+
+
 class TestAccessibilite(unittest.TestCase):
-    def application(self, simulateur):
-        def chercher():
-            for application in pyatspi.Registry.getDesktop(0):
-                if application is not None and application.get_process_id() == simulateur.processus.pid:
-                    return application
-            return None
-        return attendre(chercher, "le simulateur n'apparaît pas parmi les applications accessibles")
 
     def test_cases_des_quantites_nommees_et_suivies_au_clavier(self):
         s = Simulateur(self, env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
-        application = self.application(s)
+        application = application_accessible(s)
         self.assertEqual(attendre(lambda: boites(application), "aucune case de quantité nommée"), [
             ("n (mol) acide carboxylique", AIDE_QUANTITES, "0,1"),
             ("n (mol) alcool", AIDE_QUANTITES, "0,1"),

@@ -8,7 +8,7 @@ import unittest
 import pyatspi
 
 from bureau import Simulateur, attendre, pause, taper, touches
-from test_accessibilite import boites, descendants
+from test_accessibilite import application_accessible, boites, descendants
 
 
 def texte(objet):
@@ -19,13 +19,7 @@ def texte(objet):
 class TestFrancais(unittest.TestCase):
     def demarrer(self):
         s = Simulateur(self, env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
-
-        def chercher():
-            for application in pyatspi.Registry.getDesktop(0):
-                if application is not None and application.get_process_id() == s.processus.pid:
-                    return application
-            return None
-        return s, attendre(chercher, "le simulateur n'apparaît pas parmi les applications accessibles")
+        return s, application_accessible(s)
 
     @staticmethod
     def fenetre(application, titre):
