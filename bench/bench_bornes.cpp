@@ -5,7 +5,7 @@
 //   bench_bornes            every case
 //   bench_bornes <case>     one case
 
-#include "calculator/Evaluateur.h"
+#include "evaluator/Evaluateur.h"
 #include "exercises/RtfLecteur.h"
 #include "mainwindow/FeuilleP.h"
 #include "persistence/ConfigurationFile.h"

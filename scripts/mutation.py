@@ -5,11 +5,11 @@ Makes small faults in the C++ sources of the folders given, one at a time:
 a relational operator turned (< <=, > >=, == !=), a literal moved (integers
 by one, floating values by a factor of two), an arithmetic operator swapped,
 a statement removed, a condition negated. For each mutant it builds only the
-test executable of the mutated folder (src/X -> tst_X) in a build folder of
+test executable of the mutated folder (src/.../X -> tst_X) in a build folder of
 its own (Release, with the standard library's index checks), runs it under a
 time limit and restores the source, whatever happens. The report gives each mutant and the score per folder.
 
-    scripts/mutation.py [--sample N --seed S] src/common src/engine ...
+    scripts/mutation.py [--sample N --seed S] src/core/common src/core/engine ...
 
 A sample walks a seeded shuffle of every mutant until N of them have been
 run that compiled and are not marked equivalent, so a sample of N always
@@ -408,7 +408,7 @@ class Equivalent:
 
 def lire_equivalents(chemin):
     """Blocks of the form
-         src/engine/RateLaw.cpp:57:12 `<` → `<=`
+         src/core/engine/RateLaw.cpp:57:12 `<` → `<=`
            code: if (x < 0.0) ...
            reason: why nothing observable changes
     """
@@ -565,7 +565,7 @@ def cible_de(dossier):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0],
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("dossiers", nargs="+", help="source folders, e.g. src/common src/engine")
+    parser.add_argument("dossiers", nargs="+", help="source folders, e.g. src/core/common src/core/engine")
     parser.add_argument("--sample", type=int, help="number of scored mutants (default: all)")
     parser.add_argument("--seed", type=int, default=1, help="seed of the sample (default 1)")
     parser.add_argument("--build-dir", default="build-mutation", help="build folder (default build-mutation)")

@@ -1,6 +1,6 @@
 // The calculator's evaluator over any text, in both angle modes.
 
-#include "calculator/Evaluateur.h"
+#include "evaluator/Evaluateur.h"
 
 #include <cstddef>
 #include <cstdint>
