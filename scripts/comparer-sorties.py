@@ -25,7 +25,7 @@ import sys
 import zlib
 from pathlib import Path
 
-ONGLETS = range(5)
+ONGLETS = range(1, 6)
 VARIANTES = {"": [], "final": ["--final"], "agrandi": ["--enlarged"],
              "final-agrandi": ["--final", "--enlarged"]}
 
