@@ -81,7 +81,8 @@ def dessin_svg(octets):
 
 
 def dessin_pdf(octets):
-    """The content streams of a PDF, inflated; metadata and object offsets left out."""
+    """The streams of a PDF, inflated, as a set: the writer embeds its fonts in
+    no fixed order; metadata and object offsets are left out."""
     flux = []
     for m in re.finditer(rb"<<(.*?)>>\s*stream\r?\n(.*?)\r?\nendstream", octets, re.S):
         entete, corps = m.group(1), m.group(2)
@@ -93,7 +94,7 @@ def dessin_pdf(octets):
         if b"/Metadata" in entete or b"/XML" in entete:
             continue
         flux.append(corps)
-    return flux
+    return sorted(flux)
 
 
 def comparer_inspect(a, b):
