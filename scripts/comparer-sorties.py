@@ -41,9 +41,15 @@ def cli(bin_, *args):
 def enregistrer(bin_, dossier):
     bin_, dossier = Path(bin_).resolve(), Path(dossier)
     dossier.mkdir(parents=True, exist_ok=True)
+    # The window's title names the configuration's path: the same folder
+    # for every record.
+    copies = Path("/tmp/comparer-sorties-configurations")
+    shutil.rmtree(copies, ignore_errors=True)
+    copies.mkdir()
     configurations = {"defaut": []}
     for c in sorted(bin_.glob("*.C15")):
-        configurations[c.stem] = ["--config", str(c)]
+        shutil.copy(c, copies / c.name)
+        configurations[c.stem] = ["--config", str(copies / c.name)]
     for nom, conf in configurations.items():
         d = dossier / nom
         d.mkdir(exist_ok=True)
