@@ -1,6 +1,5 @@
 #include "calculator/Machine.h"
 
-#include "calculator/MachineTouches.h"
 #include "common/Rounding.h"
 
 #include <QApplication>
@@ -47,140 +46,108 @@ QString styleTouches() {
            " background: #d9ead0; border: 2px solid #244; border-radius: 3px; padding: 0 4px; }\n";
 }
 
-QString nomFamille(FamilleTouche f) {
-    switch (f) {
-    case FamilleTouche::chiffre:
-        return "chiffre";
-    case FamilleTouche::fonction:
-        return "fonction";
-    case FamilleTouche::prefixe:
-        return "prefixe";
-    case FamilleTouche::operateur:
-        return "operateur";
-    case FamilleTouche::memoire:
-        return "memoire";
-    case FamilleTouche::effacement:
-        return "effacement";
-    case FamilleTouche::calcul:
-        break;
-    }
-    return "calcul";
+QString texte(const std::string& s) {
+    return QString::fromStdString(s);
 }
 
 } // namespace
 
 Machine::Machine(double& memoire, QWidget* parent)
-    : QDialog(parent), calculatrice_(memoire), z1_(new QLineEdit(this)) {
-    setWindowTitle("Machine à calculer");
+    : QDialog(parent), modele_(memoire), z1_(new QLineEdit(this)) {
+    setWindowTitle(texte(std::string(ModeleMachine::titre)));
     setFixedSize(largeur, hauteur);
     setModal(true);
     setStyleSheet(styleTouches());
-    calculatrice_.bip = [] { QApplication::beep(); };
+    modele_.bip = [] { QApplication::beep(); };
+    modele_.actualise = [this](const EtatControle& etat, bool immediat) { actualiser(etat, immediat); };
 
-    z1_->setObjectName("z1");
-    z1_->setGeometry(10, 10, 282, 40);
     z1_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     z1_->setContextMenuPolicy(Qt::NoContextMenu);
     z1_->installEventFilter(this);
-
-    creerModes();
-    creerTouches();
-    actualiser();
+    creerControles();
+    montrerAffichage(texte(modele_.affichage()), false);
 }
 
-void Machine::creerModes() {
-    const auto cadre = [this](const QString& titre, QRect place, const QStringList& options, const char* nom,
-                              int coche) {
-        auto* groupe = new QGroupBox(titre, this);
-        groupe->setGeometry(place);
-        auto* disposition = new QVBoxLayout(groupe);
-        disposition->setContentsMargins(10, 12, 6, 4);
-        disposition->setSpacing(2);
-        QList<QRadioButton*> boutons;
-        for (int i = 0; i < options.size(); ++i) {
-            auto* bouton = new QRadioButton(options[i], groupe);
-            bouton->setObjectName(nom + QString::number(i));
+void Machine::creerControles() {
+    QHash<QString, QVBoxLayout*> cadres;
+    for (const EtatControle& etat : modele_.controles()) {
+        const QString nom = texte(etat.nom);
+        const QRect place(etat.place.x, etat.place.y, etat.place.largeur, etat.place.hauteur);
+        QWidget* widget = nullptr;
+        switch (etat.genre) {
+        case GenreControle::saisie:
+            widget = z1_;
+            widget->setObjectName(nom);
+            break;
+        case GenreControle::cadre: {
+            auto* groupe = new QGroupBox(texte(etat.legende), this);
+            auto* disposition = new QVBoxLayout(groupe);
+            disposition->setContentsMargins(10, 12, 6, 4);
+            disposition->setSpacing(2);
+            cadres.insert(nom, disposition);
+            widget = groupe;
+            break;
+        }
+        case GenreControle::option: {
+            auto* bouton = new QRadioButton(texte(etat.legende));
+            cadres.value(texte(etat.cadre))->addWidget(bouton);
+            bouton->setObjectName(nom);
             bouton->setFocusPolicy(Qt::NoFocus);
-            bouton->setChecked(i == coche);
-            disposition->addWidget(bouton);
-            boutons << bouton;
+            bouton->setChecked(etat.coche);
+            connect(bouton, &QRadioButton::clicked, this, [this, nom = etat.nom] { modele_.cliquer(nom); });
+            widgets_.insert(nom, bouton);
+            continue;
         }
-        return boutons;
-    };
-    const auto angle = cadre("Angles", {10, 56, 136, 58}, {"Degrés", "Radians"}, "angle", 0);
-    connect(angle[1], &QRadioButton::toggled, this, [this](bool radians) {
-        calculatrice_.choisirAngle(radians ? ModeAngle::radians : ModeAngle::degres);
-    });
-    const auto affichage = cadre("Affichage", {156, 56, 136, 58}, {"Scientifique", "Standard"}, "C", 1);
-    for (auto* bouton : affichage) {
-        connect(bouton, &QRadioButton::clicked, this, [this, scientifique = affichage[0]] {
-            calculatrice_.choisirAffichage(scientifique->isChecked());
-            actualiser();
-        });
+        case GenreControle::bouton: {
+            auto* bouton = new QPushButton(texte(etat.legende), this);
+            bouton->setObjectName(nom);
+            bouton->setToolTip(texte(etat.infoBulle));
+            bouton->setProperty("famille", texte(etat.famille));
+            // The display keeps the focus, and Enter is "EXE", never a default button.
+            bouton->setFocusPolicy(Qt::NoFocus);
+            bouton->setAutoDefault(false);
+            connect(bouton, &QPushButton::clicked, this, [this, nom = etat.nom] { modele_.cliquer(nom); });
+            widget = bouton;
+            break;
+        }
+        }
+        widget->setGeometry(place);
+        widgets_.insert(nom, widget);
     }
 }
 
-void Machine::creerTouches() {
-    for (const auto& touche : touchesMachine()) {
-        auto* bouton = new QPushButton(touche.legende, this);
-        bouton->setObjectName(touche.nom);
-        bouton->setGeometry(touche.place);
-        bouton->setToolTip(touche.infoBulle);
-        bouton->setProperty("famille", nomFamille(touche.famille));
-        // The display keeps the focus, and Enter is "EXE", never a default button.
-        bouton->setFocusPolicy(Qt::NoFocus);
-        bouton->setAutoDefault(false);
-        if (touche.action) {
-            connect(bouton, &QPushButton::clicked, this, [this, action = touche.action] {
-                action(calculatrice_);
-                actualiser();
-            });
-        } else {
-            connect(bouton, &QPushButton::clicked, this, &Machine::executer);
-        }
+void Machine::actualiser(const EtatControle& etat, bool immediat) {
+    if (etat.genre == GenreControle::saisie) {
+        montrerAffichage(texte(etat.legende), immediat);
+    } else if (auto* option = qobject_cast<QRadioButton*>(widgets_.value(texte(etat.nom)))) {
+        option->setChecked(etat.coche);
     }
 }
 
-void Machine::executer() {
-    z1_->setText(QString::fromStdString(std::string(Calculatrice::messageAttente)));
-    z1_->repaint(); // a long entry takes a moment: the message must be seen
-    calculatrice_.executer([this] { return !z1_->text().trimmed().isEmpty(); });
-    actualiser();
-}
-
-void Machine::actualiser() {
-    const QString texte = QString::fromStdString(calculatrice_.affichage());
-    ajusterPolice(texte);
-    if (z1_->text() != texte) z1_->setText(texte);
-    z1_->setFocus();
-    z1_->setCursorPosition(texte.size());
-}
-
-// The error messages are long: the display's font shrinks until the text
-// fits, down to a size still easy to read; a longer entry scrolls.
-void Machine::ajusterPolice(const QString& texte) {
-    constexpr int grande = 13;
-    constexpr int petite = 7;
+void Machine::montrerAffichage(const QString& affiche, bool immediat) {
+    if (immediat) {
+        z1_->setText(affiche);
+        z1_->repaint();
+        return;
+    }
     const int largeurUtile = z1_->contentsRect().width() - 12;
-    QFont police("Arial", grande, QFont::Bold);
-    while (police.pointSize() > petite && QFontMetrics(police).horizontalAdvance(texte) > largeurUtile) {
-        police.setPointSize(police.pointSize() - 1);
-        police.setBold(police.pointSize() >= 10); // thin strokes are more legible when small
-    }
-    z1_->setFont(police);
+    const auto police = ModeleMachine::policeAffichage(
+        affiche.toStdString(), largeurUtile, [](const std::string& t, int points, bool gras) {
+            return QFontMetrics(QFont("Arial", points, gras ? QFont::Bold : QFont::Normal))
+                .horizontalAdvance(QString::fromStdString(t));
+        });
+    z1_->setFont(QFont("Arial", police.points, police.gras ? QFont::Bold : QFont::Normal));
+    if (z1_->text() != affiche) z1_->setText(affiche);
+    z1_->setFocus();
+    z1_->setCursorPosition(affiche.size());
 }
 
 bool Machine::frappe(const QKeyEvent& event) {
     if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
-    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {
-        executer();
-        return true;
-    }
-    const QString texte = event.key() == Qt::Key_Backspace ? QString('\b') : event.text();
-    if (texte.size() != 1 || texte[0].unicode() > 127) return false;
-    if (!calculatrice_.frappe(texte[0].toLatin1())) return false;
-    actualiser();
-    return true;
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) return modele_.frapper('\r');
+    const QString tape = event.key() == Qt::Key_Backspace ? QString('\b') : event.text();
+    if (tape.size() != 1 || tape[0].unicode() > 127) return false;
+    return modele_.frapper(tape[0].toLatin1());
 }
 
 void Machine::keyPressEvent(QKeyEvent* event) {

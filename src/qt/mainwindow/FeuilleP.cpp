@@ -21,6 +21,7 @@
 #include "output/ChoixImprimante.h"
 #include "output/Copie.h"
 #include "persistence/FichierEchange.h"
+#include "presentation/TableControles.h"
 #include "platform/BordsFenetre.h"
 #include "view/Apparatus.h"
 
@@ -100,9 +101,6 @@ void FeuilleP::construireBoutons() {
     Command8 = bouton(this, "Command8", "&Calculatrice", {456, 0, 113, 41});
     Command7 = bouton(this, "Command7", "&Aide", {568, 0, 113, 41});
     Command1 = bouton(this, "Command1", "&Fermer", {680, 0, 121, 41});
-    Command2->setToolTip("Retrouver une configuration");
-    Command11->setToolTip("Enregistrer la configuration actuelle");
-    Command7->setToolTip("Aide pour utiliser cette application");
     // Plain grey raised buttons, whatever the style.
     const QString gris = QString("QPushButton { background-color: %1; border: 2px outset %1; }"
                                  "QPushButton:pressed { border-style: inset; }")
@@ -128,7 +126,6 @@ void FeuilleP::construireGraphe() {
     Command12 = new QToolButton(Picture2);
     Command12->setObjectName("Command12");
     Command12->setIcon(iconeAgrandir());
-    Command12->setToolTip("Agrandir");
     Command12->resize(21, 21);
     Command6 = bouton(Picture2, "Command6", "Effacer", {0, 0, 57, 21});
     Command6->hide();
@@ -310,15 +307,16 @@ void FeuilleP::installerClavier() {
         connect(new QShortcut(QKeySequence(touche), this), &QShortcut::activated, Onglets,
                 [this, sens = sens] { Onglets->suivant(sens); });
 
-    Picture2->setAccessibleName("Graphe");
-    animpic->setAccessibleName("Montage");
-    Frame3->setAccessibleName("Tableau de valeurs");
+    for (const FicheControle& fiche : controlesFeuilleP()) {
+        QWidget* controle = findChild<QWidget*>(QString::fromUtf8(fiche.nom.data(), static_cast<int>(fiche.nom.size())));
+        if (!controle) continue;
+        if (!fiche.infoBulle.empty())
+            controle->setToolTip(QString::fromUtf8(fiche.infoBulle.data(), static_cast<int>(fiche.infoBulle.size())));
+        if (!fiche.nomAccessible.empty())
+            controle->setAccessibleName(
+                QString::fromUtf8(fiche.nomAccessible.data(), static_cast<int>(fiche.nomAccessible.size())));
+    }
     MSFlexGrid1->setAccessibleName(Label1[6]->text());
-    btexo->setAccessibleName("Exercice");
-    fich->setAccessibleName("Titre de l'exercice");
-    supertext->setAccessibleName("Texte de l'exercice");
-    rtf1->setAccessibleName("Historique");
-    Command12->setAccessibleName(Command12->toolTip());
 }
 
 bool FeuilleP::focusNextPrevChild(bool suivant) {
@@ -331,7 +329,7 @@ bool FeuilleP::focusNextPrevChild(bool suivant) {
 void FeuilleP::chargement() {
     annoncerEnMarche(application, true);
     appliquerTaille();
-    info->setText(indiceFenetre);
+    info->setText(QString::fromUtf8(indiceFenetre.data(), static_cast<int>(indiceFenetre.size())));
     messageCopie = vedo::messageCopie();
     grilleEnAttente_ = true;
 

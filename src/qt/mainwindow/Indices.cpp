@@ -1,53 +1,19 @@
 #include "mainwindow/Indices.h"
 
+#include "presentation/TableControles.h"
+
 #include <QLabel>
 #include <QMouseEvent>
 #include <QWidget>
 
-#include <map>
 
 namespace vedo {
 
-namespace {
-// Where the "Conditions" panel turns from temperature and catalyst to distillation.
-constexpr int hautDistillation = 120;
-
-const std::map<QString, QString>& indicesFixes() {
-    static const std::map<QString, QString> table = {
-        {"feuilleP", indiceFenetre},
-        {"Command1", "Pour retrouver le module principal et quitter cette application"},
-        {"Command2", "Pour retrouver une situation enregistrée"},
-        {"Command4", "Copier pour placer l'image dans le presse-papiers puis coller depuis Word, Paint..."},
-        {"Command6", "Effacer les courbes"},
-        {"Command7", "Si vous rencontrez une difficulté avec cette application"},
-        {"Command8", "Machine à calculer"},
-        {"Command10", "Pour configurer l'imprimante et imprimer l'image"},
-        {"Command11", "Pour conserver la configuration en cours"},
-        {"Command12", "Agrandir le graphe"},
-        {"Picture4", "Choisir la réaction dans la liste"},
-        {"Text1", "Saisir les quantités de matière à l'état initial"},
-        {"frame2", "Vous pouvez modifier les paramètres d'affichage."},
-        {"Picture1", "Vous pouvez modifier les paramètres du graphe et du tableau"},
-        {"option2", "Choisir les courbes représentées"},
-        {"Label4", "Cliquer pour modifier la couleur d'affichage"},
-        {"btexo", "Ouvrir un énoncé, enregistrer le texte, obtenir la correction, imprimer ou fermer."},
-        {"animpic", "Utiliser l'onglet Conditions pour modifier les paramètres"},
-        {"Picture2", "Vous pouvez lire les coordonnées d'un point et tracer la tangente à une courbe"},
-    };
-    return table;
-}
-} // namespace
-
 QString indice(const QString& nomControle, QPoint position, const QString& infoActuel,
                const QString& messageCopie) {
-    const QString nom = nomControle.section('(', 0, 0);
-    if (nom == "Picture3")
-        return position.y() < hautDistillation
-                   ? "Vous pouvez augmenter ou diminuer la température du système ou ajouter un catalyseur"
-                   : "Distillation";
-    if (nom == "Command4" && !messageCopie.isEmpty() && infoActuel == messageCopie) return {};
-    const auto trouve = indicesFixes().find(nom);
-    return trouve == indicesFixes().end() ? QString() : trouve->second;
+    const auto texte = indiceControle(nomControle.toStdString(), position.y(), infoActuel.toStdString(),
+                                      messageCopie.toStdString());
+    return texte ? QString::fromStdString(*texte) : QString();
 }
 
 void decrireControles(QWidget* fenetre) {

@@ -11,12 +11,8 @@ class QWidget;
 
 namespace vedo {
 
-inline const QString indiceFenetre =
-    "Vous pouvez modifier les paramètres,\nouvrir une configuration ou un exercice";
-
-// The hint of a control (its object name, "Text1(2)" counting as "Text1"),
-// the mouse at `position` in its own pixels. A null text leaves `info` as it
-// is: controls without a hint, and "Co&pier" while a copy is being confirmed.
+// The hint of a control (TableControles.h), the mouse at `position` in its
+// own pixels; a null text leaves `info` as it is.
 QString indice(const QString& nomControle, QPoint position, const QString& infoActuel,
                const QString& messageCopie);
 

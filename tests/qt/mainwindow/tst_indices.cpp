@@ -36,7 +36,8 @@ private slots:
         QTest::addColumn<QString>("decrit");
         const QPoint coin(2, 2);
         QTest::newRow("window background")
-            << "feuilleP" << 1 << QPoint(4, 590) << indiceFenetre << "feuilleP";
+            << "feuilleP" << 1 << QPoint(4, 590)
+            << "Vous pouvez modifier les paramètres,\nouvrir une configuration ou un exercice" << "feuilleP";
         QTest::newRow("close") << "Command1" << 1 << coin
                                << "Pour retrouver le module principal et quitter cette application"
                                << "Command1";

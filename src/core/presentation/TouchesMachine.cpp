@@ -1,4 +1,4 @@
-#include "calculator/MachineTouches.h"
+#include "presentation/TouchesMachine.h"
 
 namespace vedo {
 
@@ -9,13 +9,13 @@ namespace {
 constexpr int gauche = 10;
 constexpr int largeurUtile = 282;
 
-QRect caseFonction(int ligne, int colonne) {
+Place caseFonction(int ligne, int colonne) {
     constexpr int largeur = 44;
     const int x = gauche + colonne * (largeurUtile - largeur) / 5;
     return {x, 122 + ligne * 38, largeur, 34};
 }
 
-QRect casePrefixe(int colonne) {
+Place casePrefixe(int colonne) {
     constexpr int largeur = 33;
     const int x = gauche + colonne * (largeurUtile - largeur) / 7;
     return {x, 244, largeur, 30};
@@ -24,16 +24,16 @@ QRect casePrefixe(int colonne) {
 constexpr int hautBas = 294;
 constexpr int pasBas = 32;
 
-QRect caseMemoire(int ligne) {
+Place caseMemoire(int ligne) {
     return {gauche, hautBas + ligne * pasBas, 64, 28};
 }
 
 // Inside the frame drawn from (82, 290) to (206, 421).
-QRect caseChiffre(int ligne, int colonne) {
+Place caseChiffre(int ligne, int colonne) {
     return {87 + colonne * 40, hautBas + ligne * pasBas, 36, 28};
 }
 
-QRect caseOperateur(int ligne, int colonne, int colonnes = 1) {
+Place caseOperateur(int ligne, int colonne, int colonnes = 1) {
     return {213 + colonne * 41, hautBas + ligne * pasBas, 38 + (colonnes - 1) * 41, 28};
 }
 
@@ -103,15 +103,35 @@ std::vector<ToucheMachine> construire() {
     // 7 8 9 / 4 5 6 / 1 2 3 / 0
     static const char* const noms[] = {"B0", "B1", "B2", "B3", "B4", "B5", "B6", "B7", "B8", "B9"};
     for (int chiffre = 0; chiffre <= 9; ++chiffre) {
-        const QRect place =
+        const Place place =
             chiffre == 0 ? caseChiffre(3, 0) : caseChiffre(3 - (chiffre + 2) / 3, (chiffre - 1) % 3);
-        t.push_back({noms[chiffre], QString::number(chiffre), "", place, F::chiffre,
+        t.push_back({noms[chiffre], std::to_string(chiffre), "", place, F::chiffre,
                      ajoute(std::to_string(chiffre))});
     }
     return t;
 }
 
 } // namespace
+
+const char* nomFamille(FamilleTouche f) {
+    switch (f) {
+    case FamilleTouche::chiffre:
+        return "chiffre";
+    case FamilleTouche::fonction:
+        return "fonction";
+    case FamilleTouche::prefixe:
+        return "prefixe";
+    case FamilleTouche::operateur:
+        return "operateur";
+    case FamilleTouche::memoire:
+        return "memoire";
+    case FamilleTouche::effacement:
+        return "effacement";
+    case FamilleTouche::calcul:
+        break;
+    }
+    return "calcul";
+}
 
 const std::vector<ToucheMachine>& touchesMachine() {
     static const std::vector<ToucheMachine> touches = construire();

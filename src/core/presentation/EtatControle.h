@@ -1,0 +1,39 @@
+#pragma once
+// The state of one control of a window, as a shell shows it: the core decides
+// every field, the shell only draws it and reports what the person did.
+
+#include <string>
+
+namespace vedo {
+
+// A rectangle of a window's design, in its pixels.
+struct Place {
+    int x = 0;
+    int y = 0;
+    int largeur = 0;
+    int hauteur = 0;
+
+    bool contient(const Place& p) const {
+        return p.x >= x && p.y >= y && p.x + p.largeur <= x + largeur && p.y + p.hauteur <= y + hauteur;
+    }
+    bool operator==(const Place&) const = default;
+};
+
+enum class GenreControle { bouton, saisie, option, cadre };
+
+struct EtatControle {
+    std::string nom; // the control's name in the window's design ("Command3", "z1")
+    GenreControle genre = GenreControle::bouton;
+    Place place;
+    std::string legende; // a caption; a box's text
+    std::string infoBulle;
+    bool coche = false; // options
+    bool actif = true;
+    bool visible = true;
+    // A look the shell gives to related controls alike (the calculator's key families).
+    std::string famille;
+    // The frame holding the control, by its `nom`; empty for the window itself.
+    std::string cadre;
+};
+
+} // namespace vedo
