@@ -19,7 +19,7 @@ struct Place {
     bool operator==(const Place&) const = default;
 };
 
-enum class GenreControle { bouton, saisie, option, cadre };
+enum class GenreControle { bouton, saisie, option, caseACocher, nombre, cadre, etiquette };
 
 struct EtatControle {
     std::string nom; // the control's name in the window's design ("Command3", "z1")
@@ -27,7 +27,13 @@ struct EtatControle {
     Place place;
     std::string legende; // a caption; a box's text
     std::string infoBulle;
-    bool coche = false; // options
+    bool coche = false; // options and check boxes
+    // A number box: its value and bounds.
+    int valeur = 0;
+    int minimum = 0;
+    int maximum = 0;
+    bool lectureSeule = false;
+    bool parDefaut = false; // the button that Enter presses
     bool actif = true;
     bool visible = true;
     // A look the shell gives to related controls alike (the calculator's key families).

@@ -20,130 +20,161 @@
 namespace vedo {
 
 namespace {
-constexpr int maximumExemplaires = 99;
-constexpr int ecartSousFenetre = 20; // pixels below the main window's top
-
-template <typename W> W* nomme(W* controle, const char* nom) {
-    controle->setObjectName(QLatin1String(nom));
-    return controle;
+QString texte(const std::string& s) {
+    return QString::fromStdString(s);
 }
 } // namespace
 
 Confimp::Confimp(Prompter& prompter, ChoixImprimante& choix, const Vues& vues, QWidget* fenetre)
-    : QDialog(fenetre), prompter_(prompter), choix_(choix), vues_(vues) {
+    : QDialog(fenetre), prompter_(prompter), choix_(choix), vues_(vues),
+      modele_(services(), vues.tableau != nullptr) {
     setObjectName(QStringLiteral("confimp"));
-    setWindowTitle(QStringLiteral("Imprimer"));
+    setWindowTitle(texte(std::string(ModeleConfimp::titre)));
     setModal(true);
-
-    defaut_ = nomme(new QLineEdit, "defaut");
-    defaut_->setReadOnly(true);
-    Text1_ = nomme(new QLineEdit(QStringLiteral("Talvenore - Vedoriruvirivi")), "Text1");
-    // The spin box shows the count itself, in place of a label beside an
-    // up-down control.
-    UpDown1_ = nomme(new QSpinBox, "UpDown1");
-    UpDown1_->setRange(1, maximumExemplaires);
-    UpDown1_->setValue(1);
-
-    Frame1_ = nomme(new QGroupBox(QStringLiteral("Options")), "Frame1");
-    auto* options = new QVBoxLayout(Frame1_);
-    const char* legendes[] = {"L'animation", "Le graphe", "Le tableau de valeur"};
-    for (std::size_t i = 0; i < Check1_.size(); ++i) {
-        Check1_[i] = nomme(new QCheckBox(QString::fromUtf8(legendes[i])), "Check1");
-        Check1_[i]->setProperty("index", static_cast<int>(i));
-        options->addWidget(Check1_[i]);
+    creerControles();
+    modele_.actualise = [this](const EtatControle& etat, bool immediat) { actualiser(etat, immediat); };
+    ajusterImprimante();
+    adjustSize();
+    if (fenetre) {
+        const QRect cadre = fenetre->frameGeometry();
+        move(cadre.left() + (cadre.width() - width()) / 2, cadre.top() + ModeleConfimp::ecartSousFenetre);
     }
-    Check1_[0]->setChecked(true);
-    Check1_[1]->setChecked(true);
-    Check1_[2]->setEnabled(vues_.tableau != nullptr);
+}
 
-    Command1_ = nomme(new QPushButton(QStringLiteral("&OK")), "Command1");
-    Command2_ = nomme(new QPushButton(QStringLiteral("&Imprimantes")), "Command2");
-    Command3_ = nomme(new QPushButton(QStringLiteral("&Annuler")), "Command3");
-    Command1_->setDefault(true);
+ServicesImpression Confimp::services() {
+    ServicesImpression s;
+    s.nomImprimante = [this] { return choix_.nom().toStdString(); };
+    s.reglerImprimante = [this] { choix_.regler(prompter_, this); };
+    s.preparer = [this] { return choix_.preparer(prompter_, this); };
+    s.imprimer = [this](const ChoixImpression& c) { return imprimer(c); };
+    s.signalerEchec = [this] { signalerEchecImpression(prompter_, this); };
+    s.fermer = [this](bool imprime) { imprime ? accept() : reject(); };
+    return s;
+}
 
-    frame2_ = nomme(new QFrame, "frame2");
-    frame2_->setFrameShape(QFrame::Box);
-    auto* patience = new QVBoxLayout(frame2_);
-    patience->addWidget(new QLabel(QStringLiteral("Veuillez patienter quelques instants...")), 0,
-                        Qt::AlignCenter);
-    frame2_->hide();
+bool Confimp::imprimer(const ChoixImpression& choix) {
+    Impression impression;
+    impression.titre = texte(choix.titre);
+    impression.exemplaires = choix.exemplaires;
+    if (choix.animation) impression.animation = vues_.animation;
+    if (choix.graphe) impression.graphe = vues_.graphe;
+    if (choix.tableau && vues_.tableau) impression.tableau = imageGrille(*vues_.tableau, vues_.enTeteTableau);
+    FeuillesImprimante feuilles(choix_.imprimante());
+    if (!feuilles.ouverte()) return false;
+    imprimerCopies(feuilles, impression);
+    feuilles.terminer();
+    return true;
+}
+
+void Confimp::creerControles() {
+    const auto nom = [](const EtatControle& e) {
+        // The three boxes share their name, each with its index.
+        const auto parenthese = e.nom.find('(');
+        return texte(e.nom.substr(0, parenthese));
+    };
+    QHash<QString, QLayout*> cadres;
+    for (const EtatControle& e : modele_.controles()) {
+        QWidget* w = nullptr;
+        switch (e.genre) {
+        case GenreControle::saisie: {
+            auto* boite = new QLineEdit(texte(e.legende));
+            boite->setReadOnly(e.lectureSeule);
+            if (!e.lectureSeule)
+                connect(boite, &QLineEdit::textEdited, this,
+                        [this, n = e.nom](const QString& t) { modele_.changer(n, t.toStdString()); });
+            w = boite;
+            break;
+        }
+        case GenreControle::nombre: {
+            // The spin box shows the count itself, in place of a label beside
+            // an up-down control.
+            auto* nombre = new QSpinBox;
+            nombre->setRange(e.minimum, e.maximum);
+            nombre->setValue(e.valeur);
+            connect(nombre, &QSpinBox::valueChanged, this, [this, n = e.nom](int v) { modele_.changer(n, v); });
+            w = nombre;
+            break;
+        }
+        case GenreControle::cadre: {
+            auto* groupe = new QGroupBox(texte(e.legende));
+            cadres.insert(texte(e.nom), new QVBoxLayout(groupe));
+            w = groupe;
+            break;
+        }
+        case GenreControle::caseACocher:
+        case GenreControle::option: {
+            auto* boite = new QCheckBox(texte(e.legende));
+            boite->setProperty("index", std::stoi(e.nom.substr(e.nom.find('(') + 1)));
+            boite->setChecked(e.coche);
+            boite->setEnabled(e.actif);
+            connect(boite, &QCheckBox::toggled, this, [this, n = e.nom](bool c) { modele_.cocher(n, c); });
+            cadres.value(texte(e.cadre))->addWidget(boite);
+            w = boite;
+            break;
+        }
+        case GenreControle::bouton: {
+            auto* bouton = new QPushButton(texte(e.legende));
+            bouton->setDefault(e.parDefaut);
+            connect(bouton, &QPushButton::clicked, this, [this, n = e.nom] { modele_.cliquer(n); });
+            w = bouton;
+            break;
+        }
+        case GenreControle::etiquette: {
+            auto* cadre = new QFrame;
+            cadre->setFrameShape(QFrame::Box);
+            auto* disposition = new QVBoxLayout(cadre);
+            disposition->addWidget(new QLabel(texte(e.legende)), 0, Qt::AlignCenter);
+            w = cadre;
+            break;
+        }
+        }
+        w->setObjectName(nom(e));
+        // Shown with the dialog; a widget shown before its layout takes it would be a window of its own.
+        if (!e.visible) w->hide();
+        widgets_.insert(texte(e.nom), w);
+    }
 
     auto* champs = new QGridLayout;
     champs->addWidget(new QLabel(QStringLiteral("Imprimante:")), 0, 0);
-    champs->addWidget(defaut_, 0, 1);
+    champs->addWidget(widgets_.value("defaut"), 0, 1);
     champs->addWidget(new QLabel(QStringLiteral("Titre de la page :")), 1, 0);
-    champs->addWidget(Text1_, 1, 1);
+    champs->addWidget(widgets_.value("Text1"), 1, 1);
     champs->addWidget(new QLabel(QStringLiteral("Nombre d'exemplaires :")), 2, 0);
-    champs->addWidget(UpDown1_, 2, 1, Qt::AlignLeft);
+    champs->addWidget(widgets_.value("UpDown1"), 2, 1, Qt::AlignLeft);
 
     auto* boutons = new QVBoxLayout;
-    boutons->addWidget(Command1_);
-    boutons->addWidget(Command2_);
-    boutons->addWidget(Command3_);
+    boutons->addWidget(widgets_.value("Command1"));
+    boutons->addWidget(widgets_.value("Command2"));
+    boutons->addWidget(widgets_.value("Command3"));
     boutons->addStretch();
     auto* bas = new QHBoxLayout;
-    bas->addWidget(Frame1_, 1);
+    bas->addWidget(widgets_.value("Frame1"), 1);
     bas->addLayout(boutons);
 
     auto* tout = new QVBoxLayout(this);
     tout->addLayout(champs);
     tout->addLayout(bas);
-    tout->addWidget(frame2_);
+    tout->addWidget(widgets_.value("frame2"));
+}
 
-    connect(Command1_, &QPushButton::clicked, this, &Confimp::Command1_Click);
-    connect(Command2_, &QPushButton::clicked, this, &Confimp::Command2_Click);
-    connect(Command3_, &QPushButton::clicked, this, &QDialog::reject);
-
-    afficherImprimante();
-    adjustSize();
-    if (fenetre) {
-        const QRect cadre = fenetre->frameGeometry();
-        move(cadre.left() + (cadre.width() - width()) / 2, cadre.top() + ecartSousFenetre);
+void Confimp::actualiser(const EtatControle& etat, bool immediat) {
+    QWidget* w = widgets_.value(texte(etat.nom));
+    if (!w) return;
+    w->setVisible(etat.visible);
+    if (auto* boite = qobject_cast<QLineEdit*>(w); boite && boite->text() != texte(etat.legende)) {
+        boite->setText(texte(etat.legende));
+        if (etat.nom == "defaut") ajusterImprimante();
+    } else if (auto* nombre = qobject_cast<QSpinBox*>(w)) {
+        nombre->setValue(etat.valeur);
     }
+    if (immediat && isVisible()) repaint();
 }
 
-void Confimp::afficherImprimante() {
-    defaut_->setText(choix_.nom());
-    defaut_->setCursorPosition(0);
-    const int largeur = defaut_->fontMetrics().horizontalAdvance(defaut_->text()) + 16;
-    defaut_->setMinimumWidth(std::clamp(largeur, 280, 560));
-}
-
-void Confimp::Command2_Click() {
-    choix_.regler(prompter_, this);
-    afficherImprimante();
-}
-
-void Confimp::attendre(bool oui) {
-    for (QWidget* controle : {static_cast<QWidget*>(Command1_), static_cast<QWidget*>(Command2_),
-                              static_cast<QWidget*>(Command3_), static_cast<QWidget*>(Frame1_)})
-        controle->setVisible(!oui);
-    frame2_->setVisible(oui);
-    // The waiting message must be on screen before the printer work starts.
-    if (isVisible()) repaint();
-}
-
-void Confimp::Command1_Click() {
-    if (!choix_.preparer(prompter_, this)) return;
-    attendre(true);
-
-    Impression impression;
-    impression.titre = Text1_->text();
-    impression.exemplaires = UpDown1_->value();
-    if (Check1_[0]->isChecked()) impression.animation = vues_.animation;
-    if (Check1_[1]->isChecked()) impression.graphe = vues_.graphe;
-    if (Check1_[2]->isChecked() && vues_.tableau)
-        impression.tableau = imageGrille(*vues_.tableau, vues_.enTeteTableau);
-
-    FeuillesImprimante feuilles(choix_.imprimante());
-    if (!feuilles.ouverte()) {
-        attendre(false);
-        signalerEchecImpression(prompter_, this);
-        return;
-    }
-    imprimerCopies(feuilles, impression);
-    feuilles.terminer();
-    accept();
+void Confimp::ajusterImprimante() {
+    auto* defaut = static_cast<QLineEdit*>(widgets_.value("defaut"));
+    defaut->setCursorPosition(0);
+    const int largeur = defaut->fontMetrics().horizontalAdvance(defaut->text()) + 16;
+    defaut->setMinimumWidth(std::clamp(largeur, 280, 560));
 }
 
 void imprimerFenetre(Prompter& prompter, ChoixImprimante& choix, const Vues& vues, QWidget* fenetre) {

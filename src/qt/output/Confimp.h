@@ -1,20 +1,14 @@
 #pragma once
-// The print dialog "Imprimer": the printer, the page title, the number of
-// copies and which of the apparatus picture, the graph and the table to
-// print. Each opening starts from the design defaults.
+// The print dialog "Imprimer", the shell of ModeleConfimp: its widgets, the
+// printer set-up and the printing.
 
 #include "output/Vues.h"
+#include "presentation/ModeleConfimp.h"
 
 #include <QDialog>
 
-#include <array>
+#include <QHash>
 
-class QCheckBox;
-class QFrame;
-class QGroupBox;
-class QLineEdit;
-class QPushButton;
-class QSpinBox;
 
 namespace vedo {
 
@@ -27,24 +21,18 @@ public:
     Confimp(Prompter& prompter, ChoixImprimante& choix, const Vues& vues, QWidget* fenetre);
 
 private:
-    void Command1_Click();     // "&OK": prints, then closes
-    void Command2_Click();     // "&Imprimantes"
-    void afficherImprimante(); // the load step, again after a printer change
-    void attendre(bool oui);
+    ServicesImpression services();
+    bool imprimer(const ChoixImpression& choix);
+    void creerControles();
+    void actualiser(const EtatControle& etat, bool immediat);
+    // The printer's name box, wide enough for the name.
+    void ajusterImprimante();
 
     Prompter& prompter_;
     ChoixImprimante& choix_;
     Vues vues_;
-
-    QLineEdit* defaut_;
-    QLineEdit* Text1_;
-    QSpinBox* UpDown1_;
-    QGroupBox* Frame1_;
-    std::array<QCheckBox*, 3> Check1_;
-    QPushButton* Command1_;
-    QPushButton* Command2_;
-    QPushButton* Command3_;
-    QFrame* frame2_;
+    ModeleConfimp modele_;
+    QHash<QString, QWidget*> widgets_;
 };
 
 // "&Imprimer" (`Command10`): opens the print dialog modally, 20 pixels below
