@@ -45,8 +45,13 @@ struct Inscription {
     Inscription(const char* nom, void (*corps)()) { tests().push_back({nom, corps}); }
 };
 
-// The failures of the test that runs, one line each.
-std::vector<std::string>& echecs();
+// A failure of the test that runs: the row it fell in (none outside a table)
+// and what was found.
+struct Defaut {
+    std::string ligne;
+    std::string message;
+};
+std::vector<Defaut>& echecs();
 
 template <class T>
 std::string decrire(const T& valeur) {
@@ -116,7 +121,7 @@ void lignes(std::initializer_list<Ligne> tableau, Corps corps) {
         try {
             corps(l);
         } catch (const Echec& e) {
-            echecs().push_back(std::string("[") + l.nom + "] " + e.message);
+            echecs().push_back({l.nom, e.message});
         }
     }
 }
@@ -126,7 +131,7 @@ void lignes(const std::vector<Ligne>& tableau, Corps corps) {
         try {
             corps(l);
         } catch (const Echec& e) {
-            echecs().push_back(std::string("[") + l.nom + "] " + e.message);
+            echecs().push_back({l.nom, e.message});
         }
     }
 }
