@@ -26,6 +26,8 @@ case "$ensemble" in
     # What a screen reader sees of the program: a session bus, the bus and
     # registry of assistive technologies, and a client of theirs for Python.
     paquets+=(dbus-daemon at-spi2-core python3-pyatspi)
+    # The core built to WebAssembly (scripts/wasm.sh), its tests run by node.
+    paquets+=(emscripten nodejs)
     ;;
   *)
     echo "Ensemble inconnu : $ensemble (run ou test)" >&2

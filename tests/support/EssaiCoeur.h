@@ -11,8 +11,11 @@
 //                              [](const Ligne& l) { COMPARE(vedo::arrondiPair(l.valeur), l.arrondi); });
 //     }
 //
-// Floating values compare equal to twelve significant digits, as QtTest's do.
+// Floating values compare as QtTest's do (see flottantsEgaux). VERIFIE takes
+// an optional second argument, described on failure; LEVE(Type, expression)
+// checks that the expression throws a Type.
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <initializer_list>
@@ -42,8 +45,13 @@ struct Inscription {
     Inscription(const char* nom, void (*corps)()) { tests().push_back({nom, corps}); }
 };
 
-// The failures of the test that runs, one line each.
-std::vector<std::string>& echecs();
+// A failure of the test that runs: the row it fell in (none outside a table)
+// and what was found.
+struct Defaut {
+    std::string ligne;
+    std::string message;
+};
+std::vector<Defaut>& echecs();
 
 template <class T>
 std::string decrire(const T& valeur) {
@@ -69,12 +77,25 @@ std::string decrire(const T& valeur) {
     }
 }
 
+// QtTest's fuzzy rule: an expected zero takes any value within the type's
+// smallest step of zero; otherwise the two agree to twelve significant digits
+// (five for two singles); infinities only equal infinities of their sign.
+template <class F>
+bool flottantsEgaux(F obtenu, F attendu) {
+    constexpr F zero = std::is_same_v<F, float> ? F(1e-5) : F(1e-12);
+    constexpr F facteur = std::is_same_v<F, float> ? F(1e5) : F(1e12);
+    if (std::isnan(attendu)) return std::isnan(obtenu);
+    if (std::isinf(attendu)) return std::isinf(obtenu) && (obtenu < 0) == (attendu < 0);
+    if (std::abs(attendu) <= zero) return std::abs(obtenu) <= zero;
+    return std::abs(obtenu - attendu) * facteur <= std::min(std::abs(obtenu), std::abs(attendu));
+}
+
 template <class A, class B>
 bool egaux(const A& a, const B& b) {
-    if constexpr (std::is_floating_point_v<A> && std::is_floating_point_v<B>) {
-        if (a == b) return true;
-        if (std::isnan(a) || std::isnan(b)) return std::isnan(a) && std::isnan(b);
-        return std::abs(a - b) * 1e12 <= std::min(std::abs(a), std::abs(b));
+    if constexpr (std::is_same_v<A, float> && std::is_same_v<B, float>) {
+        return flottantsEgaux(a, b);
+    } else if constexpr (std::is_floating_point_v<A> && std::is_floating_point_v<B>) {
+        return flottantsEgaux(double(a), double(b));
     } else {
         return a == b;
     }
@@ -100,7 +121,7 @@ void lignes(std::initializer_list<Ligne> tableau, Corps corps) {
         try {
             corps(l);
         } catch (const Echec& e) {
-            echecs().push_back(std::string("[") + l.nom + "] " + e.message);
+            echecs().push_back({l.nom, e.message});
         }
     }
 }
@@ -110,7 +131,7 @@ void lignes(const std::vector<Ligne>& tableau, Corps corps) {
         try {
             corps(l);
         } catch (const Echec& e) {
-            echecs().push_back(std::string("[") + l.nom + "] " + e.message);
+            echecs().push_back({l.nom, e.message});
         }
     }
 }
@@ -122,9 +143,22 @@ void lignes(const std::vector<Ligne>& tableau, Corps corps) {
     static const essai::Inscription inscription_##nom(#nom, nom);                                           \
     static void nom()
 
-#define VERIFIE(condition)                                                                                  \
+#define VERIFIE(condition, ...)                                                                              \
     do {                                                                                                    \
-        if (!(condition)) essai::echouer(__FILE__, __LINE__, "faux : " #condition);                         \
+        if (!(condition))                                                                                   \
+            essai::echouer(__FILE__, __LINE__,                                                              \
+                           "faux : " #condition __VA_OPT__(+std::string(" (") + essai::decrire(__VA_ARGS__) + ")")); \
+    } while (false)
+
+#define LEVE(Type, expression)                                                                              \
+    do {                                                                                                    \
+        bool leve = false;                                                                                  \
+        try {                                                                                               \
+            expression;                                                                                     \
+        } catch (const Type&) {                                                                             \
+            leve = true;                                                                                    \
+        }                                                                                                   \
+        if (!leve) essai::echouer(__FILE__, __LINE__, #expression " ne lève pas " #Type);                   \
     } while (false)
 
 #define COMPARE(obtenu, attendu) essai::comparer((obtenu), (attendu), #obtenu, #attendu, __FILE__, __LINE__)

@@ -4,13 +4,13 @@
 #include <cstring>
 #include <exception>
 
-std::vector<std::string>& essai::echecs() {
-    static std::vector<std::string> liste;
+std::vector<essai::Defaut>& essai::echecs() {
+    static std::vector<essai::Defaut> liste;
     return liste;
 }
 
 // `tst_x [test] [-silent]`: with a name, only that test runs; -silent prints
-// the failures alone.
+// the failures alone, one line each, as `FAIL!  : test(row) file:line: message`.
 int main(int argc, char** argv) {
     const char* seul = nullptr;
     bool silencieux = false;
@@ -29,11 +29,12 @@ int main(int argc, char** argv) {
         try {
             test.corps();
         } catch (const essai::Echec& e) {
-            essai::echecs().push_back(e.message);
+            essai::echecs().push_back({"", e.message});
         } catch (const std::exception& e) {
-            essai::echecs().push_back(std::string("exception : ") + e.what());
+            essai::echecs().push_back({"", std::string("exception : ") + e.what()});
         }
-        for (const std::string& e : essai::echecs()) std::printf("FAIL!  : %s %s\n", test.nom, e.c_str());
+        for (const essai::Defaut& d : essai::echecs())
+            std::printf("FAIL!  : %s(%s) %s\n", test.nom, d.ligne.c_str(), d.message.c_str());
         if (!essai::echecs().empty())
             ++rates;
         else if (!silencieux)

@@ -2,7 +2,9 @@
 
 #include "common/Rounding.h"
 
+#include <cerrno>
 #include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -195,11 +197,39 @@ std::string lireForme(std::string_view t, std::size_t& pos, bool virguleAdmise) 
     return forme;
 }
 
+struct Conversion {
+    const char* fin;
+    std::errc erreur;
+};
+
+#if defined(__cpp_lib_to_chars)
+Conversion lireDouble(std::string_view f, double& v) {
+    const auto [fin, erreur] = std::from_chars(f.data(), f.data() + f.size(), v);
+    return {fin, erreur};
+}
+#else
+// Without a floating-point from_chars (libc++ before 17, as in emscripten),
+// strtod reads the same forms; the point becomes the locale's separator
+// first, so that the reading never depends on the locale.
+Conversion lireDouble(std::string_view f, double& v) {
+    std::string texte(f);
+    const char separateur = *std::localeconv()->decimal_point;
+    for (char& c : texte)
+        if (c == '.') c = separateur;
+    char* fin = nullptr;
+    errno = 0;
+    v = std::strtod(texte.c_str(), &fin);
+    // Like from_chars: only a result of zero or infinity is out of range.
+    const bool horsLimites = errno == ERANGE && (v == 0.0 || std::isinf(v));
+    return {f.data() + (fin - texte.c_str()), horsLimites ? std::errc::result_out_of_range : std::errc()};
+}
+#endif
+
 std::optional<double> convertir(const std::string& forme) {
     std::string_view f = forme;
     if (!f.empty() && f[0] == '-') f.remove_prefix(1);
     double v = 0;
-    const auto [fin, erreur] = std::from_chars(f.data(), f.data() + f.size(), v);
+    const auto [fin, erreur] = lireDouble(f, v);
     if (fin != f.data() + f.size()) return std::nullopt;
     if (erreur == std::errc::result_out_of_range) {
         // Too small a number is zero; only too large a one fails.

@@ -1,67 +1,56 @@
-#include "TestRegistry.h"
+#include "EssaiCoeur.h"
 
 #include "common/Rounding.h"
-
-#include <QtTest>
 
 #include <limits>
 
 using namespace vedo;
 
-class TestRounding : public QObject {
-    Q_OBJECT
-private slots:
-    void halvesToEven_data() {
-        QTest::addColumn<double>("valeur");
-        QTest::addColumn<double>("arrondi");
-        QTest::newRow("2.5 down to even") << 2.5 << 2.0;
-        QTest::newRow("3.5 up to even") << 3.5 << 4.0;
-        QTest::newRow("-2.5") << -2.5 << -2.0;
-        QTest::newRow("-3.5") << -3.5 << -4.0;
-        QTest::newRow("0.5") << 0.5 << 0.0;
-        QTest::newRow("above half") << 2.500001 << 3.0;
-        QTest::newRow("below half") << 2.499999 << 2.0;
-    }
-    void halvesToEven() {
-        QFETCH(double, valeur);
-        QFETCH(double, arrondi);
-        QCOMPARE(arrondiPair(valeur), arrondi);
-    }
+ESSAI(halvesToEven) {
+    struct Ligne {
+        const char* nom;
+        double valeur, arrondi;
+    };
+    essai::lignes<Ligne>({{"2.5 down to even", 2.5, 2.0},
+                          {"3.5 up to even", 3.5, 4.0},
+                          {"-2.5", -2.5, -2.0},
+                          {"-3.5", -3.5, -4.0},
+                          {"0.5", 0.5, 0.0},
+                          {"above half", 2.500001, 3.0},
+                          {"below half", 2.499999, 2.0}},
+                         [](const Ligne& l) { COMPARE(arrondiPair(l.valeur), l.arrondi); });
+}
 
-    void checked16_data() {
-        QTest::addColumn<double>("valeur");
-        QTest::addColumn<bool>("tient");
-        QTest::addColumn<int>("entier");
-        QTest::newRow("max") << 32767.0 << true << 32767;
-        QTest::newRow("min") << -32768.0 << true << -32768;
-        QTest::newRow("rounds to max") << 32767.4 << true << 32767;
-        QTest::newRow("rounds above max") << 32767.5 << false << 0;
-        QTest::newRow("below min") << -32769.0 << false << 0;
-        QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << false << 0;
-        QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << false << 0;
-    }
-    void checked16() {
-        QFETCH(double, valeur);
-        QFETCH(bool, tient);
-        QFETCH(int, entier);
-        const auto r = versEntier16(valeur);
-        QCOMPARE(r.has_value(), tient);
-        if (tient) QCOMPARE(int(*r), entier);
-    }
+ESSAI(checked16) {
+    struct Ligne {
+        const char* nom;
+        double valeur;
+        bool tient;
+        int entier;
+    };
+    essai::lignes<Ligne>({{"max", 32767.0, true, 32767},
+                          {"min", -32768.0, true, -32768},
+                          {"rounds to max", 32767.4, true, 32767},
+                          {"rounds above max", 32767.5, false, 0},
+                          {"below min", -32769.0, false, 0},
+                          {"nan", std::numeric_limits<double>::quiet_NaN(), false, 0},
+                          {"infinite", std::numeric_limits<double>::infinity(), false, 0}},
+                         [](const Ligne& l) {
+                             const auto r = versEntier16(l.valeur);
+                             COMPARE(r.has_value(), l.tient);
+                             if (l.tient) COMPARE(int(*r), l.entier);
+                         });
+}
 
-    void checked32() {
-        QCOMPARE(*versEntier32(2147483647.0), 2147483647);
-        QVERIFY(!versEntier32(2147483648.0));
-        QCOMPARE(*versEntier32(720000.5), 720000);
-    }
+ESSAI(checked32) {
+    COMPARE(*versEntier32(2147483647.0), 2147483647);
+    VERIFIE(!versEntier32(2147483648.0));
+    COMPARE(*versEntier32(720000.5), 720000);
+}
 
-    void single() {
-        QCOMPARE(*versSimple(0.1), 0.1f);
-        QVERIFY(!versSimple(1e39));
-        QVERIFY(!versSimple(-1e39));
-        QVERIFY(!versSimple(std::numeric_limits<double>::quiet_NaN()));
-    }
-};
-
-VEDO_TEST(TestRounding);
-#include "tst_rounding.moc"
+ESSAI(single) {
+    COMPARE(*versSimple(0.1), 0.1f);
+    VERIFIE(!versSimple(1e39));
+    VERIFIE(!versSimple(-1e39));
+    VERIFIE(!versSimple(std::numeric_limits<double>::quiet_NaN()));
+}

@@ -1,11 +1,11 @@
-#include "TestRegistry.h"
+#include "EssaiCoeur.h"
 
-#include "evaluator/Calculatrice.h"
 #include "common/NumberText.h"
-
-#include <QtTest>
+#include "evaluator/Calculatrice.h"
 
 #include <limits>
+#include <string>
+#include <vector>
 
 using namespace vedo;
 
@@ -22,159 +22,146 @@ struct Banc {
         for (const char c : texte)
             calculatrice.frappe(c);
     }
-    QString affichage() const { return QString::fromStdString(calculatrice.affichage()); }
-    QString saisie() const { return QString::fromStdString(calculatrice.saisie()); }
+    std::string affichage() const { return calculatrice.affichage(); }
+    std::string saisie() const { return calculatrice.saisie(); }
 };
 
 } // namespace
 
-class TestCalculatrice : public QObject {
-    Q_OBJECT
-private slots:
-    void bipSurErreur_data() {
-        QTest::addColumn<QString>("entree");
-        QTest::addColumn<int>("bips");
-        QTest::addColumn<QString>("affiche");
-        QTest::newRow("success is silent") << "2+3" << 0 << " 5";
-        QTest::newRow("parentheses") << "(2" << 1 << "Erreur saisie: revoir les parenthèses";
-        QTest::newRow("operators") << "2^" << 1 << "Erreur saisie: incompréhension sur opérateurs: ^ * / + -";
-        QTest::newRow("impossible") << "0/0" << 1 << "Calcul impossible";
-        QTest::newRow("number beyond the range") << "1E999" << 1 << "Dépassement de capacité";
-    }
-    void bipSurErreur() {
-        QFETCH(QString, entree);
-        QFETCH(int, bips);
-        QFETCH(QString, affiche);
-        Banc banc;
-        banc.calculatrice.ajouter(entree.toStdString());
-        banc.calculatrice.executer();
-        QCOMPARE(banc.bips, bips);
-        QCOMPARE(banc.affichage(), affiche);
-        QCOMPARE(QString::fromStdString(banc.calculatrice.derniereReponse()), affiche);
-        // After an error the typed entry is kept for correction.
-        QCOMPARE(banc.saisie(), bips == 0 ? QString() : entree);
-    }
+ESSAI(bipSurErreur) {
+    struct Ligne {
+        const char* nom;
+        std::string entree;
+        int bips;
+        const char* affiche;
+    };
+    essai::lignes<Ligne>({{"success is silent", "2+3", 0, " 5"},
+                          {"parentheses", "(2", 1, "Erreur saisie: revoir les parenthèses"},
+                          {"operators", "2^", 1, "Erreur saisie: incompréhension sur opérateurs: ^ * / + -"},
+                          {"impossible", "0/0", 1, "Calcul impossible"},
+                          {"number beyond the range", "1E999", 1, "Dépassement de capacité"}},
+                         [](const Ligne& l) {
+                             Banc banc;
+                             banc.calculatrice.ajouter(l.entree);
+                             banc.calculatrice.executer();
+                             COMPARE(banc.bips, l.bips);
+                             COMPARE(banc.affichage(), l.affiche);
+                             COMPARE(banc.calculatrice.derniereReponse(), l.affiche);
+                             // After an error the typed entry is kept for correction.
+                             COMPARE(banc.saisie(), l.bips == 0 ? std::string() : l.entree);
+                         });
+}
 
-    // "ANS" must not take an overflow message for a number.
-    void depassementEstUneErreur() {
-        Banc banc;
-        banc.calculatrice.ajouter("1E999");
-        banc.calculatrice.executer();
-        QCOMPARE(banc.calculatrice.erreur(), CodeErreur::calculImpossible);
-        banc.calculatrice.toutEffacer();
-        banc.calculatrice.reponse();
-        QCOMPARE(banc.saisie(), QString());
-    }
+// "ANS" must not take an overflow message for a number.
+ESSAI(depassementEstUneErreur) {
+    Banc banc;
+    banc.calculatrice.ajouter("1E999");
+    banc.calculatrice.executer();
+    COMPARE(banc.calculatrice.erreur(), CodeErreur::calculImpossible);
+    banc.calculatrice.toutEffacer();
+    banc.calculatrice.reponse();
+    COMPARE(banc.saisie(), "");
+}
 
-    void messageAttentePendantLeCalcul() {
-        Banc banc;
-        banc.calculatrice.ajouter("2+3");
-        QStringList vus;
-        banc.calculatrice.executer([&] {
-            vus << banc.affichage();
-            return true;
-        });
-        QVERIFY(!vus.isEmpty());
-        QCOMPARE(vus.first(), QString("    Patience... Calculs en cours.     "));
-        QCOMPARE(banc.affichage(), QString(" 5"));
-    }
+ESSAI(messageAttentePendantLeCalcul) {
+    Banc banc;
+    banc.calculatrice.ajouter("2+3");
+    std::vector<std::string> vus;
+    banc.calculatrice.executer([&] {
+        vus.push_back(banc.affichage());
+        return true;
+    });
+    VERIFIE(!vus.empty());
+    COMPARE(vus.front(), "    Patience... Calculs en cours.     ");
+    COMPARE(banc.affichage(), " 5");
+}
 
-    void memoireToujoursFinie() {
-        Banc banc;
-        banc.memoire = std::numeric_limits<double>::max();
-        banc.calculatrice.ajouter("1E308");
-        banc.calculatrice.executer();
-        banc.calculatrice.ajouterMemoire();
-        QCOMPARE(banc.memoire, std::numeric_limits<double>::max());
-        banc.memoire = -std::numeric_limits<double>::max();
-        banc.calculatrice.soustraireMemoire();
-        QCOMPARE(banc.memoire, -std::numeric_limits<double>::max());
-    }
+ESSAI(memoireToujoursFinie) {
+    Banc banc;
+    banc.memoire = std::numeric_limits<double>::max();
+    banc.calculatrice.ajouter("1E308");
+    banc.calculatrice.executer();
+    banc.calculatrice.ajouterMemoire();
+    COMPARE(banc.memoire, std::numeric_limits<double>::max());
+    banc.memoire = -std::numeric_limits<double>::max();
+    banc.calculatrice.soustraireMemoire();
+    COMPARE(banc.memoire, -std::numeric_limits<double>::max());
+}
 
-    // Fifteen digits round the largest double beyond the range.
-    void changementAffichageHorsDomaine() {
-        Banc banc;
-        banc.calculatrice.ajouter("1.7976931348623157E308");
-        banc.calculatrice.executer();
-        QCOMPARE(banc.affichage(), QString(" 1.79769313486232E+308"));
-        banc.calculatrice.choisirAffichage(true);
-        QCOMPARE(banc.affichage(), QString("Dépassement de capacité"));
-        QCOMPARE(banc.bips, 1);
-    }
+// Fifteen digits round the largest double beyond the range.
+ESSAI(changementAffichageHorsDomaine) {
+    Banc banc;
+    banc.calculatrice.ajouter("1.7976931348623157E308");
+    banc.calculatrice.executer();
+    COMPARE(banc.affichage(), " 1.79769313486232E+308");
+    banc.calculatrice.choisirAffichage(true);
+    COMPARE(banc.affichage(), "Dépassement de capacité");
+    COMPARE(banc.bips, 1);
+}
 
-    void effacement_data() {
-        QTest::addColumn<QString>("saisie");
-        QTest::addColumn<QString>("reste");
-        QTest::newRow("empty stays empty") << ""
-                                           << "";
-        QTest::newRow("last digit") << "12"
-                                    << "1";
-        QTest::newRow("spaced operator") << "2 ^ "
-                                         << "2";
-        QTest::newRow("operator alone") << " / "
-                                        << "";
-        QTest::newRow("word after an operator") << "2 + invSIN "
-                                                << "2 + ";
-        QTest::newRow("word after a parenthesis") << "((log "
-                                                  << "((";
-        QTest::newRow("word alone") << "exp "
-                                    << "";
-        QTest::newRow("lone blank") << " "
-                                    << "";
-        QTest::newRow("minus sign without blanks") << "2 - -"
-                                                   << "2 - ";
-    }
-    void effacement() {
-        QFETCH(QString, saisie);
-        QFETCH(QString, reste);
-        Banc banc;
-        banc.calculatrice.ajouter(saisie.toStdString());
-        banc.calculatrice.effacer();
-        QCOMPARE(banc.saisie(), reste);
-        QCOMPARE(banc.affichage(), reste);
-    }
+ESSAI(effacement) {
+    struct Ligne {
+        const char* nom;
+        const char* saisie;
+        const char* reste;
+    };
+    essai::lignes<Ligne>({{"empty stays empty", "", ""},
+                          {"last digit", "12", "1"},
+                          {"spaced operator", "2 ^ ", "2"},
+                          {"operator alone", " / ", ""},
+                          {"word after an operator", "2 + invSIN ", "2 + "},
+                          {"word after a parenthesis", "((log ", "(("},
+                          {"word alone", "exp ", ""},
+                          {"lone blank", " ", ""},
+                          {"minus sign without blanks", "2 - -", "2 - "}},
+                         [](const Ligne& l) {
+                             Banc banc;
+                             banc.calculatrice.ajouter(l.saisie);
+                             banc.calculatrice.effacer();
+                             COMPARE(banc.saisie(), l.reste);
+                             COMPARE(banc.affichage(), l.reste);
+                         });
+}
 
-    void frappes_data() {
-        QTest::addColumn<char>("touche");
-        QTest::addColumn<bool>("connue");
-        for (const char c : std::string("0123456789.,EeDd()*+-/^\b"))
-            QTest::newRow(std::string(1, c).c_str()) << c << true;
-        for (const char c : std::string("xX =%!aS"))
-            QTest::newRow(std::string(1, c).c_str()) << c << false;
-    }
-    void frappes() {
-        QFETCH(char, touche);
-        QFETCH(bool, connue);
+ESSAI(frappes) {
+    struct Ligne {
+        std::string nom;
+        char touche;
+        bool connue;
+    };
+    std::vector<Ligne> tableau;
+    for (const char c : std::string("0123456789.,EeDd()*+-/^\b"))
+        tableau.push_back({std::string(1, c), c, true});
+    for (const char c : std::string("xX =%!aS"))
+        tableau.push_back({std::string(1, c), c, false});
+    essai::lignes(tableau, [](const Ligne& l) {
         Banc banc;
         banc.taper("7");
-        QCOMPARE(banc.calculatrice.frappe(touche), connue);
-        if (!connue) QCOMPARE(banc.saisie(), QString("7"));
-    }
+        COMPARE(banc.calculatrice.frappe(l.touche), l.connue);
+        if (!l.connue) COMPARE(banc.saisie(), "7");
+    });
+}
 
-    void rappelMemoire_data() {
-        QTest::addColumn<double>("memoire");
-        QTest::addColumn<bool>("scientifique");
-        QTest::addColumn<QString>("texte");
-        QTest::newRow("integer") << 42.0 << false << "42";
-        QTest::newRow("negative") << -2.5 << false << "-2.5";
-        QTest::newRow("small in exponent form") << 0.00001 << false << "1E-05";
-        QTest::newRow("scientific") << 1234.5 << true << "1.2345E+03";
-        QTest::newRow("scientific rounds to 8 digits") << 1.0 / 3.0 << true << "3.3333333E-01";
-    }
-    void rappelMemoire() {
-        QFETCH(double, memoire);
-        QFETCH(bool, scientifique);
-        QFETCH(QString, texte);
-        Banc banc;
-        banc.memoire = memoire;
-        banc.calculatrice.choisirAffichage(scientifique);
-        banc.calculatrice.rappelerMemoire();
-        QCOMPARE(banc.saisie(), texte);
-        // What is recalled evaluates to the value it shows.
-        banc.calculatrice.executer();
-        QCOMPARE(valeurEnTete(banc.calculatrice.affichage()), valeurEnTete(texte.toStdString()));
-    }
-};
-
-VEDO_TEST(TestCalculatrice);
-#include "tst_calculatrice.moc"
+ESSAI(rappelMemoire) {
+    struct Ligne {
+        const char* nom;
+        double memoire;
+        bool scientifique;
+        const char* texte;
+    };
+    essai::lignes<Ligne>({{"integer", 42.0, false, "42"},
+                          {"negative", -2.5, false, "-2.5"},
+                          {"small in exponent form", 0.00001, false, "1E-05"},
+                          {"scientific", 1234.5, true, "1.2345E+03"},
+                          {"scientific rounds to 8 digits", 1.0 / 3.0, true, "3.3333333E-01"}},
+                         [](const Ligne& l) {
+                             Banc banc;
+                             banc.memoire = l.memoire;
+                             banc.calculatrice.choisirAffichage(l.scientifique);
+                             banc.calculatrice.rappelerMemoire();
+                             COMPARE(banc.saisie(), l.texte);
+                             // What is recalled evaluates to the value it shows.
+                             banc.calculatrice.executer();
+                             COMPARE(valeurEnTete(banc.calculatrice.affichage()), valeurEnTete(l.texte));
+                         });
+}
