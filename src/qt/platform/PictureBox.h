@@ -4,6 +4,12 @@
 // shows it. Drawing takes user coordinates, whose origin is the user point
 // shown at the widget's top-left corner (the graph shifts it, for example).
 // Text is printed at a current position that moves like a printed line.
+// The drawing itself is the core's (`Toile`, on the box's `Surface`); this
+// is its Qt face.
+
+#include "drawing/Toile.h"
+#include "platform/DessinQt.h"
+#include "platform/SurfaceImage.h"
 
 #include <QColor>
 #include <QFont>
@@ -21,48 +27,60 @@ class PictureBox : public QWidget {
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
+    // The surface of the image, for pictures drawn by the core; what is
+    // drawn on it shows at the next paint.
+    Surface& surface() { return surface_; }
+    Toile& toile() { return toile_; }
+
     // Back colour: the colour `effacer` fills with.
-    QColor fond() const { return fond_; }
+    QColor fond() const { return couleurQt(toile_.fond()); }
     void setFond(const QColor& couleur);
 
     // The user point shown at the widget's top-left corner.
-    QPointF origine() const { return origine_; }
-    void setOrigine(const QPointF& origine) { origine_ = origine; }
+    QPointF origine() const { return pointQt(toile_.origine()); }
+    void setOrigine(const QPointF& origine) { toile_.setOrigine(pointDe(origine)); }
 
     // Fills the image with the back colour; the current position returns to
     // the origin.
-    void effacer();
+    void effacer() { toile_.effacer(); }
 
-    QColor encre() const { return encre_; }
-    void setEncre(const QColor& couleur) { encre_ = couleur; }
-    int epaisseur() const { return epaisseur_; }
-    void setEpaisseur(int pixels) { epaisseur_ = pixels < 1 ? 1 : pixels; }
+    QColor encre() const { return couleurQt(toile_.encre()); }
+    void setEncre(const QColor& couleur) { toile_.setEncre(couleurDe(couleur)); }
+    int epaisseur() const { return toile_.epaisseur(); }
+    void setEpaisseur(int pixels) { toile_.setEpaisseur(pixels); }
 
-    QFont police() const { return police_; }
-    void setPolice(const QFont& police) { police_ = police; }
-    void setGras(bool gras) { police_.setBold(gras); }
-    void setItalique(bool italique) { police_.setItalic(italique); }
+    // A font of `policeArial`.
+    void setPolice(const QFont& police) { toile_.setPolice(policeDe(police)); }
+    void setGras(bool gras) { toile_.setGras(gras); }
+    void setItalique(bool italique) { toile_.setItalique(italique); }
 
     // Lines leave out their last point, so that joined segments do not
     // draw their shared point twice.
-    void ligne(QPointF de, QPointF a, const QColor& couleur);
-    void ligne(QPointF de, QPointF a) { ligne(de, a, encre_); }
-    // Outline or filled rectangle between two opposite corners, both included.
-    void rectangle(QPointF coin1, QPointF coin2, const QColor& couleur, bool plein = false);
-    void point(QPointF p, const QColor& couleur);
+    void ligne(QPointF de, QPointF a, const QColor& couleur) {
+        toile_.ligne(pointDe(de), pointDe(a), couleurDe(couleur));
+    }
+    void ligne(QPointF de, QPointF a) { toile_.ligne(pointDe(de), pointDe(a)); }
+    // Outline or filled rectangle between two corners (see Surface::rectangle).
+    void rectangle(QPointF coin1, QPointF coin2, const QColor& couleur, bool plein = false) {
+        toile_.rectangle(pointDe(coin1), pointDe(coin2), couleurDe(couleur), plein);
+    }
+    void point(QPointF p, const QColor& couleur) { toile_.point(pointDe(p), couleurDe(couleur)); }
 
-    double courantX() const { return courant_.x(); }
-    double courantY() const { return courant_.y(); }
-    void placer(double x, double y) { courant_ = {x, y}; }
-    void setCourantX(double x) { courant_.setX(x); }
-    void setCourantY(double y) { courant_.setY(y); }
+    double courantX() const { return toile_.courant().x; }
+    double courantY() const { return toile_.courant().y; }
+    void placer(double x, double y) { toile_.placer(x, y); }
+    void setCourantX(double x) { toile_.setCourantX(x); }
+    void setCourantY(double y) { toile_.setCourantY(y); }
 
     // Prints at the current position in the ink colour. Ending the line
     // returns to the left margin one text height lower; otherwise the
     // position moves just after the text.
-    void imprimer(const QString& texte, bool finLigne = true);
-    double largeurTexte(const QString& texte) const;
-    double hauteurTexte(const QString& texte = QStringLiteral("W")) const;
+    void imprimer(const QString& texte, bool finLigne = true) {
+        toile_.imprimer(texte.toStdString(), finLigne);
+    }
+    double largeurTexte(const QString& texte) const { return toile_.largeurTexte(texte.toStdString()); }
+    // The height of a printed line, whatever its characters.
+    double hauteurTexte(const QString& = QStringLiteral("W")) const { return toile_.hauteurTexte(); }
 
     // A pixel of the image at a user point (tests and readouts).
     QColor pixel(QPointF p) const;
@@ -76,17 +94,12 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QPoint versImage(QPointF p) const;
     // Follows the widget's size, even before the first showing.
     void ajusterImage();
 
     QImage image_;
-    QColor fond_ = Qt::white;
-    QColor encre_ = Qt::black;
-    QPointF origine_;
-    QPointF courant_;
-    QFont police_;
-    int epaisseur_ = 1;
+    SurfaceImage surface_;
+    Toile toile_;
 };
 
 } // namespace vedo

@@ -1,0 +1,43 @@
+#pragma once
+// Where a picture is drawn: an image that keeps what is drawn on it until it
+// is filled again. Each shell implements it over its own drawing (the desktop
+// over QPainter, a test over a list of the calls). Coordinates are pixels of
+// the image; texts are UTF-8.
+
+#include "drawing/Couleur.h"
+#include "drawing/Geometrie.h"
+#include "drawing/Police.h"
+
+#include <string>
+
+namespace vedo {
+
+class Surface {
+public:
+    virtual ~Surface() = default;
+
+    // The whole image in one colour.
+    virtual void remplir(Couleur couleur) = 0;
+
+    // A line `epaisseur` pixels wide, its last point left out, so that joined
+    // segments do not draw their shared point twice; nothing when both ends
+    // are the same pixel.
+    virtual void ligne(Pixel de, Pixel a, Couleur couleur, int epaisseur) = 0;
+
+    // The rectangle from its top-left corner `coin1` to its bottom-right
+    // corner `coin2`, both included (given the other way round, only what
+    // lies strictly between them): its outline, `epaisseur` pixels wide
+    // inwards, or filled.
+    virtual void rectangle(Pixel coin1, Pixel coin2, Couleur couleur, int epaisseur, bool plein) = 0;
+
+    // A square dot `cote` pixels wide, centred on `centre` (an even side
+    // leans to the right and down).
+    virtual void point(Pixel centre, int cote, Couleur couleur) = 0;
+
+    // `texte` with its base line starting at (x, ligneDeBase).
+    virtual void texte(double x, double ligneDeBase, const std::string& texte, const Police& police,
+                       Couleur couleur) = 0;
+    virtual MesureTexte mesurer(const std::string& texte, const Police& police) const = 0;
+};
+
+} // namespace vedo

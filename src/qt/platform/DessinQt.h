@@ -1,0 +1,39 @@
+#pragma once
+// The drawing types of the core as Qt knows them, both ways.
+
+#include "drawing/Couleur.h"
+#include "drawing/Geometrie.h"
+#include "drawing/Police.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPoint>
+#include <QPointF>
+
+namespace vedo {
+
+inline QColor couleurQt(Couleur c) {
+    return QColor(c.r, c.g, c.b);
+}
+inline Couleur couleurDe(const QColor& c) {
+    return {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+            static_cast<std::uint8_t>(c.blue())};
+}
+
+inline QPoint pixelQt(Pixel p) {
+    return {p.x, p.y};
+}
+inline QPointF pointQt(Point p) {
+    return {p.x, p.y};
+}
+inline Point pointDe(QPointF p) {
+    return {p.x(), p.y()};
+}
+
+// The font at its size in pixels on the 96-dpi grid the layout was designed on,
+// so that texts keep their metrics whatever the screen's logical resolution.
+QFont policeQt(const Police& police);
+// A font made by `policeQt`, back.
+Police policeDe(const QFont& police);
+
+} // namespace vedo

@@ -1,0 +1,61 @@
+#include "platform/SurfaceQt.h"
+
+#include "platform/DessinQt.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+namespace vedo {
+
+MesureTexte mesurerTexte(const std::string& texte, const Police& police) {
+    const QFontMetricsF mesure(policeQt(police));
+    return {mesure.horizontalAdvance(QString::fromStdString(texte)), mesure.height(), mesure.ascent()};
+}
+
+void SurfaceQt::remplir(Couleur couleur) {
+    peintre_.fillRect(QRect(QPoint(), taille_), couleurQt(couleur));
+}
+
+void SurfaceQt::ligne(Pixel de, Pixel a, Couleur couleur, int epaisseur) {
+    if (de == a) return;
+    peintre_.setPen(QPen(couleurQt(couleur), epaisseur, Qt::SolidLine, Qt::FlatCap));
+    peintre_.drawLine(pixelQt(de), pixelQt(a));
+}
+
+void SurfaceQt::rectangle(Pixel coin1, Pixel coin2, Couleur couleur, int epaisseur, bool plein) {
+    const QRect r = QRect(pixelQt(coin1), pixelQt(coin2)).normalized();
+    const QColor c = couleurQt(couleur);
+    if (plein) {
+        peintre_.fillRect(r, c);
+    } else if (epaisseur == 1) {
+        // A thin outline is the rectangle's edge rows and columns: filling
+        // them costs a fraction of stroking them.
+        peintre_.fillRect(r.x(), r.y(), r.width(), 1, c);
+        peintre_.fillRect(r.x(), r.bottom(), r.width(), 1, c);
+        peintre_.fillRect(r.x(), r.y(), 1, r.height(), c);
+        peintre_.fillRect(r.right(), r.y(), 1, r.height(), c);
+    } else {
+        peintre_.setPen(QPen(c, epaisseur, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        peintre_.setBrush(Qt::NoBrush);
+        peintre_.drawRect(r.x(), r.y(), r.width() - 1, r.height() - 1);
+    }
+}
+
+void SurfaceQt::point(Pixel centre, int cote, Couleur couleur) {
+    peintre_.setPen(Qt::NoPen);
+    peintre_.setBrush(couleurQt(couleur));
+    peintre_.drawRect(centre.x - (cote - 1) / 2, centre.y - (cote - 1) / 2, cote, cote);
+}
+
+void SurfaceQt::texte(double x, double ligneDeBase, const std::string& texte, const Police& police,
+                      Couleur couleur) {
+    peintre_.setFont(policeQt(police));
+    peintre_.setPen(couleurQt(couleur));
+    peintre_.drawText(QPointF(x, ligneDeBase), QString::fromStdString(texte));
+}
+
+MesureTexte SurfaceQt::mesurer(const std::string& texte, const Police& police) const {
+    return mesurerTexte(texte, police);
+}
+
+} // namespace vedo
