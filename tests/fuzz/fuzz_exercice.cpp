@@ -1,27 +1,19 @@
 // The exercise file as the exercise window previews it: the records, then
 // the stars, the notions and the hourglasses.
 
-#include "exercises/FichierExercice.h"
-
-#include <QFile>
-#include <QTemporaryDir>
+#include "records/FichierExercice.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
-    static QTemporaryDir dossier;
-    const QString chemin = dossier.filePath("essai.E39");
-    {
-        QFile f(chemin);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;
-        f.write(reinterpret_cast<const char*>(donnees), static_cast<qint64>(taille));
-    }
-    if (const auto e = vedo::lireFichierExercice(chemin)) {
+    if (const auto e = vedo::decoderExercice(std::string_view(reinterpret_cast<const char*>(donnees), taille))) {
         e->corrige();
         e->etoilesAllumees();
         e->texteNotions();
         e->sabliers();
+        vedo::coderExercice(*e);
     }
     return 0;
 }

@@ -1,23 +1,14 @@
-// The RTF reader over any bytes, into a document as the exercise area holds it.
+// The RTF reader over any bytes, then the writer over what it read.
 
-#include "ApplicationFuzz.h"
-#include "exercises/RtfLecteur.h"
-
-#include <QTextDocument>
+#include "rtf/EcrivainRtf.h"
+#include "rtf/LecteurRtf.h"
 
 #include <cstddef>
 #include <cstdint>
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    vedo::fuzz::creerApplication();
-    return 0;
-}
+#include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
-    QTextDocument document;
-    QString erreur;
-    vedo::lireRtf(QByteArray(reinterpret_cast<const char*>(donnees), static_cast<qsizetype>(taille)),
-                  document, &erreur);
-    document.toPlainText();
+    const auto lecture = vedo::lireDocumentRtf(std::string_view(reinterpret_cast<const char*>(donnees), taille));
+    if (lecture.lu) vedo::ecrireDocumentRtf(lecture.document);
     return 0;
 }

@@ -35,26 +35,26 @@ public:
     // Writes NOM.E39 and its files; gives the path of NOM.E39.
     QString ajouter(const QString& nom, const OptionsExercice& o = {}) const {
         vedo::FichierExercice e;
-        e.enonce = nom + ".RTF";
-        ecrireTexte(chemin(e.enonce), "Énoncé de " + nom);
+        e.enonce = (nom + ".RTF").toStdString();
+        ecrireTexte(chemin(nom + ".RTF"), "Énoncé de " + nom);
         if (o.configuration) {
-            e.configuration = nom + ".C15";
+            e.configuration = (nom + ".C15").toStdString();
             vedo::Configuration c;
             c.temperature = o.temperature;
-            vedo::ecrireConfiguration(chemin(e.configuration), c);
+            vedo::ecrireConfiguration(chemin(nom + ".C15"), c);
         }
         if (o.correction) {
-            e.correction = nom + "_C.RTF";
-            ecrireTexte(chemin(e.correction), "Correction de " + nom);
-            e.configurationCorrection = nom + "_C.C15";
+            e.correction = (nom + "_C.RTF").toStdString();
+            ecrireTexte(chemin(nom + "_C.RTF"), "Correction de " + nom);
+            e.configurationCorrection = (nom + "_C.C15").toStdString();
             vedo::Configuration c;
             c.temperature = o.temperatureCorrection;
-            vedo::ecrireConfiguration(chemin(e.configurationCorrection), c);
+            vedo::ecrireConfiguration(chemin(nom + "_C.C15"), c);
         }
-        e.difficulte = o.difficulte;
+        e.difficulte = o.difficulte.toStdString();
         e.notions = {"Équilibre\r\n", "Rendement", "", ""};
-        e.titre = "  Exercice " + nom + "  ";
-        e.dureeTravail = o.duree;
+        e.titre = ("  Exercice " + nom + "  ").toStdString();
+        e.dureeTravail = o.duree.toStdString();
         vedo::ecrireFichierExercice(chemin(nom + vedo::extensionExercice), e);
         return chemin(nom + vedo::extensionExercice);
     }
@@ -64,10 +64,10 @@ public:
         vedo::FichierExercice e;
         e.enonce = "ESTER.RTF";
         e.configuration = "ESTER.C15";
-        if (avecTexte) ecrireTexte(chemin(e.enonce), "Prise en main");
+        if (avecTexte) ecrireTexte(chemin("ESTER.RTF"), "Prise en main");
         vedo::Configuration c;
         c.temperature = 800;
-        vedo::ecrireConfiguration(chemin(e.configuration), c);
+        vedo::ecrireConfiguration(chemin("ESTER.C15"), c);
         vedo::ecrireFichierExercice(chemin(vedo::nomPriseEnMain), e);
     }
 

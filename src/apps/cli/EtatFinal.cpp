@@ -24,7 +24,7 @@ DepartEtatFinal departEtatFinal(const Configuration& c) {
     DepartEtatFinal d;
     std::array<std::string, 4> textes;
     for (int i = 0; i < 4; ++i) {
-        textes[i] = c.quantites[i].toStdString();
+        textes[i] = c.quantites[i];
         if (const auto q = quantiteSaisie(textes[i])) {
             d.n[i] = *q;
             d.departs[i] = *q;

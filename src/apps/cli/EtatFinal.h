@@ -3,7 +3,7 @@
 // without drawing: the run as it starts, and the table of values.
 
 #include "engine/RunLoop.h"
-#include "persistence/Configuration.h"
+#include "records/Configuration.h"
 #include "view/GraphScale.h"
 #include "view/TableauValeurs.h"
 

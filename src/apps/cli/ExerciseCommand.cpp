@@ -71,17 +71,17 @@ bool ecrireConfigurationSection(const SectionDescription& s, const Sortie& sorti
 }
 
 // Writes the section's files; gives the names of its text and configuration.
-bool ecrireSection(const SectionDescription& s, const Sortie& sortie, QString& texte, QString& configuration,
+bool ecrireSection(const SectionDescription& s, const Sortie& sortie, std::string& texte, std::string& configuration,
                    QString& erreur) {
     if (s.valeur("texte").isEmpty() || s.valeur("rtf").isEmpty()) {
         erreur = QStringLiteral("La section [%1] doit nommer « texte » et « rtf »").arg(s.nom);
         return false;
     }
     if (!ecrireTexte(s, sortie, erreur)) return false;
-    texte = s.valeur("rtf");
+    texte = s.valeur("rtf").toStdString();
     if (!s.contient("c15")) return true;
     if (!ecrireConfigurationSection(s, sortie, erreur)) return false;
-    configuration = s.valeur("c15");
+    configuration = s.valeur("c15").toStdString();
     return true;
 }
 
@@ -111,15 +111,15 @@ int commandeExercice(const QStringList& arguments) {
         if (!ecrireSection(*correction, sortie, e.correction, e.configurationCorrection, message))
             return erreur(message);
 
-    e.difficulte = tete.valeur("difficulte");
-    e.titre = tete.valeur("titre");
-    e.dureeTravail = tete.valeur("duree");
+    e.difficulte = tete.valeur("difficulte").toStdString();
+    e.titre = tete.valeur("titre").toStdString();
+    e.dureeTravail = tete.valeur("duree").toStdString();
     // One line per notion: each one but the last ends its line.
     QStringList notions;
     for (int i = 1; i <= 4; ++i)
         if (const QString n = tete.valeur(QString("notion%1").arg(i)); !n.isEmpty()) notions << n;
     for (int i = 0; i < notions.size(); ++i)
-        e.notions[i] = notions[i] + (i + 1 < notions.size() ? "\r\n" : "");
+        e.notions[i] = (notions[i] + (i + 1 < notions.size() ? "\r\n" : "")).toStdString();
     if (!ecrireFichierExercice(cheminSortie, e))
         return erreur("Impossible d'écrire " + cheminSortie + " (un texte dépasse-t-il 126 caractères ?)");
     return 0;

@@ -87,7 +87,7 @@ std::optional<OptionsRun> lireOptionsRun(const QStringList& arguments, QString& 
                 return std::nullopt;
             }
             for (int k = 0; k < 4; ++k)
-                c.quantites[k] = q[k].trimmed();
+                c.quantites[k] = q[k].trimmed().toStdString();
             ++i;
         } else if (a == "--curves") {
             const QString v = avecValeur ? arguments[i + 1] : QString();

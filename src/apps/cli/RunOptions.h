@@ -2,7 +2,7 @@
 // The conditions of a run as the command line gives them: a configuration
 // file and/or options named after the conditions, over the start-up defaults.
 
-#include "persistence/Configuration.h"
+#include "records/Configuration.h"
 
 #include <QStringList>
 

@@ -63,7 +63,7 @@ void Fichexo::construireChoix() {
     QFrame* choix = cadre(this, {8, 65, 330, 285});
     etiquetteListe = etiquette(choix, "etiquetteListe", "Liste des exercices:", {8, 6, 200, 16});
     etiquetteListe->setFont(policeArial(8, true));
-    File1 = new ListeFichiers("*" + extensionExercice, choix);
+    File1 = new ListeFichiers(QString("*") + extensionExercice, choix);
     File1->setObjectName("File1");
     File1->setGeometry(8, 26, 152, 215);
     Dir1 = new ListeRepertoires(choix);
@@ -202,9 +202,9 @@ void Fichexo::apercu() {
         etoiles[i]->setPixmap(imageEtoile(i < etoilesAllumees_));
         etoiles[i]->show();
     }
-    notions->setPlainText(exercice->texteNotions());
-    titratexo->setText(exercice->titre.trimmed());
-    sabliers->setText(exercice->sabliers());
+    notions->setPlainText(QString::fromStdString(exercice->texteNotions()));
+    titratexo->setText(QString::fromStdString(exercice->titre).trimmed());
+    sabliers->setText(QString::fromStdString(exercice->sabliers()));
 }
 
 void Fichexo::ouvreur_Click() {
@@ -220,14 +220,14 @@ void Fichexo::ouvreur_Click() {
         terminer();
         return;
     }
-    if (!chargerTexteExercice(zone_, cheminDansRepexo(application_, exercice->enonce))) {
-        signalerFichierAbsent(application_, this, exercice->enonce);
+    if (!chargerTexteExercice(zone_, cheminDansRepexo(application_, QString::fromStdString(exercice->enonce)))) {
+        signalerFichierAbsent(application_, this, QString::fromStdString(exercice->enonce));
         terminer();
         return;
     }
     zone_.fich->setText(chemin);
     application_.correctionDisponible = exercice->corrige();
-    chargerConfigurationExercice(application_, zone_, exercice->configuration);
+    chargerConfigurationExercice(application_, zone_, QString::fromStdString(exercice->configuration));
     application_.texteModifie = false;
     terminer();
 }

@@ -1,15 +1,16 @@
 #pragma once
-// Writes a QTextDocument as RTF that word processors open with the same look:
-// fonts, sizes, bold, italic, underline, strike-out, colours, highlight,
-// alignment, indents, spacing, sub- and superscript. The bytes are pure ASCII:
-// characters of Windows-1252 are written \'hh, the others \uN with '?' for
-// readers that do not know Unicode.
+// A QTextDocument as RTF, through the document model of rtf/EcrivainRtf.h.
+
+#include "rtf/DocumentRtf.h"
 
 #include <QByteArray>
 
 class QTextDocument;
 
 namespace vedo {
+
+// The model of what the document shows, its default font made explicit.
+DocumentRtf modeleDocument(const QTextDocument& document);
 
 QByteArray ecrireRtf(const QTextDocument& document);
 

@@ -1,7 +1,7 @@
 #pragma once
-// Reads RTF into a QTextDocument: fonts, sizes, bold, italic, underline,
-// strike-out, colours, highlight, alignment, indents, spacing, sub- and
-// superscript, Windows-1252 and Unicode characters.
+// RTF into a QTextDocument, through the document model of rtf/LecteurRtf.h.
+
+#include "rtf/DocumentRtf.h"
 
 #include <QByteArray>
 #include <QString>
@@ -10,7 +10,9 @@ class QTextDocument;
 
 namespace vedo {
 
-// Replaces the content of `document` in one undoable step.
+// Replaces the content of `document` with the model, in one undoable step.
+void remplirDocument(QTextDocument& document, const DocumentRtf& modele);
+
 // Returns false, with a French message in `erreur` and the document left as it
 // was, when the bytes are not RTF at all. A damaged RTF text (cut short,
 // unbalanced braces) is read up to the damage: the function returns true and

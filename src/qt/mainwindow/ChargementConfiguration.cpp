@@ -44,7 +44,7 @@ void appliquerEnregistrement(FeuilleP& f, const Configuration& c, int numero) {
     case 4:
     case 5:
         // As stored: no key filter, no amount check.
-        reaction.Text1[numero - 2]->setText(c.quantites[numero - 2]);
+        reaction.Text1[numero - 2]->setText(QString::fromStdString(c.quantites[numero - 2]));
         break;
     case 6:
         reaction.Combo1->setCurrentIndex(c.reaction);
@@ -117,7 +117,7 @@ Configuration configurationFenetre(const FeuilleP& f) {
     const PanneauSuivi& suivi = *f.Picture1;
     Configuration c;
     for (int k = 0; k < 4; ++k) {
-        c.quantites[k] = reaction.Text1[k]->text();
+        c.quantites[k] = reaction.Text1[k]->text().toStdString();
         c.couleurs[k] = entierCouleur(suivi.couleurCourbe(k));
         c.courbes[k] = coche(suivi.option2[k]);
     }

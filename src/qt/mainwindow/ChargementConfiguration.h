@@ -4,7 +4,7 @@
 // by one, in record order, so that each control's own handler runs as if the
 // student had made the change.
 
-#include "persistence/Configuration.h"
+#include "records/Configuration.h"
 
 #include <QString>
 

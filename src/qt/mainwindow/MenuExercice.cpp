@@ -111,14 +111,14 @@ void MenuExercice::PRISENMAIN_Click() {
     const QString chemin = application_.repexo + nomPriseEnMain;
     if (!QFileInfo::exists(chemin)) return;
     const auto activite = lireFichierExercice(chemin);
-    if (!activite || !chargerTexteExercice(zone_, cheminDansRepexo(application_, activite->enonce))) {
+    if (!activite || !chargerTexteExercice(zone_, cheminDansRepexo(application_, QString::fromStdString(activite->enonce)))) {
         message(QMessageBox::Critical, "Erreur lors du chargement",
                 "Fichier introuvable. Revoir l'installation du logiciel.");
         return;
     }
     zone_.fich->setText(chemin);
     application_.correctionDisponible = false;
-    chargerConfigurationExercice(application_, zone_, activite->configuration);
+    chargerConfigurationExercice(application_, zone_, QString::fromStdString(activite->configuration));
     application_.texteModifie = false;
 }
 
@@ -138,14 +138,14 @@ void MenuExercice::opencor_Click() {
         signalerLectureImpossible(application_, zone_.fenetre);
         return;
     }
-    if (!exercice->correction.trimmed().isEmpty()) {
-        if (!chargerTexteExercice(zone_, cheminDansRepexo(application_, exercice->correction))) {
-            signalerFichierAbsent(application_, zone_.fenetre, exercice->correction);
+    if (const QString correction = QString::fromStdString(exercice->correction); !correction.trimmed().isEmpty()) {
+        if (!chargerTexteExercice(zone_, cheminDansRepexo(application_, correction))) {
+            signalerFichierAbsent(application_, zone_.fenetre, correction);
             return;
         }
         application_.texteModifie = false;
     }
-    chargerConfigurationExercice(application_, zone_, exercice->configurationCorrection);
+    chargerConfigurationExercice(application_, zone_, QString::fromStdString(exercice->configurationCorrection));
 }
 
 void MenuExercice::savetexte_Click() {

@@ -2,7 +2,7 @@
 // The save dialog `enregistrer`, "Enregistrer les paramètres.": the name to
 // save under, in the directory the lists show unless the name holds one.
 
-#include "persistence/Configuration.h"
+#include "records/Configuration.h"
 #include "persistence/DialogueFichiers.h"
 
 #include <QLineEdit>

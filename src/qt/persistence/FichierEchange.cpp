@@ -17,8 +17,7 @@ bool annoncerEnMarche(const QString& chemin, bool enMarche) {
     QFile fichier(chemin);
     // ReadWrite creates the file when absent and never truncates it.
     if (!fichier.open(QIODevice::ReadWrite)) return false;
-    return ecrireEnregistrement(fichier, enregistrementEnMarche,
-                                enMarche ? QStringLiteral("OUI") : QStringLiteral("NON"));
+    return ecrireEnregistrement(fichier, enregistrementEnMarche, texteEnMarche(enMarche));
 }
 
 QString prendreExerciceTransmis(const QString& chemin, bool* retire) {

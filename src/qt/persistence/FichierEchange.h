@@ -1,21 +1,15 @@
 #pragma once
-// The suite's hand-over file "TEMPQW.TMP", shared by the programs of the
-// suite installed in one directory. This program writes "OUI"/"NON" into
-// record 16 (it is running) and takes from record 31 the name of an exercise
-// another program asks it to open. The other records belong to the other
-// programs: every byte outside records 16 and 31 stays as it was. Every
+// The hand-over file (records/EnregistrementsEchange.h) on disk. Every
 // access fails silently: a read-only directory or a locked file must not
 // stop the program.
+
+#include "records/EnregistrementsEchange.h"
 
 #include <QString>
 
 namespace vedo {
 
 struct ApplicationState;
-
-inline const QString nomFichierEchange = QStringLiteral("TEMPQW.TMP");
-inline constexpr int enregistrementEnMarche = 16;
-inline constexpr int enregistrementExercice = 31;
 
 // The hand-over file of the programs installed in `repertoire`.
 QString cheminFichierEchange(const QString& repertoire);

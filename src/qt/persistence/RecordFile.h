@@ -1,20 +1,19 @@
 #pragma once
-// Record files, shared by configurations, exercises and the hand-over file:
-// records of 128 bytes, record n (from 1) at offset (n - 1) x 128, each a
-// 2-byte little-endian length L followed by L bytes of Windows-1252 text
-// (L <= 126) and bytes that mean nothing.
+// Record files on a device or on disk, through the format of
+// records/FichierEnregistrements.h: a record is read or written in place, so
+// that a file however large costs one record.
+
+#include "records/FichierEnregistrements.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
 class QIODevice;
 
 namespace vedo {
-
-inline constexpr int tailleEnregistrement = 128;
-inline constexpr int longueurTexteMax = 126;
 
 // The text of record `numero` of an open device. A record past the end reads
 // as empty; a length above 126, a record cut short or a device error gives
@@ -32,5 +31,14 @@ bool ecrireEnregistrement(QIODevice& fichier, int numero, const QString& texte);
 // Writes a whole file of records through a temporary file renamed over the
 // old one, so that a failed save leaves the previous file intact.
 bool ecrireFichierEnregistrements(const QString& chemin, const QStringList& textes);
+
+// The first `nombre` records of a file, as the readers of the core take them:
+// `suiteIllisible` tells that the file could not be read that far. No
+// result when it cannot be opened.
+struct DebutFichier {
+    std::string octets;
+    bool suiteIllisible = false;
+};
+std::optional<DebutFichier> lireDebutFichier(const QString& chemin, int nombre);
 
 } // namespace vedo

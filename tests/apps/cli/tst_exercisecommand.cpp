@@ -40,14 +40,14 @@ private slots:
         QCOMPARE(r.statut, 0);
         const auto e = lireFichierExercice(sortie.filePath("ESSAI.E39"));
         QVERIFY(e);
-        QCOMPARE(e->enonce, QString("ESSAI.RTF"));
-        QCOMPARE(e->configuration, QString("ESSAI.C15"));
-        QCOMPARE(e->correction, QString("ESSAI_C.RTF"));
-        QCOMPARE(e->configurationCorrection, QString());
-        QCOMPARE(e->titre, QString("Essai d'exercice"));
-        QCOMPARE(e->texteNotions(), QString("Première notion\r\nSeconde notion"));
+        QCOMPARE(QString::fromStdString(e->enonce), QString("ESSAI.RTF"));
+        QCOMPARE(QString::fromStdString(e->configuration), QString("ESSAI.C15"));
+        QCOMPARE(QString::fromStdString(e->correction), QString("ESSAI_C.RTF"));
+        QCOMPARE(QString::fromStdString(e->configurationCorrection), QString());
+        QCOMPARE(QString::fromStdString(e->titre), QString("Essai d'exercice"));
+        QCOMPARE(QString::fromStdString(e->texteNotions()), QString("Première notion\r\nSeconde notion"));
         QCOMPARE(e->etoilesAllumees(), 2);
-        QCOMPARE(e->sabliers().size(), 3);
+        QCOMPARE(QString::fromStdString(e->sabliers()).size(), 3);
         QVERIFY(e->corrige());
         QVERIFY(!QFileInfo::exists(sortie.filePath("ESSAI_C.C15")));
     }

@@ -38,9 +38,9 @@ private slots:
         f.close();
         const auto lu = lireFichierExercice(chemin);
         QVERIFY(lu);
-        QCOMPARE(lu->titre, titre);
+        QCOMPARE(QString::fromStdString(lu->titre), titre);
         QCOMPARE(lu->etoilesAllumees(), etoiles);
-        QVERIFY(lu->sabliers().size() <= 50);
+        QVERIFY(QString::fromStdString(lu->sabliers()).size() <= 50);
     }
 };
 

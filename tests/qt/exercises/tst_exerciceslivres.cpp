@@ -20,7 +20,7 @@ QDir repertoireLivraison() {
 }
 
 QStringList exercicesLivres() {
-    return repertoireLivraison().entryList({"*" + extensionExercice}, QDir::Files, QDir::Name);
+    return repertoireLivraison().entryList({QString("*") + extensionExercice}, QDir::Files, QDir::Name);
 }
 
 void verifierTexte(const QString& nom) {
@@ -52,15 +52,15 @@ private slots:
         QFETCH(QString, nom);
         const auto e = lireFichierExercice(repertoireLivraison().filePath(nom));
         QVERIFY(e);
-        QVERIFY(!e->titre.trimmed().isEmpty());
-        QVERIFY(!e->texteNotions().isEmpty());
+        QVERIFY(!QString::fromStdString(e->titre).trimmed().isEmpty());
+        QVERIFY(!e->texteNotions().empty());
         QVERIFY(e->etoilesAllumees() >= 1);
-        QVERIFY(!e->sabliers().isEmpty());
+        QVERIFY(!e->sabliers().empty());
         QVERIFY(e->corrige());
-        verifierTexte(e->enonce);
-        verifierConfiguration(e->configuration);
-        verifierTexte(e->correction);
-        verifierConfiguration(e->configurationCorrection);
+        verifierTexte(QString::fromStdString(e->enonce));
+        verifierConfiguration(QString::fromStdString(e->configuration));
+        verifierTexte(QString::fromStdString(e->correction));
+        verifierConfiguration(QString::fromStdString(e->configurationCorrection));
     }
 
     // No line breaks inside « » nor between a number and its unit, in what
@@ -92,8 +92,8 @@ private slots:
     void gettingStartedActivityShips() {
         const auto e = lireFichierExercice(repertoireLivraison().filePath(nomPriseEnMain));
         QVERIFY(e);
-        verifierTexte(e->enonce);
-        verifierConfiguration(e->configuration);
+        verifierTexte(QString::fromStdString(e->enonce));
+        verifierConfiguration(QString::fromStdString(e->configuration));
     }
 };
 

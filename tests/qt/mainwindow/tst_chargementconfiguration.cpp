@@ -20,7 +20,9 @@ QByteArray lire(const QString& chemin) {
 
 // A file of the 27 records of the defaults with some replaced (numbers from 1).
 QString fichierModifie(const QTemporaryDir& dossier, const QMap<int, QString>& remplaces) {
-    QStringList textes = textesConfiguration(Configuration{});
+    QStringList textes;
+    for (const auto& t : textesConfiguration(Configuration{}))
+        textes << QString::fromStdString(t);
     for (auto it = remplaces.begin(); it != remplaces.end(); ++it)
         textes[it.key() - 1] = it.value();
     const QString chemin = dossier.filePath("modifie.C15");

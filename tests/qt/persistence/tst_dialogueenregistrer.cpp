@@ -249,7 +249,7 @@ private slots:
             rep->creerRepertoire(dossier);
         else
             rep->creerFichier("tp.C15", "ancien contenu");
-        configuration.quantites[0] = quantite;
+        configuration.quantites[0] = quantite.toStdString();
         const auto d = ouvrir();
         prompteur->reponsesMessages.push_back(QMessageBox::Yes);
         d->Text1->setText("tp");

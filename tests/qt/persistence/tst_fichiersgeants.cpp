@@ -31,8 +31,11 @@ private slots:
         QTest::addColumn<QStringList>("debut");
         QTest::addColumn<ErreurConfiguration>("erreur");
         QTest::addColumn<int>("dernierLu");
+        QStringList configuration;
+        for (const auto& t : textesConfiguration(Configuration{}))
+            configuration << QString::fromStdString(t);
         QTest::newRow("a whole configuration, then holes")
-            << textesConfiguration(Configuration{}) << ErreurConfiguration::aucune << 27;
+            << configuration << ErreurConfiguration::aucune << 27;
         QTest::newRow("only holes") << QStringList{""} << ErreurConfiguration::fichierNonValide << 1;
         // Empty records read as 0: the duration position 0 stops the load.
         QTest::newRow("the identification, then holes")

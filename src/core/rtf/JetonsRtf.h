@@ -2,7 +2,8 @@
 // Cuts RTF bytes into tokens. Every number read is bounded, and \bin data is
 // skipped here so that binary bytes can never be taken for braces or words.
 
-#include <QByteArray>
+#include <string>
+#include <string_view>
 
 namespace vedo {
 
@@ -20,10 +21,10 @@ struct JetonRtf {
     JetonRtf(Sorte s) : sorte(s) {}
 
     Sorte sorte = Sorte::Fin;
-    QByteArray mot;
+    std::string mot;
     bool aParametre = false;
     int parametre = 0;
-    QByteArray texte;
+    std::string texte;
 };
 
 class JetonsRtf {
@@ -33,7 +34,7 @@ public:
     // Longer control words do not exist; the rest of the letters is dropped.
     static constexpr int longueurMotMax = 32;
 
-    explicit JetonsRtf(const QByteArray& rtf) : rtf_(rtf) {}
+    explicit JetonsRtf(std::string_view rtf) : rtf_(rtf) {}
 
     JetonRtf suivant();
     // True when a \bin, a \'hh or a word was cut short by the end of the data.
@@ -44,8 +45,8 @@ private:
     JetonRtf lireTexte();
     int lireParametre(bool& present);
 
-    const QByteArray& rtf_;
-    qsizetype pos_ = 0;
+    std::string_view rtf_;
+    std::size_t pos_ = 0;
     bool tronque_ = false;
 };
 

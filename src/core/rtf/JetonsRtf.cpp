@@ -1,4 +1,6 @@
-#include "exercises/RtfJetons.h"
+#include "rtf/JetonsRtf.h"
+
+#include <algorithm>
 
 namespace vedo {
 
@@ -97,19 +99,19 @@ JetonRtf JetonsRtf::lireControle() {
             return j;
         }
         JetonRtf j{JetonRtf::Sorte::MotControle};
-        j.mot = QByteArray(1, c);
+        j.mot = std::string(1, c);
         return j;
     }
     JetonRtf j{JetonRtf::Sorte::MotControle};
     while (pos_ < rtf_.size() && estLettre(rtf_[pos_])) {
-        if (j.mot.size() < longueurMotMax) j.mot += rtf_[pos_];
+        if (j.mot.size() < static_cast<std::size_t>(longueurMotMax)) j.mot += rtf_[pos_];
         ++pos_;
     }
     j.parametre = lireParametre(j.aParametre);
     if (pos_ < rtf_.size() && rtf_[pos_] == ' ') ++pos_; // the delimiter belongs to the word
     if (j.mot == "bin") {
-        const qsizetype reste = rtf_.size() - pos_;
-        const qsizetype longueur = j.aParametre ? std::max(0, j.parametre) : 0;
+        const std::size_t reste = rtf_.size() - pos_;
+        const auto longueur = static_cast<std::size_t>(j.aParametre ? std::max(0, j.parametre) : 0);
         if (longueur > reste) tronque_ = true;
         pos_ += std::min(longueur, reste);
         j.sorte = JetonRtf::Sorte::Binaire;
