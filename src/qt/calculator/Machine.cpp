@@ -110,6 +110,8 @@ void Machine::creerControles() {
             widget = bouton;
             break;
         }
+        default: // kinds of control the calculator does not have
+            continue;
         }
         widget->setGeometry(place);
         widgets_.insert(nom, widget);
