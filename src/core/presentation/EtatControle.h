@@ -2,7 +2,10 @@
 // The state of one control of a window, as a shell shows it: the core decides
 // every field, the shell only draws it and reports what the person did.
 
+#include <algorithm>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace vedo {
 
@@ -41,5 +44,11 @@ struct EtatControle {
     // The frame holding the control, by its `nom`; empty for the window itself.
     std::string cadre;
 };
+
+// The control of that name among a window's, null when it has none.
+inline const EtatControle* controleNomme(const std::vector<EtatControle>& controles, std::string_view nom) {
+    const auto it = std::find_if(controles.begin(), controles.end(), [nom](const auto& e) { return e.nom == nom; });
+    return it == controles.end() ? nullptr : &*it;
+}
 
 } // namespace vedo

@@ -51,8 +51,7 @@ ModeleConfimp::ModeleConfimp(ServicesImpression services, bool tableau) : servic
 }
 
 const EtatControle* ModeleConfimp::controle(std::string_view nom) const {
-    const auto it = std::find_if(controles_.begin(), controles_.end(), [nom](const auto& e) { return e.nom == nom; });
-    return it == controles_.end() ? nullptr : &*it;
+    return controleNomme(controles_, nom);
 }
 
 EtatControle& ModeleConfimp::etat(std::string_view nom) {

@@ -59,8 +59,7 @@ ModeleMachine::ModeleMachine(double& memoire) : calculatrice_(memoire) {
 }
 
 const EtatControle* ModeleMachine::controle(std::string_view nom) const {
-    const auto it = std::find_if(controles_.begin(), controles_.end(), [nom](const auto& e) { return e.nom == nom; });
-    return it == controles_.end() ? nullptr : &*it;
+    return controleNomme(controles_, nom);
 }
 
 EtatControle& ModeleMachine::etat(std::string_view nom) {
