@@ -6,6 +6,7 @@
 #include "cli/RunOptions.h"
 #include "output/Exportation.h"
 #include "persistence/FichierEntier.h"
+#include "platform/SurfaceImage.h"
 #include "view/DessinGraphe.h"
 
 namespace vedo::cli {
@@ -24,9 +25,10 @@ QImage grapheEtatFinal(const Configuration& c, DessinGraphe& dessin) {
     for (int i = 0; i < 4; ++i)
         cadre.couleurs[i] = couleurDepuisEntier(static_cast<std::uint32_t>(c.couleurs[i]));
     QImage image(largeurGrapheNormal, hauteurGrapheNormal, QImage::Format_RGB32);
-    if (!dessin.dessinerCadre(image, cadre)) return image;
+    SurfaceImage surface(image);
+    if (!dessin.dessinerCadre(surface, image.width(), image.height(), cadre)) return image;
     PointsPrecedents precedents;
-    TraceurCourbes traceur(image, cadre.echelle, cadre.affichees, cadre.couleurs, c.traceGras ? 2 : 1,
+    TraceurCourbes traceur(surface, cadre.echelle, cadre.affichees, cadre.couleurs, c.traceGras ? 2 : 1,
                            precedents, &dessin);
     ConstantesVitesse k;
     speed(d.n, d.run, traceur, k);

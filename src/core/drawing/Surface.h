@@ -6,9 +6,13 @@
 
 #include "drawing/Couleur.h"
 #include "drawing/Geometrie.h"
+#include "drawing/Plume.h"
 #include "drawing/Police.h"
 
+#include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace vedo {
 
@@ -38,6 +42,31 @@ public:
     virtual void texte(double x, double ligneDeBase, const std::string& texte, const Police& police,
                        Couleur couleur) = 0;
     virtual MesureTexte mesurer(const std::string& texte, const Police& police) const = 0;
+
+    // A line stroked with `plume`, both ends drawn as the pen shapes them; a
+    // single dot when both ends are the same pixel.
+    virtual void trait(Pixel de, Pixel a, const Plume& plume) = 0;
+    // One line through `points` in turn, its corners shaped by the pen: a
+    // vector file keeps it as one path.
+    virtual void polyligne(const std::vector<Pixel>& points, const Plume& plume) = 0;
+
+    // What is set between the two (pen, font) does not outlast the group;
+    // `police`, when given, is taken at once for the texts to come, so that a
+    // vector file keeps the group's lines and texts under one font.
+    virtual void ouvrirGroupe(const Police* police = nullptr) { (void)police; }
+    virtual void fermerGroupe() {}
+
+    // A blank black image of that size, drawn as this surface draws and
+    // read back with `pixel`; none where the surface keeps no pixels.
+    virtual std::unique_ptr<Surface> brouillon(int largeur, int hauteur) const {
+        (void)largeur, (void)hauteur;
+        return nullptr;
+    }
+    // The colour of a pixel of the image, where the surface keeps one.
+    virtual std::optional<Couleur> pixel(Pixel p) const {
+        (void)p;
+        return std::nullopt;
+    }
 };
 
 } // namespace vedo

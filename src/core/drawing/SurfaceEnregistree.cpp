@@ -29,6 +29,19 @@ std::size_t caracteres(const std::string& texte) {
     return n;
 }
 
+std::string textePolice(const Police& police) {
+    return police.nom + " " + texteNombre(police.points) + (police.gras ? " gras" : "") +
+           (police.italique ? " italique" : "");
+}
+
+std::string textePlume(const Plume& plume) {
+    static const char* const bouts[] = {"plat", "carre", "rond"};
+    static const char* const angles[] = {"biseau", "onglet", "rond"};
+    return texteCouleur(plume.couleur) + " " + texteNombre(plume.largeur) + " " +
+           bouts[static_cast<int>(plume.bout)] + " " + angles[static_cast<int>(plume.angle)] +
+           (plume.pointille ? " pointille" : "");
+}
+
 } // namespace
 
 std::string texteCouleur(Couleur couleur) {
@@ -60,13 +73,31 @@ void SurfaceEnregistree::point(Pixel centre, int cote, Couleur couleur) {
 void SurfaceEnregistree::texte(double x, double ligneDeBase, const std::string& texte, const Police& police,
                                Couleur couleur) {
     appels_.push_back("texte " + texteNombre(x) + "," + texteNombre(ligneDeBase) + " \"" + texte + "\" " +
-                      police.nom + " " + texteNombre(police.points) + (police.gras ? " gras" : "") +
-                      (police.italique ? " italique" : "") + " " + texteCouleur(couleur));
+                      textePolice(police) + " " + texteCouleur(couleur));
 }
 
 MesureTexte SurfaceEnregistree::mesurer(const std::string& texte, const Police& police) const {
     const double taille = taillePixels(police);
     return {static_cast<double>(caracteres(texte)) * taille / 2, taille * 1.25, taille};
+}
+
+void SurfaceEnregistree::trait(Pixel de, Pixel a, const Plume& plume) {
+    appels_.push_back("trait " + textePixel(de) + " " + textePixel(a) + " " + textePlume(plume));
+}
+
+void SurfaceEnregistree::polyligne(const std::vector<Pixel>& points, const Plume& plume) {
+    std::string appel = "polyligne";
+    for (const Pixel p : points)
+        appel += " " + textePixel(p);
+    appels_.push_back(appel + " " + textePlume(plume));
+}
+
+void SurfaceEnregistree::ouvrirGroupe(const Police* police) {
+    appels_.push_back(police ? "groupe " + textePolice(*police) : "groupe");
+}
+
+void SurfaceEnregistree::fermerGroupe() {
+    appels_.push_back("fin groupe");
 }
 
 } // namespace vedo

@@ -9,6 +9,13 @@
 //     texte 10,22 "t " Arial 8 italique #000000
 //                                        base line start, text, font (with "gras",
 //                                        "italique" when so), colour
+//     trait 1,2 5,2 #ff0000 2 rond biseau
+//                                        ends, pen: colour, width, ends, corners,
+//                                        and "pointille" when dotted
+//     polyligne 1,2 5,2 5,9 #ff0000 2 rond rond
+//                                        the points, pen
+//     groupe Arial 8                     a group, with its font when given
+//     fin groupe
 //
 // Texts measure half the font's pixel size (4/3 of its points) a character,
 // a line one and a quarter pixel sizes high, a quarter of it under the base line.
@@ -29,6 +36,10 @@ public:
     void texte(double x, double ligneDeBase, const std::string& texte, const Police& police,
                Couleur couleur) override;
     MesureTexte mesurer(const std::string& texte, const Police& police) const override;
+    void trait(Pixel de, Pixel a, const Plume& plume) override;
+    void polyligne(const std::vector<Pixel>& points, const Plume& plume) override;
+    void ouvrirGroupe(const Police* police) override;
+    void fermerGroupe() override;
 
     const std::vector<std::string>& appels() const { return appels_; }
     void oublier() { appels_.clear(); }

@@ -16,7 +16,7 @@ void FeuilleP::echgraphe(int rafraichirTableau) {
     if (duree == 0) return;
 
     facteurGraphe = static_cast<std::int16_t>(vedo::facteurGraphe(Picture2->width()));
-    const QPoint origine = origineGraphe(facteurGraphe);
+    const QPoint origine = pixelQt(origineGraphe(facteurGraphe));
     Picture2->setOrigine(origine);
     if (facteurGraphe == 1) Label5->move(QPoint(190, -7) - origine);
     Command12->move(Picture2->width() - Command12->width(), 0);
@@ -42,7 +42,8 @@ void FeuilleP::echgraphe(int rafraichirTableau) {
     uniteTemps = vedo::uniteTemps(duree);
     cadre.echelle = {facteurGraphe, duree, ymax};
     Picture2->setEpaisseur(1);
-    const bool dessine = dessinGraphe.dessinerCadre(Picture2->imageADessiner(), cadre);
+    const QSize taille = Picture2->imageADessiner().size();
+    const bool dessine = dessinGraphe.dessinerCadre(Picture2->surface(), taille.width(), taille.height(), cadre);
     Picture2->update();
     if (!dessine) return;
     Picture2->setEpaisseur(cadre.gras ? 2 : 1);
@@ -52,7 +53,7 @@ void FeuilleP::echgraphe(int rafraichirTableau) {
         return;
     }
     if (frame2->Check2->isChecked()) Command6->show();
-    dessinerCourbesConservees(Picture2->imageADessiner(), cadre.echelle, cadre.affichees,
+    dessinerCourbesConservees(Picture2->surface(), cadre.echelle, cadre.affichees,
                               Picture2->epaisseur(), conserves, &dessinGraphe);
     Picture2->update();
 }
@@ -120,9 +121,11 @@ void FeuilleP::Check2_Click() {
 }
 
 void FeuilleP::decrireGraphe() {
-    const std::array<QString, 4> especes = {nomEspece[1], nomEspece[2], nomEspece[3], nomEspece[4]};
-    Picture2->setAccessibleDescription(vedo::decrireGraphe(dureeSelectionnee(), courbesAffichees(), especes,
-                                                           application.courbes.nbCourbes + 1) +
+    const std::array<std::string, 4> especes = {nomEspece[1].toStdString(), nomEspece[2].toStdString(),
+                                                nomEspece[3].toStdString(), nomEspece[4].toStdString()};
+    Picture2->setAccessibleDescription(QString::fromStdString(vedo::decrireGraphe(
+                                           dureeSelectionnee(), courbesAffichees(), especes,
+                                           application.courbes.nbCourbes + 1)) +
                                        "\n" + indice(Picture2->objectName(), {}, {}, {}));
 }
 

@@ -19,8 +19,6 @@ namespace vedo {
 
 namespace {
 
-const QColor rougeTangente(255, 0, 0);
-
 // Passes the mouse moves over the graph, in picture units, and its clicks
 // to the window.
 class SourisGraphe : public QObject {
@@ -99,14 +97,7 @@ void FeuilleP::tander(std::int32_t t0, const CourbeConservee& courbe) {
     const Tangentes resultat = tangentes(courbe, t0, {facteurGraphe, duree, ymax}, courbesAffichees());
     kDirect = resultat.k.kDirect;
     kInverse = resultat.k.kInverse;
-    const QPen plume(rougeTangente, Picture2->epaisseur(), Qt::SolidLine, Qt::FlatCap);
-    for (const auto& segment : resultat.segments) {
-        if (!segment) continue;
-        const QPointF de(segment->x1, segment->y1);
-        const QPointF a(segment->x2, segment->y2);
-        Picture2->ligne(de, a, rougeTangente);
-        dessinGraphe.trait(plume, (de - Picture2->origine()).toPoint(), (a - Picture2->origine()).toPoint());
-    }
+    dessinerTangentes(Picture2->toile(), resultat, dessinGraphe);
 }
 
 void FeuilleP::Command12_Click() {
@@ -148,7 +139,7 @@ void FeuilleP::redessinerRunEnCours() {
     p.duree = fin;
     p.conditions = conditionsActuelles();
     p.ymax = ymax;
-    TraceurCourbes traceur(Picture2->imageADessiner(), {facteurGraphe, duree, ymax}, courbesAffichees(),
+    TraceurCourbes traceur(Picture2->surface(), {facteurGraphe, duree, ymax}, courbesAffichees(),
                            couleursActuelles(), Picture2->epaisseur(), precedents, &dessinGraphe);
     // The animation goes on from the starting point at the new scale.
     if (fin == 0) traceur.premierPoint(n);

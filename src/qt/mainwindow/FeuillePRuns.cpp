@@ -15,7 +15,7 @@ class FeuilleP::SinkRunCourant : public RunSink {
 public:
     SinkRunCourant(FeuilleP& f, const CouleursCourbes& couleurs, bool remplirTableau)
         : fenetre_(f),
-          traceur_(f.Picture2->imageADessiner(), {f.facteurGraphe, f.duree, f.ymax}, f.courbesAffichees(),
+          traceur_(f.Picture2->surface(), {f.facteurGraphe, f.duree, f.ymax}, f.courbesAffichees(),
                    couleurs, f.Picture2->epaisseur(), f.precedents, &f.dessinGraphe),
           remplirTableau_(remplirTableau) {}
     ~SinkRunCourant() override { fenetre_.Picture2->update(); }
@@ -50,8 +50,8 @@ Conditions FeuilleP::conditionsActuelles() const {
 }
 
 CouleursCourbes FeuilleP::couleursActuelles() const {
-    return {Picture1->couleurCourbe(0), Picture1->couleurCourbe(1), Picture1->couleurCourbe(2),
-            Picture1->couleurCourbe(3)};
+    return {couleurDe(Picture1->couleurCourbe(0)), couleurDe(Picture1->couleurCourbe(1)),
+            couleurDe(Picture1->couleurCourbe(2)), couleurDe(Picture1->couleurCourbe(3))};
 }
 
 CourbesAffichees FeuilleP::courbesAffichees() const {
@@ -164,7 +164,7 @@ void FeuilleP::enrcourbe() {
     CourbeConservee c;
     for (int i = 1; i <= 4; ++i) {
         c.courbeQuantite[i] = n0[static_cast<std::size_t>(i - 1)]; // what the run started from
-        c.courbeCouleur[i] = entierDepuisCouleur(Picture1->couleurCourbe(i - 1));
+        c.courbeCouleur[i] = entierDepuisCouleur(couleurDe(Picture1->couleurCourbe(i - 1)));
     }
     c.courbeParam = {static_cast<std::int16_t>(Picture4->Combo1->currentIndex()),
                      static_cast<std::int16_t>(Picture3->HScroll1->value()),

@@ -2,6 +2,7 @@
 
 #include "persistence/FichierEntier.h"
 #include "platform/Prompter.h"
+#include "platform/SurfaceQt.h"
 #include "view/DessinGraphe.h"
 
 #include <QBuffer>
@@ -32,7 +33,8 @@ QString nomPropose(const QString& configuration, const QString& extension) {
 
 void dessinerSur(QPaintDevice& appareil, const DessinGraphe& dessin) {
     QPainter peintre(&appareil);
-    dessin.dessiner(peintre);
+    SurfaceQt surface(peintre, QSize(dessin.largeur(), dessin.hauteur()));
+    dessin.dessiner(surface);
 }
 
 void ecrire(Prompter& prompter, QWidget* parent, const QString& nom, const QByteArray& octets) {
@@ -55,7 +57,7 @@ QByteArray fichierGraphe(FormatGraphe format, const DessinGraphe& dessin, const 
     QByteArray octets;
     QBuffer tampon(&octets);
     tampon.open(QIODevice::WriteOnly);
-    const QSize taille = dessin.taille();
+    const QSize taille(dessin.largeur(), dessin.hauteur());
     switch (format) {
     case FormatGraphe::svg: {
         QSvgGenerator svg;

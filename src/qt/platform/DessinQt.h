@@ -3,10 +3,12 @@
 
 #include "drawing/Couleur.h"
 #include "drawing/Geometrie.h"
+#include "drawing/Plume.h"
 #include "drawing/Police.h"
 
 #include <QColor>
 #include <QFont>
+#include <QPen>
 #include <QPoint>
 #include <QPointF>
 
@@ -35,5 +37,7 @@ inline Point pointDe(QPointF p) {
 QFont policeQt(const Police& police);
 // A font made by `policeQt`, back.
 Police policeDe(const QFont& police);
+
+QPen plumeQt(const Plume& plume);
 
 } // namespace vedo

@@ -54,4 +54,28 @@ MesureTexte SurfaceImage::mesurer(const std::string& texte, const Police& police
     return mesurerTexte(texte, police);
 }
 
+void SurfaceImage::trait(Pixel de, Pixel a, const Plume& plume) {
+    peindre([&](Surface& s) { s.trait(de, a, plume); });
+}
+
+void SurfaceImage::polyligne(const std::vector<Pixel>& points, const Plume& plume) {
+    peindre([&](Surface& s) { s.polyligne(points, plume); });
+}
+
+std::unique_ptr<Surface> SurfaceImage::brouillon(int largeur, int hauteur) const {
+    return std::make_unique<ImageBrouillon>(largeur, hauteur);
+}
+
+std::optional<Couleur> SurfaceImage::pixel(Pixel p) const {
+    const QImage& image = image_();
+    if (!image.rect().contains(p.x, p.y)) return std::nullopt;
+    return couleurDe(QColor(image.pixel(p.x, p.y)));
+}
+
+ImageBrouillon::ImageBrouillon(int largeur, int hauteur)
+    : SurfaceImage([this]() -> QImage& { return propre_; }, {}),
+      propre_(largeur, hauteur, QImage::Format_RGB32) {
+    propre_.fill(0);
+}
+
 } // namespace vedo

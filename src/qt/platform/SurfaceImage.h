@@ -26,6 +26,10 @@ public:
     void texte(double x, double ligneDeBase, const std::string& texte, const Police& police,
                Couleur couleur) override;
     MesureTexte mesurer(const std::string& texte, const Police& police) const override;
+    void trait(Pixel de, Pixel a, const Plume& plume) override;
+    void polyligne(const std::vector<Pixel>& points, const Plume& plume) override;
+    std::unique_ptr<Surface> brouillon(int largeur, int hauteur) const override;
+    std::optional<Couleur> pixel(Pixel p) const override;
 
 private:
     // Paints with `dessin` on the image through a SurfaceQt.
@@ -33,6 +37,15 @@ private:
 
     std::function<QImage&()> image_;
     std::function<void()> apres_;
+};
+
+// A surface over an image of its own, black to start with.
+class ImageBrouillon : public SurfaceImage {
+public:
+    ImageBrouillon(int largeur, int hauteur);
+
+private:
+    QImage propre_;
 };
 
 } // namespace vedo

@@ -1,9 +1,12 @@
 #include "platform/SurfaceQt.h"
 
 #include "platform/DessinQt.h"
+#include "platform/SurfaceImage.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
+#include <QPolygon>
 
 namespace vedo {
 
@@ -49,13 +52,54 @@ void SurfaceQt::point(Pixel centre, int cote, Couleur couleur) {
 
 void SurfaceQt::texte(double x, double ligneDeBase, const std::string& texte, const Police& police,
                       Couleur couleur) {
-    peintre_.setFont(policeQt(police));
+    prendrePolice(police);
     peintre_.setPen(couleurQt(couleur));
     peintre_.drawText(QPointF(x, ligneDeBase), QString::fromStdString(texte));
 }
 
 MesureTexte SurfaceQt::mesurer(const std::string& texte, const Police& police) const {
     return mesurerTexte(texte, police);
+}
+
+void SurfaceQt::prendrePolice(const Police& police) {
+    if (police_ == police) return;
+    peintre_.setFont(policeQt(police));
+    police_ = police;
+}
+
+void SurfaceQt::trait(Pixel de, Pixel a, const Plume& plume) {
+    peintre_.setPen(plumeQt(plume));
+    if (de == a)
+        peintre_.drawPoint(pixelQt(de));
+    else
+        peintre_.drawLine(pixelQt(de), pixelQt(a));
+}
+
+void SurfaceQt::polyligne(const std::vector<Pixel>& points, const Plume& plume) {
+    peintre_.setBrush(Qt::NoBrush);
+    peintre_.setPen(plumeQt(plume));
+    QPolygon polygone;
+    for (const Pixel p : points)
+        polygone << pixelQt(p);
+    QPainterPath chemin;
+    chemin.addPolygon(polygone);
+    peintre_.drawPath(chemin);
+}
+
+void SurfaceQt::ouvrirGroupe(const Police* police) {
+    peintre_.save();
+    groupes_.push_back(police_);
+    if (police) prendrePolice(*police);
+}
+
+void SurfaceQt::fermerGroupe() {
+    peintre_.restore();
+    police_ = groupes_.back();
+    groupes_.pop_back();
+}
+
+std::unique_ptr<Surface> SurfaceQt::brouillon(int largeur, int hauteur) const {
+    return std::make_unique<ImageBrouillon>(largeur, hauteur);
 }
 
 } // namespace vedo

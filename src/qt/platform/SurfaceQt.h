@@ -7,6 +7,9 @@
 
 #include <QSize>
 
+#include <optional>
+#include <vector>
+
 class QPainter;
 
 namespace vedo {
@@ -26,10 +29,23 @@ public:
     void texte(double x, double ligneDeBase, const std::string& texte, const Police& police,
                Couleur couleur) override;
     MesureTexte mesurer(const std::string& texte, const Police& police) const override;
+    void trait(Pixel de, Pixel a, const Plume& plume) override;
+    void polyligne(const std::vector<Pixel>& points, const Plume& plume) override;
+    // The painter's own save and restore.
+    void ouvrirGroupe(const Police* police) override;
+    void fermerGroupe() override;
+    // An image, whatever the device: what the screen would show.
+    std::unique_ptr<Surface> brouillon(int largeur, int hauteur) const override;
 
 private:
+    // Sets the font unless the painter holds it already: each change opens
+    // a group of its own in a vector file.
+    void prendrePolice(const Police& police);
+
     QPainter& peintre_;
     QSize taille_;
+    std::optional<Police> police_; // the font this surface last gave the painter
+    std::vector<std::optional<Police>> groupes_;
 };
 
 // The metrics of the font itself, whatever device it is drawn on.

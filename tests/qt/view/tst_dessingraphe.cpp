@@ -1,19 +1,23 @@
 #include "TestRegistry.h"
 
+#include "platform/SurfaceImage.h"
+#include "platform/SurfaceQt.h"
 #include "view/DessinGraphe.h"
 
+#include <QPainter>
 #include <QtTest>
 
 using namespace vedo;
 
 namespace {
 
-const CouleursCourbes couleurs = {QColor(0, 0, 255), QColor(255, 0, 255), QColor(255, 128, 0),
-                                  QColor(0, 192, 0)};
+const CouleursCourbes couleurs = {Couleur{0, 0, 255}, Couleur{255, 0, 255}, Couleur{255, 128, 0},
+                                  Couleur{0, 192, 0}};
 
-// Pen of species `code % 10`; from 10 on, the same species in red (its colour changed).
-QPen plume(int code) {
-    return QPen(code >= 10 ? QColor(Qt::red) : couleurs[code % 10], 1, Qt::SolidLine, Qt::RoundCap);
+// Draws it all again through `peintre`, as the exports do.
+void dessinerSur(QPainter& peintre, const DessinGraphe& dessin) {
+    SurfaceQt surface(peintre, QSize(dessin.largeur(), dessin.hauteur()));
+    dessin.dessiner(surface);
 }
 
 } // namespace
@@ -21,40 +25,6 @@ QPen plume(int code) {
 class TestDessinGraphe : public QObject {
     Q_OBJECT
 private slots:
-    void curvesBecomeOneTraceEach_data() {
-        QTest::addColumn<QList<QLine>>("mouvements");
-        QTest::addColumn<QList<int>>("especes");
-        QTest::addColumn<QList<QPolygon>>("traces");
-        QTest::newRow("straight on: only the ends stay")
-            << QList<QLine>{{50, 10, 51, 10}, {51, 10, 52, 10}, {52, 10, 55, 10}} << QList<int>{0, 0, 0}
-            << QList<QPolygon>{QPolygon{{50, 10}, {55, 10}}};
-        QTest::newRow("going back, then away, keeps the turning point")
-            << QList<QLine>{{50, 10, 52, 10}, {52, 10, 51, 10}, {51, 10, 51, 12}} << QList<int>{0, 0, 0}
-            << QList<QPolygon>{QPolygon{{50, 10}, {52, 10}, {51, 10}, {51, 12}}};
-        QTest::newRow("hesitating between two pixels draws one segment")
-            << QList<QLine>{{50, 10, 51, 10},
-                            {51, 10, 51, 11},
-                            {51, 11, 51, 10},
-                            {51, 10, 51, 11},
-                            {51, 11, 52, 11}}
-            << QList<int>{0, 0, 0, 0, 0} << QList<QPolygon>{QPolygon{{50, 10}, {51, 10}, {51, 11}, {52, 11}}};
-        QTest::newRow("a colour changed during the run starts another trace")
-            << QList<QLine>{{50, 10, 60, 10}, {60, 10, 70, 10}} << QList<int>{1, 11}
-            << QList<QPolygon>{QPolygon{{50, 10}, {60, 10}}, QPolygon{{60, 10}, {70, 10}}};
-    }
-    void curvesBecomeOneTraceEach() {
-        QFETCH(QList<QLine>, mouvements);
-        QFETCH(QList<int>, especes);
-        QFETCH(QList<QPolygon>, traces);
-        DessinGraphe dessin;
-        for (qsizetype i = 0; i < mouvements.size(); ++i)
-            dessin.prolonger(especes[i] % 10, plume(especes[i]), mouvements[i].p1(), mouvements[i].p2());
-        QList<QPolygon> obtenues;
-        for (const auto& t : dessin.traces())
-            obtenues << t.points;
-        QCOMPARE(obtenues, traces);
-    }
-
     // Drawn again through a painter that holds another pen and brush: the
     // screen's picture, and the painter left as it was.
     void redrawnAsOnTheScreen_data() {
@@ -80,15 +50,16 @@ private slots:
         QImage ecran = k == 1 ? QImage(largeurGrapheNormal, hauteurGrapheNormal, QImage::Format_RGB32)
                               : QImage(largeurGrapheAgrandi, hauteurGrapheAgrandi, QImage::Format_RGB32);
         ecran.fill(Qt::white);
+        SurfaceImage surface(ecran);
         if (cadre) {
             CadreGraphe c;
             c.echelle = {k, 600, 2.0f};
             c.couleurs = couleurs;
             c.departs = {1.0, 2.0, 0.0, 0.0};
-            QVERIFY(dessin.dessinerCadre(ecran, c));
+            QVERIFY(dessin.dessinerCadre(surface, ecran.width(), ecran.height(), c));
             PointsPrecedents precedents;
             {
-                TraceurCourbes traceur(ecran, c.echelle, c.affichees, couleurs, largeur, precedents, &dessin);
+                TraceurCourbes traceur(surface, c.echelle, c.affichees, couleurs, largeur, precedents, &dessin);
                 traceur.premierPoint({1.0, 2.0, 0.0, 0.0});
                 if (croisees) {
                     for (int t = 2; t <= 600; t += 2) // a pixel a step
@@ -99,8 +70,8 @@ private slots:
                 }
             }
             if (cadreRefait) {
-                QVERIFY(dessin.dessinerCadre(ecran, c));
-                TraceurCourbes traceur(ecran, c.echelle, c.affichees, couleurs, largeur, precedents, &dessin);
+                QVERIFY(dessin.dessinerCadre(surface, ecran.width(), ecran.height(), c));
+                TraceurCourbes traceur(surface, c.echelle, c.affichees, couleurs, largeur, precedents, &dessin);
                 traceur.point(300.0, {1.0, 1.0, 1.0, 1.0});
             }
         }
@@ -109,7 +80,7 @@ private slots:
         QPainter p(&encore);
         p.setPen(Qt::red);
         p.setBrush(Qt::red);
-        dessin.dessiner(p);
+        dessinerSur(p, dessin);
         QCOMPARE(p.pen().color(), QColor(Qt::red));
         QCOMPARE(p.brush().color(), QColor(Qt::red));
         p.end();
@@ -127,13 +98,14 @@ private slots:
     void linesGrowWithTheDevice() {
         DessinGraphe dessin;
         QImage ecran(largeurGrapheNormal, hauteurGrapheNormal, QImage::Format_RGB32);
+        SurfaceImage surface(ecran);
         CadreGraphe c;
         c.echelle = {1, 600, 2.0f};
-        QVERIFY(dessin.dessinerCadre(ecran, c));
+        QVERIFY(dessin.dessinerCadre(surface, ecran.width(), ecran.height(), c));
         QImage grande(2 * ecran.size(), QImage::Format_RGB32);
         QPainter p(&grande);
         p.scale(2, 2);
-        dessin.dessiner(p);
+        dessinerSur(p, dessin);
         p.end();
         const auto epaisseur = [&](QPoint depuis, QPoint pas, QRgb couleur) {
             int n = 0;

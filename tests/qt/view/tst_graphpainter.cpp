@@ -1,8 +1,11 @@
 #include "ComparaisonImages.h"
 #include "TestRegistry.h"
 
+#include "platform/DessinQt.h"
+#include "platform/SurfaceImage.h"
 #include "view/GraphPainter.h"
 
+#include <QPainter>
 #include <QtTest>
 
 using namespace vedo;
@@ -10,8 +13,8 @@ using namespace vedo;
 namespace {
 
 const QColor gris(192, 192, 192);
-const CouleursCourbes couleursDefaut = {QColor(0, 0, 255), QColor(255, 0, 255), QColor(255, 128, 0),
-                                        QColor(0, 192, 0)};
+const CouleursCourbes couleursDefaut = {Couleur{0, 0, 255}, Couleur{255, 0, 255}, Couleur{255, 128, 0},
+                                        Couleur{0, 192, 0}};
 
 QImage imageGraphe(int k) {
     return k == 1 ? QImage(largeurGrapheNormal, hauteurGrapheNormal, QImage::Format_RGB32)
@@ -28,8 +31,17 @@ CadreGraphe cadre(int k, float ymax = 2.0f, std::int32_t duree = 600) {
 
 // The pixel at a picture coordinate.
 QColor pixel(const QImage& image, int k, int x, int y) {
-    const QPoint o = origineGraphe(k);
-    return image.pixelColor(x - o.x(), y - o.y());
+    const Pixel o = origineGraphe(k);
+    return image.pixelColor(x - o.x, y - o.y);
+}
+
+QColor couleur(int espece) {
+    return couleurQt(couleursDefaut[static_cast<std::size_t>(espece)]);
+}
+
+bool dessinerCadre(QImage& image, const CadreGraphe& c) {
+    SurfaceImage surface(image);
+    return vedo::dessinerCadre(surface, c);
 }
 
 // Part of a line of text in its own font.
@@ -75,14 +87,6 @@ QRect encre(const QImage& image, QRect zone) {
 class TestGraphPainter : public QObject {
     Q_OBJECT
 private slots:
-    void sizeFactorAndOrigin() {
-        QCOMPARE(facteurGraphe(413), 1);
-        QCOMPARE(facteurGraphe(789), 2);
-        QCOMPARE(facteurGraphe(412), 2);
-        QCOMPARE(origineGraphe(1), QPoint(0, -8));
-        QCOMPARE(origineGraphe(2), QPoint(-36, -45));
-    }
-
     // Each picture size is recognised as its own and holds its whole frame,
     // from the amount title to the lowest time label and the widest unit, with
     // a pixel to spare on every side.
@@ -101,7 +105,6 @@ private slots:
         QFETCH(int, duree);
         QFETCH(float, ymax);
         QImage image = imageGraphe(k);
-        QCOMPARE(facteurGraphe(image.width()), k);
         QVERIFY(dessinerCadre(image, cadre(k, ymax, duree)));
         QRect encre;
         for (int y = 0; y < image.height(); ++y)
@@ -160,9 +163,9 @@ private slots:
             QTest::newRow(t + "top grid line ends at the last vertical") << k << 51 + 300 * k << 10
                                                                           << QColor(Qt::white);
             QTest::newRow(t + "inside a grid cell") << k << 60 << 20 << QColor(Qt::white);
-            QTest::newRow(t + "starting dot of A at 1 mol") << k << 50 << 10 + 100 * k << QColor(0, 0, 255);
-            QTest::newRow(t + "starting dot of B at 2 mol") << k << 50 << 10 << QColor(255, 0, 255);
-            QTest::newRow(t + "starting dot of D at 0 mol, over C's") << k << 50 << bas << QColor(0, 192, 0);
+            QTest::newRow(t + "starting dot of A at 1 mol") << k << 50 << 10 + 100 * k << couleur(0);
+            QTest::newRow(t + "starting dot of B at 2 mol") << k << 50 << 10 << couleur(1);
+            QTest::newRow(t + "starting dot of D at 0 mol, over C's") << k << 50 << bas << couleur(3);
         }
     }
     void framePixels() {
@@ -222,7 +225,7 @@ private slots:
         const std::vector<Morceau> titre{{"Quantité de matière (mol)", police}};
         textes.push_back({titre, {55, -7.0 * k}, autour(55, -7.0 * k, titre)});
 
-        const QPoint o = origineGraphe(k);
+        const QPoint o = pixelQt(origineGraphe(k));
         for (const Texte& t : textes) {
             const QString nom = t.morceaux.back().texte;
             const QImage seul = texteSeul(t.morceaux);
@@ -238,40 +241,23 @@ private slots:
         }
     }
 
-    // Below 1E-9 mol the graph stays blank.
-    void emptyScaleLeavesTheImageBlank_data() {
-        QTest::addColumn<float>("ymax");
-        QTest::addColumn<bool>("dessine");
-        QTest::newRow("zero") << 0.0f << false;
-        QTest::newRow("just below 1E-9") << 9e-10f << false;
-        QTest::newRow("1E-9 is drawn") << 1e-9f << true;
-    }
-    void emptyScaleLeavesTheImageBlank() {
-        QFETCH(float, ymax);
-        QFETCH(bool, dessine);
-        QImage image = imageGraphe(1);
-        QCOMPARE(dessinerCadre(image, cadre(1, ymax)), dessine);
-        QImage blanche = imageGraphe(1);
-        blanche.fill(Qt::white);
-        QCOMPARE(image == blanche, !dessine);
-    }
-
     void boldLinesAreTwoPixelsWide() {
         QImage image = imageGraphe(1);
         auto c = cadre(1);
         c.gras = true;
         QVERIFY(dessinerCadre(image, c));
-        QCOMPARE(pixel(image, 1, 51, 111), couleursDefaut[0]); // A's starting dot, 2 x 2 from (50, 110)
+        QCOMPARE(pixel(image, 1, 51, 111), couleur(0)); // A's starting dot, 2 x 2 from (50, 110)
         QCOMPARE(pixel(image, 1, 49, 109), QColor(Qt::white));
         PointsPrecedents precedents;
-        TraceurCourbes traceur(image, c.echelle, c.affichees, c.couleurs, 2, precedents);
+        SurfaceImage surface(image);
+        TraceurCourbes traceur(surface, c.echelle, c.affichees, c.couleurs, 2, precedents);
         traceur.premierPoint({1.0, 1.0, 1.0, 1.0});
         traceur.point(600.0, {1.0, 1.0, 1.0, 1.0}); // a horizontal line at y = 110
         const QColor d = pixel(image, 1, 205, 110);
         const QColor voisin = pixel(image, 1, 205, 111) == QColor(Qt::white) ? pixel(image, 1, 205, 109)
                                                                              : pixel(image, 1, 205, 111);
-        QCOMPARE(d, couleursDefaut[3]);
-        QCOMPARE(voisin, couleursDefaut[3]);
+        QCOMPARE(d, couleur(3));
+        QCOMPARE(voisin, couleur(3));
     }
 
     void curvesFollowTheMapping() {
@@ -280,27 +266,14 @@ private slots:
         c.affichees = {true, false, false, false};
         QVERIFY(dessinerCadre(image, c));
         PointsPrecedents precedents;
-        TraceurCourbes traceur(image, c.echelle, c.affichees, c.couleurs, 1, precedents);
+        SurfaceImage surface(image);
+        TraceurCourbes traceur(surface, c.echelle, c.affichees, c.couleurs, 1, precedents);
         traceur.premierPoint({2.0, 0, 0, 0});
         traceur.point(300.0, {1.0, 0, 0, 0});
-        QCOMPARE(int(precedents.x), 200);
-        QCOMPARE(int(precedents.y[0]), 110);
-        QCOMPARE(pixel(image, 1, 200, 110), couleursDefaut[0]);
-        QCOMPARE(pixel(image, 1, 125, 60), couleursDefaut[0]); // half way along the segment
+        QCOMPARE(pixel(image, 1, 200, 110), couleur(0));
+        QCOMPARE(pixel(image, 1, 125, 60), couleur(0)); // half way along the segment
         traceur.point(300.0, {0.5, 0, 0, 0}); // down the same column: a vertical segment
-        QCOMPARE(pixel(image, 1, 200, 135), couleursDefaut[0]);
-    }
-
-    void offScaleCoordinateKeepsItsLastValue() {
-        QImage image = imageGraphe(1);
-        PointsPrecedents precedents;
-        const PlotMapping m{1, 300, 1e-6f};
-        TraceurCourbes traceur(image, m, {true, true, true, true}, couleursDefaut, 1, precedents);
-        traceur.premierPoint({0, 0, 0, 0});
-        QCOMPARE(int(precedents.x), 50); // a pixel a second: t = 0 on the amount axis
-        traceur.point(60.0, {1.0, 0, 0, 0}); // 1 mol on a micro-mole axis does not fit 16 bits
-        QCOMPARE(int(precedents.x), 110);
-        QCOMPARE(int(precedents.y[0]), 210);
+        QCOMPARE(pixel(image, 1, 200, 135), couleur(0));
     }
 
     void keptRunsDrawnInTheirColours() {
@@ -310,14 +283,15 @@ private slots:
         run.courbeQuantite = {0, 1, 0.5, 0, 0};
         const std::array<QColor, 4> couleurs = {Qt::red, Qt::darkYellow, Qt::cyan, Qt::darkGreen};
         for (int i = 0; i < 4; ++i)
-            run.courbeCouleur[i + 1] = entierDepuisCouleur(couleurs[i]);
+            run.courbeCouleur[i + 1] = entierDepuisCouleur(couleurDe(couleurs[i]));
         run.courbeParam = {0, 1000, 0, -1, 0, 1};
         run.courbeDuree = 600;
         store.enrcourbe(run, 1.0f);
         QImage image = imageGraphe(1);
         auto c = cadre(1, 1.0f);
         QVERIFY(dessinerCadre(image, c));
-        dessinerCourbesConservees(image, c.echelle, c.affichees, 1, store);
+        SurfaceImage surface(image);
+        dessinerCourbesConservees(surface, c.echelle, c.affichees, 1, store);
         QCOMPARE(pixel(image, 1, 50, 10), couleurs[0]); // A starts at the top
         // ... and ends, computed again at its own 100 degC with the catalyst, at 0,838 mol (the closed form
         // of the rate law with kD = 1,08E-3, K = 4): y = 10 + 200 x 0,162.
@@ -332,33 +306,6 @@ private slots:
         }
     }
 
-    void description_data() {
-        QTest::addColumn<int>("duree");
-        QTest::addColumn<QList<bool>>("affichees");
-        QTest::addColumn<int>("conserves");
-        QTest::addColumn<QString>("texte");
-        QTest::newRow("A and D shown, in hours")
-            << 18000 << QList<bool>{true, false, false, true} << 2
-            << "Quantité de matière (mol) en fonction de t (h). Courbes : acide, eau. Expériences conservées : 2.";
-        QTest::newRow("no curve")
-            << 20 << QList<bool>{false, false, false, false} << 0
-            << "Quantité de matière (mol) en fonction de t (s). Courbes : aucune. Expériences conservées : 0.";
-    }
-    void description() {
-        QFETCH(int, duree);
-        QFETCH(QList<bool>, affichees);
-        QFETCH(int, conserves);
-        QFETCH(QString, texte);
-        const CourbesAffichees a = {affichees[0], affichees[1], affichees[2], affichees[3]};
-        QCOMPARE(decrireGraphe(duree, a, {"Acide", "Alcool", "Ester", "Eau"}, conserves), texte);
-    }
-
-    void colourIntegers() {
-        QCOMPARE(entierDepuisCouleur(QColor(0, 0, 255)), 16711680u);
-        QCOMPARE(entierDepuisCouleur(QColor(255, 128, 0)), 33023u);
-        QCOMPARE(couleurDepuisEntier(49152u), QColor(0, 192, 0));
-        QCOMPARE(couleurDepuisEntier(98815u), QColor(255, 129, 1)); // 255 + 256 x 129 + 65536 x 1
-    }
 };
 
 VEDO_TEST(TestGraphPainter);

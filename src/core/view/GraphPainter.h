@@ -1,20 +1,20 @@
 #pragma once
-// Drawing the graph of amounts against time into the persistent image of
-// the graph picture: the frame that does not depend on the run (grid,
-// graduations, axes, titles, starting dots), then the curves of runs as the
-// engine reports their points, with the plot mapping of GraphScale.h.
+// Drawing the graph of amounts against time on the surface of the graph
+// picture: the frame that does not depend on the run (grid, graduations,
+// axes, titles, starting dots), then the curves of runs as the engine
+// reports their points, with the plot mapping of GraphScale.h.
 
+#include "drawing/Couleur.h"
+#include "drawing/Geometrie.h"
+#include "drawing/Surface.h"
 #include "engine/KeptRuns.h"
 #include "engine/RunLoop.h"
 #include "view/GraphScale.h"
 
-#include <QColor>
-#include <QImage>
-#include <QPainter>
-#include <QPoint>
-
 #include <array>
+#include <cstdint>
 #include <optional>
+#include <string>
 
 namespace vedo {
 
@@ -26,9 +26,9 @@ inline constexpr int hauteurGrapheAgrandi = 503;
 // 1 when the picture is exactly 413 pixels wide, 2 otherwise.
 int facteurGraphe(int largeurImage);
 // The picture coordinates of the image's top-left pixel: (0, -8) or (-36, -45).
-QPoint origineGraphe(int facteur);
+Pixel origineGraphe(int facteur);
 
-using CouleursCourbes = std::array<QColor, 4>;
+using CouleursCourbes = std::array<Couleur, 4>;
 
 struct CadreGraphe {
     PlotMapping echelle;
@@ -41,15 +41,13 @@ struct CadreGraphe {
 
 // What the graph shows, in words for assistive technologies: its axes with
 // their units, the species whose curves are shown (`especes`, the names of
-// A..D) and the number of kept runs.
-QString decrireGraphe(std::int32_t duree, const CourbesAffichees& affichees,
-                      const std::array<QString, 4>& especes, int conserves);
+// A..D, UTF-8) and the number of kept runs.
+std::string decrireGraphe(std::int32_t duree, const CourbesAffichees& affichees,
+                          const std::array<std::string, 4>& especes, int conserves);
 
-// Clears the image to white and draws the frame. Returns false, leaving the
-// image blank, when the scale is below `ymaxMinimal`.
-bool dessinerCadre(QImage& image, const CadreGraphe& cadre);
-// The same on any device of `taille` pixels.
-bool dessinerCadre(QPainter& peintre, QSize taille, const CadreGraphe& cadre);
+// Fills the surface with white and draws the frame. Returns false, leaving
+// it blank, when the scale is below `ymaxMinimal`.
+bool dessinerCadre(Surface& surface, const CadreGraphe& cadre);
 
 // The last point drawn of each curve (`xPrec`, `yPrecA`..`yPrecD`), kept by
 // the window between the ticks of an animated run.
@@ -74,7 +72,7 @@ public:
 protected:
     // The curve of species `espece` (0..3) moves on from pixel `de` to pixel
     // `a`, in picture units.
-    virtual void relier(int espece, QPoint de, QPoint a) = 0;
+    virtual void relier(int espece, Pixel de, Pixel a) = 0;
 
 private:
     PlotMapping echelle_;
@@ -86,31 +84,33 @@ private:
 
 class DessinGraphe;
 
+// The pen of a curve: round ends, so that its segments join smoothly.
+Plume plumeCourbe(Couleur couleur, int largeurTrait);
+
 // Draws each move as a segment in the colour of its species, and adds it to
 // `dessin` when one is given.
 class TraceurCourbes : public PixelsCourbes {
 public:
-    TraceurCourbes(QImage& image, const PlotMapping& echelle, const CourbesAffichees& affichees,
+    TraceurCourbes(Surface& surface, const PlotMapping& echelle, const CourbesAffichees& affichees,
                    const CouleursCourbes& couleurs, int largeurTrait, PointsPrecedents& precedents,
                    DessinGraphe* dessin = nullptr);
 
 protected:
-    void relier(int espece, QPoint de, QPoint a) override;
+    void relier(int espece, Pixel de, Pixel a) override;
 
 private:
-    QPainter peintre_;
-    std::array<QPen, 4> plumes_;
-    int plume_ = -1; // the species whose pen the painter holds
-    QPoint origine_;
+    Surface& surface_;
+    std::array<Plume, 4> plumes_;
+    Pixel origine_;
     DessinGraphe* dessin_;
 };
 
 // Computes every kept run again from its stored conditions, on the current
 // scale, and draws it in its own colours; no table row is written.
-void dessinerCourbesConservees(QImage& image, const PlotMapping& echelle, const CourbesAffichees& affichees,
+void dessinerCourbesConservees(Surface& surface, const PlotMapping& echelle, const CourbesAffichees& affichees,
                                int largeurTrait, const KeptRuns& conserves, DessinGraphe* dessin = nullptr);
 
-QColor couleurDepuisEntier(std::uint32_t rgb); // r + 256 g + 65536 b
-std::uint32_t entierDepuisCouleur(const QColor& c);
+Couleur couleurDepuisEntier(std::uint32_t rgb); // r + 256 g + 65536 b
+std::uint32_t entierDepuisCouleur(Couleur c);
 
 } // namespace vedo
