@@ -53,8 +53,10 @@ void SurfaceQt::point(Pixel centre, int cote, Couleur couleur) {
 void SurfaceQt::texte(double x, double ligneDeBase, const std::string& texte, const Police& police,
                       Couleur couleur) {
     prendrePolice(police);
+    const QPen avant = peintre_.pen();
     peintre_.setPen(couleurQt(couleur));
     peintre_.drawText(QPointF(x, ligneDeBase), QString::fromStdString(texte));
+    peintre_.setPen(avant);
 }
 
 MesureTexte SurfaceQt::mesurer(const std::string& texte, const Police& police) const {

@@ -26,6 +26,7 @@ public:
     void ligne(Pixel de, Pixel a, Couleur couleur, int epaisseur) override;
     void rectangle(Pixel coin1, Pixel coin2, Couleur couleur, int epaisseur, bool plein) override;
     void point(Pixel centre, int cote, Couleur couleur) override;
+    // Leaves the pen as it found it, for the lines around the text.
     void texte(double x, double ligneDeBase, const std::string& texte, const Police& police,
                Couleur couleur) override;
     MesureTexte mesurer(const std::string& texte, const Police& police) const override;
