@@ -11,7 +11,9 @@ constexpr Couleur grisGrille{192, 192, 192};
 const std::string titreQuantite = "Quantité de matière (mol)";
 
 std::string uniteGraphe(std::int32_t duree) {
-    return "(" + nomUnite(uniteTemps(duree)) + ")";
+    std::string unite = "(";
+    unite += nomUnite(uniteTemps(duree));
+    return unite + ")";
 }
 
 // 8 points: 11 pixels on the 96-dpi grid of the layout.

@@ -32,7 +32,7 @@ std::string decrire(const std::vector<std::vector<Pixel>>& traces) {
     for (const auto& t : traces) {
         s += "[";
         for (const Pixel p : t)
-            s += " " + std::to_string(p.x) + "," + std::to_string(p.y);
+            s.append(" ").append(std::to_string(p.x)).append(",").append(std::to_string(p.y));
         s += " ]";
     }
     return s;
