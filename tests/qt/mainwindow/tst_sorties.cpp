@@ -3,6 +3,7 @@
 #include "FenetreDeTest.h"
 
 #include "output/Copie.h"
+#include "platform/SurfaceImage.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -106,9 +107,8 @@ private slots:
 
         const QImage ecran = f->Picture2->image();
         QImage encore(ecran.size(), QImage::Format_RGB32);
-        QPainter peintre(&encore);
-        f->dessinGraphe.dessiner(peintre);
-        peintre.end();
+        SurfaceImage surface(encore);
+        f->dessinGraphe.dessiner(surface);
         int ecarts = 0;
         for (int y = 0; y < ecran.height(); ++y)
             for (int x = 0; x < ecran.width(); ++x)
