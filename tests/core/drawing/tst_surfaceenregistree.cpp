@@ -45,7 +45,30 @@ ESSAI(chaqueAppelNoteAvecSesArguments) {
                            [](Surface& s) {
                                s.texte(0, 12, "t ", {"Arial", 9, true, true}, {255, 128, 0});
                            },
-                           "texte 0,12 \"t \" Arial 9 gras italique #ff8000"}},
+                           "texte 0,12 \"t \" Arial 9 gras italique #ff8000"},
+                          {"stroke with a pen",
+                           [](Surface& s) {
+                               s.trait({1, 2}, {5, 2}, {{255, 0, 0}, 2, Plume::Bout::rond});
+                           },
+                           "trait 1,2 5,2 #ff0000 2 rond biseau"},
+                          {"dotted stroke with flat ends",
+                           [](Surface& s) {
+                               s.trait({0, 0}, {0, 9}, {noir, 1, Plume::Bout::plat, Plume::Angle::onglet, true});
+                           },
+                           "trait 0,0 0,9 #000000 1 plat onglet pointille"},
+                          {"polyline",
+                           [](Surface& s) {
+                               s.polyligne({{1, 2}, {5, 2}, {5, 9}}, {{255, 0, 0}, 2, Plume::Bout::rond, Plume::Angle::rond});
+                           },
+                           "polyligne 1,2 5,2 5,9 #ff0000 2 rond rond"},
+                          {"group with its font",
+                           [](Surface& s) {
+                               const Police p;
+                               s.ouvrirGroupe(&p);
+                           },
+                           "groupe Arial 8"},
+                          {"group alone", [](Surface& s) { s.ouvrirGroupe(); }, "groupe"},
+                          {"end of a group", [](Surface& s) { s.fermerGroupe(); }, "fin groupe"}},
                          [](const Ligne& l) {
                              SurfaceEnregistree s;
                              l.dessiner(s);

@@ -77,6 +77,15 @@ private slots:
         QTest::newRow("dot of three is centred") << Dessin([](Surface& s) {
             s.point({7, 8}, 3, rouge);
         }) << rangee(7, 6, 8) + rangee(8, 6, 8) + rangee(9, 6, 8);
+        QTest::newRow("stroke with square ends covers both ends") << Dessin([](Surface& s) {
+            s.trait({2, 5}, {6, 5}, {rouge});
+        }) << rangee(5, 2, 6);
+        QTest::newRow("stroke of one pixel is a dot") << Dessin([](Surface& s) {
+            s.trait({4, 4}, {4, 4}, {rouge});
+        }) << QList<QPoint>{{4, 4}};
+        QTest::newRow("polyline through its corners") << Dessin([](Surface& s) {
+            s.polyligne({{2, 2}, {6, 2}, {6, 5}}, {rouge});
+        }) << rangee(2, 2, 6) + QList<QPoint>{{6, 3}, {6, 4}, {6, 5}};
     }
     void pixelsDrawn() {
         QFETCH(Dessin, dessin);
@@ -153,6 +162,72 @@ private slots:
 
     // Text lies on its base line: ink above it, none below for letters without
     // descenders.
+    // A scratch image starts black and reads back what is drawn on it,
+    // whichever surface gives it; outside it nothing is read.
+    void scratchImageReadBack_data() {
+        QTest::addColumn<bool>("surPeintre");
+        QTest::newRow("from an image") << false;
+        QTest::newRow("from a painter") << true;
+    }
+    void scratchImageReadBack() {
+        QFETCH(bool, surPeintre);
+        QImage image = blanche();
+        QPainter p(&image);
+        SurfaceQt parPeintre(p, image.size());
+        SurfaceImage parImage(image);
+        const auto brouillon = surPeintre ? parPeintre.brouillon(8, 6) : parImage.brouillon(8, 6);
+        QVERIFY(brouillon);
+        brouillon->trait({1, 1}, {3, 1}, {rouge});
+        QCOMPARE(brouillon->pixel({0, 0}), std::optional<Couleur>(noir));
+        QCOMPARE(brouillon->pixel({3, 1}), std::optional<Couleur>(rouge));
+        QCOMPARE(brouillon->pixel({7, 5}), std::optional<Couleur>(noir));
+        QCOMPARE(brouillon->pixel({8, 5}), std::optional<Couleur>());
+        QCOMPARE(parImage.pixel({0, 0}), std::optional<Couleur>(blanc));
+        QCOMPARE(parPeintre.pixel({0, 0}), std::optional<Couleur>());
+    }
+
+    // What the painter holds after each call: texts leave the pen as they
+    // found it, a group gives back the pen and font it started with.
+    void painterStateLeft_data() {
+        QTest::addColumn<Dessin>("dessin");
+        QTest::addColumn<QColor>("stylo");
+        QTest::addColumn<bool>("policeGraphe");
+        QTest::newRow("a text keeps the pen") << Dessin([](Surface& s) {
+            s.trait({1, 1}, {2, 2}, {rouge});
+            s.texte(1, 10, "a", Police{}, noir);
+        }) << QColor(Qt::red) << true;
+        QTest::newRow("a group gives back pen and font") << Dessin([](Surface& s) {
+            const Police p;
+            s.ouvrirGroupe(&p);
+            s.trait({1, 1}, {2, 2}, {rouge});
+            s.fermerGroupe();
+        }) << QColor(Qt::blue) << false;
+        QTest::newRow("a group with a font takes it at once") << Dessin([](Surface& s) {
+            const Police p;
+            s.ouvrirGroupe(&p);
+        }) << QColor(Qt::blue) << true;
+        QTest::newRow("a text after a group sets its font again") << Dessin([](Surface& s) {
+            const Police p;
+            s.ouvrirGroupe(&p);
+            s.fermerGroupe();
+            s.texte(1, 10, "a", p, noir);
+        }) << QColor(Qt::blue) << true;
+    }
+    void painterStateLeft() {
+        QFETCH(Dessin, dessin);
+        QFETCH(QColor, stylo);
+        QFETCH(bool, policeGraphe);
+        QImage image = blanche();
+        QPainter p(&image);
+        p.setPen(Qt::blue);
+        const QFont avant = p.font();
+        SurfaceQt surface(p, image.size());
+        dessin(surface);
+        QCOMPARE(p.pen().color(), stylo);
+        QCOMPARE(p.font() == policeQt(Police{}), policeGraphe);
+        if (!policeGraphe) QCOMPARE(p.font(), avant);
+    }
+
     void textOnItsBaseLine() {
         QImage image(60, 30, QImage::Format_RGB32);
         image.fill(Qt::white);
