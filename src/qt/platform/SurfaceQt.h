@@ -1,7 +1,8 @@
 #pragma once
 // The surface over a QPainter, on whatever device it paints (an image, an SVG
 // or PDF file, a printer), so that every output shares one painting path.
-// Each call sets the pen, brush and font it needs.
+// Each call sets the pen and brush it needs, and the font unless the painter
+// holds it already: while the surface lives, the painter's font is its own.
 
 #include "drawing/Surface.h"
 
