@@ -1,8 +1,5 @@
 #pragma once
-// A configuration and the main window's controls: the settings read from the
-// controls for a save, and the loader `chargeconfig` setting the controls one
-// by one, in record order, so that each control's own handler runs as if the
-// student had made the change.
+// The loader `chargeconfig`: a configuration file applied to the main window.
 
 #include "records/Configuration.h"
 
@@ -14,12 +11,6 @@ class FeuilleP;
 
 // "Vedoriruvirivi - " and the file's path.
 QString titreAvecFichier(const QString& chemin);
-
-// The settings the controls hold now.
-Configuration configurationFenetre(const FeuilleP& fenetre);
-
-// Sets the controls of records 2 to `dernierEnregistrement`, in that order.
-void appliquerConfiguration(FeuilleP& fenetre, const Configuration& c, int dernierEnregistrement);
 
 // Reads the file named by `fichcourant` and applies it, then forgets the
 // kept runs, runs "Retour état initial" and names the file in the caption.

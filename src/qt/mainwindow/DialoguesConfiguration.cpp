@@ -17,7 +17,7 @@ void ouvrirConfiguration(FeuilleP& fenetre) {
 
 void enregistrerConfiguration(FeuilleP& fenetre) {
     DialogueEnregistrer dialogue(
-        fenetre.application, [&fenetre] { return configurationFenetre(fenetre); }, &fenetre);
+        fenetre.application, [&fenetre] { return fenetre.modele().reglages; }, &fenetre);
     dialogue.placerPres(&fenetre);
     QObject::connect(&dialogue, &DialogueEnregistrer::enregistre, &fenetre,
                      [&fenetre](const QString& chemin) { fenetre.setWindowTitle(titreAvecFichier(chemin)); });

@@ -209,10 +209,10 @@ void FeuilleP::construireOnglets() {
     Onglets = new BandeOnglets(this);
     Onglets->setObjectName("Onglets");
     Onglets->setGeometry(8, 328, 413, 221);
-    Picture4 = new PanneauReaction(Onglets);
-    Picture3 = new PanneauConditions(Onglets);
-    frame2 = new PanneauAffichage(Onglets);
-    Picture1 = new PanneauSuivi(Onglets);
+    Picture4 = new PanneauReaction(liaison_, Onglets);
+    Picture3 = new PanneauConditions(liaison_, Onglets);
+    frame2 = new PanneauAffichage(liaison_, Onglets);
+    Picture1 = new PanneauSuivi(liaison_, Onglets);
     rtf1 = new QTextEdit(Onglets);
     rtf1->setObjectName("rtf1");
     rtf1->setReadOnly(true);
@@ -378,20 +378,29 @@ void FeuilleP::disposerTableau() {
     Label1[6]->setGeometry(Label1[1]->x(), 0, 4 * colonne + 1, 14);
 }
 
+void FeuilleP::appliquerReglages(const Configuration& c, int dernierEnregistrement) {
+    for (int numero = 2; numero <= dernierEnregistrement; ++numero)
+        liaison_.charger(numero, c);
+    // The species names on the reaction panel take the loaded curve colours;
+    // the graph takes them at its next redraw.
+    if (dernierEnregistrement >= 9 && Picture4->isVisible()) Picture4->dessiner();
+    update();
+}
+
 void FeuilleP::fondi() {
-    const bool distillation = Picture3->Check4->isChecked();
+    const bool distillation = modele_.reglages.distiller;
     const auto consigne =
-        vedo::fondi(animpic->imageADessiner(), Picture3->HScroll1->value(), distillation, alea_);
+        vedo::fondi(animpic->imageADessiner(), modele_.reglages.temperature, distillation, alea_);
     // Distilling heats to the maximum; the bar's own handler redraws.
     if (consigne.temperatureImposee) Picture3->HScroll1->setValue(*consigne.temperatureImposee);
-    const int temperature = Picture3->HScroll1->value();
+    const int temperature = modele_.reglages.temperature;
     animpic->setAccessibleDescription(
         "Montage : " + decrireMontage(choisirMontage(temperature, distillation)) + " ; température : " +
         legendeTemperature(temperature) + ".\n" + indice(animpic->objectName(), {}, {}, {}));
 }
 
 void FeuilleP::Combo1_Click() {
-    const int reaction = Picture4->Combo1->currentIndex();
+    const int reaction = modele_.reglages.reaction;
     if (Picture4->isVisible()) Picture4->dessiner();
     const auto& noms = nomsEspeces(reaction);
     for (int i = 1; i <= 4; ++i)
@@ -418,7 +427,7 @@ void FeuilleP::Combo1_Click() {
 void FeuilleP::Text1_LostFocus(int index) {
     std::array<std::string, 4> textes;
     for (int k = 0; k < 4; ++k)
-        textes[k] = Picture4->Text1[k]->text().toStdString();
+        textes[k] = modele_.reglages.quantites[k];
     const ValidationQuantites r = validerQuantites(textes, index);
     const QString titre = "Dépassement de capacité";
     if (r.depassement == DepassementQuantite::inferieur)
@@ -433,6 +442,7 @@ void FeuilleP::Text1_LostFocus(int index) {
 }
 
 void FeuilleP::VScroll2_Change() {
+    modele_.dureeChangee();
     echgraphe(0);
     if (Timer1->isActive()) Command3->click();
 }
@@ -442,7 +452,7 @@ void FeuilleP::VScroll3_Change() {
 }
 
 void FeuilleP::Option1_Click() {
-    const bool graphe = Picture1->Option1[0]->isChecked();
+    const bool graphe = modele_.reglages.representationGraphique;
     for (QCheckBox* choix : Picture1->option2)
         choix->setEnabled(graphe);
     Frame3->setVisible(!graphe);

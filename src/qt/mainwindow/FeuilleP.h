@@ -1,11 +1,12 @@
 #pragma once
 // The main window `feuilleP`: the button row, the graph and the table over
 // it, the apparatus picture, the hint line, the exercise area and the tab
-// strip with its four panels and the history. It owns the run state; its
-// controls are the single source of the conditions of a run.
+// strip with its four panels and the history. Its settings and run state
+// are its model's; each control writes its changes into the model.
 
 #include "engine/RunLoop.h"
 #include "mainwindow/BandeOnglets.h"
+#include "mainwindow/LiaisonReglages.h"
 #include "mainwindow/PanneauAffichage.h"
 #include "mainwindow/PanneauConditions.h"
 #include "mainwindow/PanneauReaction.h"
@@ -13,6 +14,7 @@
 #include "output/Exportation.h"
 #include "platform/ApplicationState.h"
 #include "platform/PictureBox.h"
+#include "presentation/ModeleFeuilleP.h"
 #include "view/DessinGraphe.h"
 #include "view/GraphPainter.h"
 #include "view/TableauValeurs.h"
@@ -89,25 +91,14 @@ public:
     // Names of A..D of the current reaction, indices 1..4.
     std::array<QString, 5> nomEspece;
 
-    // Run state: `nA`..`nD` and `nA0`..`nD0` in mol.
-    Quantites n{};
-    Quantites n0{};
-    float kDirect = 0, kInverse = 0;
-    std::int32_t duree = 0;      // seconds
-    EtatAnimation animation;     // `tempsEcoule` (tenths of a second) and `ligneTab`
-    PointsPrecedents precedents; // `xPrec`, `yPrecA`..`yPrecD`
+    // The window's settings and run state.
+    ModeleFeuilleP& modele() { return modele_; }
+    const ModeleFeuilleP& modele() const { return modele_; }
 
-    // The graph's scale, rebuilt by every `echgraphe`.
-    std::int16_t facteurGraphe = 1;
-    std::int16_t uniteTemps = 1;
-    float ymax = 0.0f;
-
-    // The table of values shown by `MSFlexGrid1`.
-    TableauValeurs tableau;
-
-    // Whole seconds under the cursor at its last move inside the plot area:
-    // the instant the tangents touch.
-    std::int32_t tempsCurseur = 0;
+    // Sets the controls of records 2 to `dernierEnregistrement` of `c`, in
+    // that order, each one's handlers running as if the student had made the
+    // change.
+    void appliquerReglages(const Configuration& c, int dernierEnregistrement);
 
     // Resets the run: timer off, amounts from the boxes, graph and table rebuilt.
     void initialise();
@@ -127,10 +118,6 @@ public:
     // One tick of the animated run.
     void direct();
 
-    // The conditions, colours and shown curves as the controls hold them now.
-    Conditions conditionsActuelles() const;
-    CouleursCourbes couleursActuelles() const;
-    CourbesAffichees courbesAffichees() const;
     // Stores the run that has just finished in slot `nbCourbes`.
     void enrcourbe();
 
@@ -167,10 +154,6 @@ public:
     // Tells assistive technologies what the graph shows now.
     void decrireGraphe();
 
-    // The duration held by the selector's tag, in seconds (0 when none).
-    std::int32_t dureeSelectionnee() const;
-    // The number of table rows chosen on the "Suivi" panel.
-    int nombreLignesTableau() const { return 111 - Picture1->VScroll3->value(); }
     int nombreActivations() const { return nombreActivations_; }
 
 protected:
@@ -211,6 +194,8 @@ private:
     // The sink of the current run: its curves and, when asked, the table.
     class SinkRunCourant;
 
+    ModeleFeuilleP modele_;
+    LiaisonReglages liaison_{modele_.reglages};
     std::mt19937 alea_;                                      // places the ice of the apparatus picture
     std::unique_ptr<class ChoixImprimante> choixImprimante_; // kept between printings
     Exportation exportation_;                                // the folder of the last file saved

@@ -13,12 +13,12 @@ namespace vedo {
 void FeuilleP::echgraphe(int rafraichirTableau) {
     makehisto();
     decrireGraphe();
-    if (duree == 0) return;
+    if (modele_.duree == 0) return;
 
-    facteurGraphe = static_cast<std::int16_t>(vedo::facteurGraphe(Picture2->width()));
-    const QPoint origine = pixelQt(origineGraphe(facteurGraphe));
+    modele_.facteurGraphe = static_cast<std::int16_t>(vedo::facteurGraphe(Picture2->width()));
+    const QPoint origine = pixelQt(origineGraphe(modele_.facteurGraphe));
     Picture2->setOrigine(origine);
-    if (facteurGraphe == 1) Label5->move(QPoint(190, -7) - origine);
+    if (modele_.facteurGraphe == 1) Label5->move(QPoint(190, -7) - origine);
     Command12->move(Picture2->width() - Command12->width(), 0);
     Command6->move(Command12->x() - Command6->width(), Command12->y());
     if (rafraichirTableau == 1) prepatab();
@@ -28,19 +28,19 @@ void FeuilleP::echgraphe(int rafraichirTableau) {
     CadreGraphe cadre;
     Quantites initiales{};
     for (int i = 0; i < 4; ++i) {
-        const auto v = quantiteSaisie(Picture4->Text1[i]->text().toStdString());
+        const auto v = quantiteSaisie(modele_.reglages.quantites[i]);
         initiales[i] = v.value_or(0.0f);
         if (v) cadre.departs[i] = *v;
     }
-    cadre.affichees = courbesAffichees();
-    cadre.couleurs = couleursActuelles();
-    cadre.gras = frame2->Check1->isChecked();
+    cadre.affichees = modele_.courbesAffichees();
+    cadre.couleurs = modele_.couleurs();
+    cadre.gras = modele_.reglages.traceGras;
     const KeptRuns& conserves = application.courbes;
-    ymax = ymaxGraphe(initiales, cadre.affichees, frame2->Check2->isChecked() ? &conserves : nullptr);
+    modele_.ymax = ymaxGraphe(initiales, cadre.affichees, modele_.reglages.conserverCourbes ? &conserves : nullptr);
 
-    duree = dureeSelectionnee();
-    uniteTemps = vedo::uniteTemps(duree);
-    cadre.echelle = {facteurGraphe, duree, ymax};
+    modele_.duree = modele_.dureeSelectionnee();
+    modele_.uniteTemps = vedo::uniteTemps(modele_.duree);
+    cadre.echelle = {modele_.facteurGraphe, modele_.duree, modele_.ymax};
     Picture2->setEpaisseur(1);
     const QSize taille = Picture2->imageADessiner().size();
     const bool dessine = dessinGraphe.dessinerCadre(Picture2->surface(), taille.width(), taille.height(), cadre);
@@ -52,7 +52,7 @@ void FeuilleP::echgraphe(int rafraichirTableau) {
         Command6->hide();
         return;
     }
-    if (frame2->Check2->isChecked()) Command6->show();
+    if (modele_.reglages.conserverCourbes) Command6->show();
     dessinerCourbesConservees(Picture2->surface(), cadre.echelle, cadre.affichees,
                               Picture2->epaisseur(), conserves, &dessinGraphe);
     Picture2->update();
@@ -61,17 +61,17 @@ void FeuilleP::echgraphe(int rafraichirTableau) {
 void FeuilleP::prepatab() {
     std::array<std::string, 4> textes;
     for (int i = 0; i < 4; ++i)
-        textes[i] = Picture4->Text1[i]->text().toStdString();
-    duree = dureeSelectionnee();
-    tableau.prepatab(duree, Picture1->VScroll3->value(), textes, conditionsActuelles());
+        textes[i] = modele_.reglages.quantites[i];
+    modele_.duree = modele_.dureeSelectionnee();
+    modele_.tableau.prepatab(modele_.duree, modele_.reglages.defilementLignes, textes, modele_.conditions());
     // The hidden grid shows only the last of the tables the load prepares.
     if (!grilleEnAttente_) afficherTableau();
 }
 
 void FeuilleP::afficherTableau() {
     MSFlexGrid1->clearContents();
-    if (duree == 0) return;
-    const auto enTetes = tableau.enTetes(Picture4->Combo1->currentIndex());
+    if (modele_.duree == 0) return;
+    const auto enTetes = modele_.tableau.enTetes(modele_.reglages.reaction);
     // The grid's own headers stay hidden: they name the columns for
     // assistive technologies.
     QStringList titres;
@@ -80,15 +80,15 @@ void FeuilleP::afficherTableau() {
         titres << Label1[c]->text().trimmed();
     }
     MSFlexGrid1->setHorizontalHeaderLabels(titres);
-    MSFlexGrid1->setRowCount(tableau.nombreLignes());
-    for (int r = 0; r < tableau.nombreLignes(); ++r)
+    MSFlexGrid1->setRowCount(modele_.tableau.nombreLignes());
+    for (int r = 0; r < modele_.tableau.nombreLignes(); ++r)
         afficherLigneTableau(r);
 }
 
 void FeuilleP::afficherLigneTableau(int ligne) {
-    if (ligne < 0 || ligne >= tableau.nombreLignes() || ligne >= MSFlexGrid1->rowCount()) return;
-    const QColor couleurQr = frame2->Check3->isChecked() ? Qt::black : Qt::white;
-    const LigneTableau& cellules = tableau.ligne(ligne);
+    if (ligne < 0 || ligne >= modele_.tableau.nombreLignes() || ligne >= MSFlexGrid1->rowCount()) return;
+    const QColor couleurQr = modele_.reglages.afficherQr ? Qt::black : Qt::white;
+    const LigneTableau& cellules = modele_.tableau.ligne(ligne);
     for (int c = 0; c < colonnesTableau; ++c) {
         // An empty cell needs no item: most of a table before its run.
         if (cellules[c].empty()) {
@@ -105,7 +105,7 @@ void FeuilleP::afficherLigneTableau(int ligne) {
 
 void FeuilleP::Check3_Click() {
     // On the white grid a white Qr is hidden; the header stays.
-    const QColor couleur = frame2->Check3->isChecked() ? Qt::black : Qt::white;
+    const QColor couleur = modele_.reglages.afficherQr ? Qt::black : Qt::white;
     for (int r = 0; r < MSFlexGrid1->rowCount(); ++r)
         if (QTableWidgetItem* element = MSFlexGrid1->item(r, 5)) element->setForeground(couleur);
 }
@@ -115,7 +115,7 @@ void FeuilleP::option2_Click() {
 }
 
 void FeuilleP::Check2_Click() {
-    if (frame2->Check2->isChecked()) return;
+    if (modele_.reglages.conserverCourbes) return;
     application.courbes.effacer();
     echgraphe(1);
 }
@@ -124,7 +124,7 @@ void FeuilleP::decrireGraphe() {
     const std::array<std::string, 4> especes = {nomEspece[1].toStdString(), nomEspece[2].toStdString(),
                                                 nomEspece[3].toStdString(), nomEspece[4].toStdString()};
     Picture2->setAccessibleDescription(QString::fromStdString(vedo::decrireGraphe(
-                                           dureeSelectionnee(), courbesAffichees(), especes,
+                                           modele_.dureeSelectionnee(), modele_.courbesAffichees(), especes,
                                            application.courbes.nbCourbes + 1)) +
                                        "\n" + indice(Picture2->objectName(), {}, {}, {}));
 }

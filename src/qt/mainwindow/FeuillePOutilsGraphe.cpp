@@ -58,12 +58,12 @@ void FeuilleP::installerOutilsGraphe() {
 
 void FeuilleP::Picture2_MouseMove(float x, float y) {
     info->setText(indice(Picture2->objectName(), {}, info->text(), messageCopie));
-    facteurGraphe = static_cast<std::int16_t>(vedo::facteurGraphe(Picture2->width()));
-    const auto lecture = lireCurseur(x, y, facteurGraphe, duree, ymax);
+    modele_.facteurGraphe = static_cast<std::int16_t>(vedo::facteurGraphe(Picture2->width()));
+    const auto lecture = lireCurseur(x, y, modele_.facteurGraphe, modele_.duree, modele_.ymax);
     const QString texte = lecture ? QString::fromStdString(lecture->texte) : QString();
     if (lecture) {
         Picture2->setCursor(Qt::CrossCursor);
-        tempsCurseur = lecture->tempsCurseur;
+        modele_.tempsCurseur = lecture->tempsCurseur;
     } else {
         Picture2->unsetCursor();
     }
@@ -90,13 +90,13 @@ void FeuilleP::Picture2_Click() {
 
 void FeuilleP::out01_Click(int index) {
     if (index < 0 || index > application.courbes.nbCourbes || index >= nombreEmplacements) return;
-    tander(tempsCurseur, application.courbes.emplacement(index));
+    tander(modele_.tempsCurseur, application.courbes.emplacement(index));
 }
 
 void FeuilleP::tander(std::int32_t t0, const CourbeConservee& courbe) {
-    const Tangentes resultat = tangentes(courbe, t0, {facteurGraphe, duree, ymax}, courbesAffichees());
-    kDirect = resultat.k.kDirect;
-    kInverse = resultat.k.kInverse;
+    const Tangentes resultat = tangentes(courbe, t0, {modele_.facteurGraphe, modele_.duree, modele_.ymax}, modele_.courbesAffichees());
+    modele_.kDirect = resultat.k.kDirect;
+    modele_.kInverse = resultat.k.kInverse;
     dessinerTangentes(Picture2->toile(), resultat, dessinGraphe);
 }
 
@@ -125,28 +125,28 @@ void FeuilleP::Command12_Click() {
 }
 
 void FeuilleP::redessinerRunEnCours() {
-    std::int32_t fin = duree;
+    std::int32_t fin = modele_.duree;
     if (Timer1->isActive()) {
         for (int k = 0; k < 4; ++k)
-            if (const auto v = quantiteSaisie(Picture4->Text1[k]->text().toStdString())) n[k] = *v;
-        fin = versEntier32(animation.tempsEcoule / 10.0).value_or(0);
+            if (const auto v = quantiteSaisie(modele_.reglages.quantites[k])) modele_.n[k] = *v;
+        fin = versEntier32(modele_.animation.tempsEcoule / 10.0).value_or(0);
     } else if (application.courbes.nbCourbes >= 0) {
-        n = n0; // amounts typed since the run do not count
+        modele_.n = modele_.n0; // amounts typed since the run do not count
     } else {
         return;
     }
     ParametresRun p;
     p.duree = fin;
-    p.conditions = conditionsActuelles();
-    p.ymax = ymax;
-    TraceurCourbes traceur(Picture2->surface(), {facteurGraphe, duree, ymax}, courbesAffichees(),
-                           couleursActuelles(), Picture2->epaisseur(), precedents, &dessinGraphe);
+    p.conditions = modele_.conditions();
+    p.ymax = modele_.ymax;
+    TraceurCourbes traceur(Picture2->surface(), {modele_.facteurGraphe, modele_.duree, modele_.ymax}, modele_.courbesAffichees(),
+                           modele_.couleurs(), Picture2->epaisseur(), modele_.precedents, &dessinGraphe);
     // The animation goes on from the starting point at the new scale.
-    if (fin == 0) traceur.premierPoint(n);
-    ConstantesVitesse k{kDirect, kInverse};
-    vedo::speed(n, p, traceur, k);
-    kDirect = k.kDirect;
-    kInverse = k.kInverse;
+    if (fin == 0) traceur.premierPoint(modele_.n);
+    ConstantesVitesse k{modele_.kDirect, modele_.kInverse};
+    vedo::speed(modele_.n, p, traceur, k);
+    modele_.kDirect = k.kDirect;
+    modele_.kInverse = k.kInverse;
     Picture2->update();
 }
 

@@ -15,8 +15,8 @@ class FeuilleP::SinkRunCourant : public RunSink {
 public:
     SinkRunCourant(FeuilleP& f, const CouleursCourbes& couleurs, bool remplirTableau)
         : fenetre_(f),
-          traceur_(f.Picture2->surface(), {f.facteurGraphe, f.duree, f.ymax}, f.courbesAffichees(),
-                   couleurs, f.Picture2->epaisseur(), f.precedents, &f.dessinGraphe),
+          traceur_(f.Picture2->surface(), {f.modele_.facteurGraphe, f.modele_.duree, f.modele_.ymax}, f.modele_.courbesAffichees(),
+                   couleurs, f.Picture2->epaisseur(), f.modele_.precedents, &f.dessinGraphe),
           remplirTableau_(remplirTableau) {}
     ~SinkRunCourant() override { fenetre_.Picture2->update(); }
 
@@ -24,7 +24,7 @@ public:
     void point(double t, const Quantites& q) override { traceur_.point(t, q); }
     void ligne(int ligneTab, const Quantites& q) override {
         if (!remplirTableau_) return;
-        fenetre_.tableau.ecrireLigne(ligneTab, q);
+        fenetre_.modele_.tableau.ecrireLigne(ligneTab, q);
         fenetre_.afficherLigneTableau(ligneTab);
     }
 
@@ -34,101 +34,74 @@ private:
     bool remplirTableau_;
 };
 
-std::int32_t FeuilleP::dureeSelectionnee() const {
-    return versEntier32(valeurEnTete(Picture1->tagDuree().toStdString())).value_or(0);
-}
-
-Conditions FeuilleP::conditionsActuelles() const {
-    Conditions c;
-    c.reaction = static_cast<std::int16_t>(Picture4->Combo1->currentIndex());
-    c.classeAlcool = static_cast<std::int16_t>(Picture4->Combo2->currentIndex());
-    c.temperature = static_cast<std::int16_t>(Picture3->HScroll1->value());
-    c.catalyseur = Picture3->Check5->isChecked() ? 1 : 0;
-    c.distillation = Picture3->Check4->isChecked() ? 1 : 0;
-    c.especeVolatile = static_cast<std::int16_t>(Picture3->Combo3->currentIndex());
-    return c;
-}
-
-CouleursCourbes FeuilleP::couleursActuelles() const {
-    return {couleurDe(Picture1->couleurCourbe(0)), couleurDe(Picture1->couleurCourbe(1)),
-            couleurDe(Picture1->couleurCourbe(2)), couleurDe(Picture1->couleurCourbe(3))};
-}
-
-CourbesAffichees FeuilleP::courbesAffichees() const {
-    CourbesAffichees a;
-    for (int i = 0; i < 4; ++i)
-        a[i] = Picture1->option2[i]->isChecked();
-    return a;
-}
-
 void FeuilleP::initialise() {
     Timer1->stop();
     for (int k = 0; k < 4; ++k)
-        if (const auto v = quantiteSaisie(Picture4->Text1[k]->text().toStdString())) n[k] = *v;
-    duree = dureeSelectionnee();
-    animation.tempsEcoule = 0;
+        if (const auto v = quantiteSaisie(modele_.reglages.quantites[k])) modele_.n[k] = *v;
+    modele_.duree = modele_.dureeSelectionnee();
+    modele_.animation.tempsEcoule = 0;
     echgraphe(1);
     afficherEffacer();
 }
 
 void FeuilleP::afficherEffacer() {
-    Command6->setVisible(frame2->Check2->isChecked() && application.courbes.nbCourbes >= 0);
+    Command6->setVisible(modele_.reglages.conserverCourbes && application.courbes.nbCourbes >= 0);
 }
 
 void FeuilleP::speed(Quantites& quantites, std::int32_t dureeTableau, const Conditions& conditions,
                      const CouleursCourbes& couleurs, bool remplirTableau) {
     ParametresRun p;
-    p.duree = duree;
+    p.duree = modele_.duree;
     p.dureeTableau = dureeTableau;
     p.conditions = conditions;
     p.remplirTableau = remplirTableau;
-    p.nombreLignes = tableau.nombreLignes();
-    p.ymax = ymax;
+    p.nombreLignes = modele_.tableau.nombreLignes();
+    p.ymax = modele_.ymax;
     SinkRunCourant sink(*this, couleurs, remplirTableau);
-    ConstantesVitesse k{kDirect, kInverse};
+    ConstantesVitesse k{modele_.kDirect, modele_.kInverse};
     vedo::speed(quantites, p, sink, k);
-    kDirect = k.kDirect;
-    kInverse = k.kInverse;
+    modele_.kDirect = k.kDirect;
+    modele_.kInverse = k.kInverse;
 }
 
 void FeuilleP::Command3_Click() {
-    const bool conserver = frame2->Check2->isChecked();
+    const bool conserver = modele_.reglages.conserverCourbes;
     application.courbes.debutRun(conserver);
     initialise();
     for (int k = 0; k < 4; ++k)
-        if (const auto v = quantiteSaisie(Picture4->Text1[k]->text().toStdString())) n[k] = *v;
-    n0 = n;
-    speed(n, dureeSelectionnee(), conditionsActuelles(), couleursActuelles(), true);
+        if (const auto v = quantiteSaisie(modele_.reglages.quantites[k])) modele_.n[k] = *v;
+    modele_.n0 = modele_.n;
+    speed(modele_.n, modele_.dureeSelectionnee(), modele_.conditions(), modele_.couleurs(), true);
     application.courbes.finRun(conserver);
     enrcourbe();
     afficherEffacer();
 }
 
 void FeuilleP::Command5_Click() {
-    application.courbes.debutRun(frame2->Check2->isChecked());
+    application.courbes.debutRun(modele_.reglages.conserverCourbes);
     initialise();
-    n0 = n;
-    duree = dureeSelectionnee();
+    modele_.n0 = modele_.n;
+    modele_.duree = modele_.dureeSelectionnee();
     Timer1->start();
-    animation.tempsEcoule = 0;
+    modele_.animation.tempsEcoule = 0;
 }
 
 void FeuilleP::Timer1_Timer() {
     ParametresRun p;
-    p.duree = duree;
-    p.dureeTableau = dureeSelectionnee();
-    p.conditions = conditionsActuelles();
+    p.duree = modele_.duree;
+    p.dureeTableau = modele_.dureeSelectionnee();
+    p.conditions = modele_.conditions();
     p.remplirTableau = true;
-    p.nombreLignes = tableau.nombreLignes();
-    p.ymax = ymax;
-    ConstantesVitesse k{kDirect, kInverse};
+    p.nombreLignes = modele_.tableau.nombreLignes();
+    p.ymax = modele_.ymax;
+    ConstantesVitesse k{modele_.kDirect, modele_.kInverse};
     Tick tick;
     {
-        SinkRunCourant sink(*this, couleursActuelles(), true);
-        tick = timerTick(n, animation, p, frame2->HScroll2->value(), sink, k);
+        SinkRunCourant sink(*this, modele_.couleurs(), true);
+        tick = timerTick(modele_.n, modele_.animation, p, modele_.reglages.vitesseAnimation, sink, k);
     }
-    kDirect = k.kDirect;
-    kInverse = k.kInverse;
+    modele_.kDirect = k.kDirect;
+    modele_.kInverse = k.kInverse;
     if (tick == Tick::terminee) finRunAnime();
 }
 
@@ -139,13 +112,13 @@ void FeuilleP::direct() {
 void FeuilleP::finRunAnime() {
     Timer1->stop();
     Command5->setEnabled(true);
-    application.courbes.finRun(frame2->Check2->isChecked());
+    application.courbes.finRun(modele_.reglages.conserverCourbes);
     enrcourbe();
     afficherEffacer();
 }
 
 void FeuilleP::Command9_Click() {
-    application.courbes.retourEtatInitial(frame2->Check2->isChecked(), Timer1->isActive());
+    application.courbes.retourEtatInitial(modele_.reglages.conserverCourbes, Timer1->isActive());
     Timer1->stop();
     initialise();
 }
@@ -157,23 +130,11 @@ void FeuilleP::Command6_Click() {
 
 void FeuilleP::Check1_Click() {
     initialise();
-    speed(n, dureeSelectionnee(), conditionsActuelles(), couleursActuelles(), true);
+    speed(modele_.n, modele_.dureeSelectionnee(), modele_.conditions(), modele_.couleurs(), true);
 }
 
 void FeuilleP::enrcourbe() {
-    CourbeConservee c;
-    for (int i = 1; i <= 4; ++i) {
-        c.courbeQuantite[i] = n0[static_cast<std::size_t>(i - 1)]; // what the run started from
-        c.courbeCouleur[i] = entierDepuisCouleur(couleurDe(Picture1->couleurCourbe(i - 1)));
-    }
-    c.courbeParam = {static_cast<std::int16_t>(Picture4->Combo1->currentIndex()),
-                     static_cast<std::int16_t>(Picture3->HScroll1->value()),
-                     static_cast<std::int16_t>(Picture4->Combo2->currentIndex()),
-                     static_cast<std::int16_t>(Picture3->Combo3->currentIndex()),
-                     static_cast<std::int16_t>(Picture3->Check4->isChecked() ? 1 : 0),
-                     static_cast<std::int16_t>(Picture3->Check5->isChecked() ? 1 : 0)};
-    c.courbeDuree = dureeSelectionnee();
-    application.courbes.enrcourbe(c, ymax);
+    application.courbes.enrcourbe(modele_.courbeTerminee(), modele_.ymax);
     makehisto();
     decrireGraphe();
 }

@@ -23,7 +23,7 @@ Vues vuesDe(const FeuilleP& f) {
     Vues vues{f.animpic->image(), f.Picture2->image(), f.MSFlexGrid1, enTete};
     vues.dessinGraphe = &f.dessinGraphe;
     vues.ratioPixels = f.Picture2->devicePixelRatioF();
-    vues.tableauCsv = QByteArray::fromStdString(tableauCsv(f.tableau, f.Picture4->Combo1->currentIndex()));
+    vues.tableauCsv = QByteArray::fromStdString(tableauCsv(f.modele().tableau, f.modele().reglages.reaction));
     vues.configuration = f.application.fichcourant;
     return vues;
 }

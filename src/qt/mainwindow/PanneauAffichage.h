@@ -12,7 +12,7 @@ namespace vedo {
 class PanneauAffichage : public Panneau {
     Q_OBJECT
 public:
-    explicit PanneauAffichage(QWidget* parent = nullptr);
+    PanneauAffichage(class LiaisonReglages& liaison, QWidget* parent = nullptr);
 
     QScrollBar* HScroll2; // animation speed: simulated tenths of a second per tick
     QCheckBox* Check1;    // "Tracer en gras"

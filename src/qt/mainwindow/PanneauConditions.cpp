@@ -3,6 +3,7 @@
 #include "common/NumberText.h"
 #include "common/Rounding.h"
 #include "mainwindow/CouleursFenetre.h"
+#include "mainwindow/LiaisonReglages.h"
 
 namespace vedo {
 
@@ -16,7 +17,7 @@ QString legendeTemperature(int dixiemes) {
     return QString::fromStdString(texteGeneral(dixiemes / 10.0)) + " °C";
 }
 
-PanneauConditions::PanneauConditions(QWidget* parent) : Panneau("Picture3", parent) {
+PanneauConditions::PanneauConditions(LiaisonReglages& liaison, QWidget* parent) : Panneau("Picture3", parent) {
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
     HScroll1->setObjectName("HScroll1");
     HScroll1->setGeometry(72, 48, 260, 17);
@@ -38,6 +39,10 @@ PanneauConditions::PanneauConditions(QWidget* parent) : Panneau("Picture3", pare
     Combo3->setObjectName("Combo3");
     Combo3->setGeometry(208, 144, 161, 22);
     nommer(Combo3, texteVolatile);
+    liaison.lier(8, Combo3);
+    liaison.lier(15, HScroll1);
+    liaison.lier(26, Check4);
+    liaison.lier(27, Check5);
     clavierBarre(HScroll1);
     nommerTemperature();
     for (QWidget* controle :

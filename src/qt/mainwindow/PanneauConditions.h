@@ -18,7 +18,7 @@ QString legendeTemperature(int dixiemes);
 class PanneauConditions : public Panneau {
     Q_OBJECT
 public:
-    explicit PanneauConditions(QWidget* parent = nullptr);
+    PanneauConditions(class LiaisonReglages& liaison, QWidget* parent = nullptr);
 
     QScrollBar* HScroll1; // temperature in tenths of °C
     QLabel* Label6;       // the temperature

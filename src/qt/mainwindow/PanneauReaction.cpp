@@ -2,6 +2,7 @@
 
 #include "engine/Reaction.h"
 #include "mainwindow/CouleursFenetre.h"
+#include "mainwindow/LiaisonReglages.h"
 
 namespace vedo {
 
@@ -12,7 +13,7 @@ const char* const texteClasse = "Classe de l'alcool :";
 const char* const texteUnite = "n (mol)  ";
 } // namespace
 
-PanneauReaction::PanneauReaction(QWidget* parent) : Panneau("Picture4", parent) {
+PanneauReaction::PanneauReaction(LiaisonReglages& liaison, QWidget* parent) : Panneau("Picture4", parent) {
     Combo1 = new QComboBox(this);
     Combo1->setObjectName("Combo1");
     Combo1->setGeometry(96, 32, 177, 22);
@@ -28,6 +29,10 @@ PanneauReaction::PanneauReaction(QWidget* parent) : Panneau("Picture4", parent) 
         Text1[k]->setObjectName(QString("Text1(%1)").arg(k));
         Text1[k]->setGeometry(gauches[k], 144, 65, 19);
     }
+    liaison.lier(6, Combo1);
+    liaison.lier(7, Combo2);
+    for (int k = 0; k < 4; ++k)
+        liaison.lier(2 + k, Text1[k]);
     nommerQuantites();
     connect(Combo1, &QComboBox::currentIndexChanged, this, &PanneauReaction::nommerQuantites);
 }

@@ -16,7 +16,7 @@ namespace vedo {
 class PanneauReaction : public Panneau {
     Q_OBJECT
 public:
-    explicit PanneauReaction(QWidget* parent = nullptr);
+    PanneauReaction(class LiaisonReglages& liaison, QWidget* parent = nullptr);
 
     QComboBox* Combo1;               // reaction
     QComboBox* Combo2;               // class of the alcohol

@@ -2,6 +2,9 @@
 
 #include "engine/Durations.h"
 #include "mainwindow/CouleursFenetre.h"
+#include "mainwindow/LiaisonReglages.h"
+#include "platform/DessinQt.h"
+#include "view/GraphPainter.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -15,7 +18,8 @@ const QString texteDuree = QStringLiteral("Durée de l'enregistrement : ");
 const QString texteLignes = QStringLiteral("Nombre de lignes : ");
 } // namespace
 
-PanneauSuivi::PanneauSuivi(QWidget* parent) : Panneau("Picture1", parent) {
+PanneauSuivi::PanneauSuivi(LiaisonReglages& liaison, QWidget* parent)
+    : Panneau("Picture1", parent), liaison_(liaison) {
     Label2 = new QLabel(this);
     Label2->setObjectName("Label2");
     Label2->setGeometry(176, 8, 89, 17);
@@ -56,6 +60,12 @@ PanneauSuivi::PanneauSuivi(QWidget* parent) : Panneau("Picture1", parent) {
         pastille->setFocusPolicy(Qt::TabFocus);
         Label4[i + 1] = pastille;
         setCouleurCourbe(i, couleurs::courbes[i]);
+        liaison.lier(
+            9 + i, [this, i] { return texteEntierEnregistrement(entierDepuisCouleur(couleurDe(couleurCourbe(i)))); },
+            [this, i](const Configuration& c) {
+                setCouleurCourbe(i, couleurQt(couleurDepuisEntier(static_cast<std::uint32_t>(c.couleurs[i]))));
+            });
+        liaison.lier(19 + i, option2[i]);
         connect(option2[i], &QCheckBox::clicked, this, &PanneauSuivi::courbesChangees);
     }
 
@@ -67,6 +77,10 @@ PanneauSuivi::PanneauSuivi(QWidget* parent) : Panneau("Picture1", parent) {
     VScroll3->setRange(10, 100);
     VScroll3->setValue(10);
     VScroll3->setGeometry(225, 168, 17, 17);
+    liaison.lier(13, VScroll2);
+    liaison.lier(14, VScroll3);
+    liaison.lier(17, Option1[0]);
+    liaison.lier(18, Option1[1]);
     for (QScrollBar* barre : {VScroll2, VScroll3})
         clavierBarre(barre);
 
@@ -90,6 +104,7 @@ void PanneauSuivi::setCouleurCourbe(int espece, const QColor& couleur) {
     QPalette palette = Label4[espece + 1]->palette();
     palette.setColor(QPalette::Window, couleur);
     Label4[espece + 1]->setPalette(palette);
+    liaison_.prendre(9 + espece);
 }
 
 void PanneauSuivi::setNomsEspeces(const std::array<QString, 4>& noms) {
@@ -107,7 +122,6 @@ QString PanneauSuivi::legendeCourbe(int espece) const {
 // The selectors are named as they read: the caption, then what they show.
 void PanneauSuivi::VScroll2_Change() {
     const auto secondes = dureePosition(VScroll2->value());
-    VScroll2->setProperty("Tag", QString::number(secondes));
     Label2->setText(QString::fromStdString(legendeDuree(secondes)));
     VScroll2->setAccessibleName(texteDuree + Label2->text());
     emit dureeChangee();

@@ -18,10 +18,10 @@ namespace vedo {
 class PanneauSuivi : public Panneau {
     Q_OBJECT
 public:
-    explicit PanneauSuivi(QWidget* parent = nullptr);
+    PanneauSuivi(class LiaisonReglages& liaison, QWidget* parent = nullptr);
 
     QLabel* Label2;       // the duration
-    QScrollBar* VScroll2; // duration positions 1 (200 h) .. 16 (20 s); its tag holds the seconds
+    QScrollBar* VScroll2; // duration positions 1 (200 h) .. 16 (20 s)
     QFrame* Frame1;
     std::array<QCheckBox*, 4> option2;    // curves of A..D shown
     std::array<QLabel*, 5> Label4{};      // 1..4: colour swatches of A..D
@@ -33,8 +33,6 @@ public:
     // curve choices and the swatches are named after them at once.
     void setNomsEspeces(const std::array<QString, 4>& noms);
 
-    // The duration tag: seconds as text.
-    QString tagDuree() const { return VScroll2->property("Tag").toString(); }
     QColor couleurCourbe(int espece) const;
     void setCouleurCourbe(int espece, const QColor& couleur);
 
@@ -58,6 +56,7 @@ private:
     void VScroll3_Change();
 
     std::array<QString, 4> nomsEspeces_;
+    LiaisonReglages& liaison_;
 };
 
 } // namespace vedo

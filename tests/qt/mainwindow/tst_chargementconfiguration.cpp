@@ -79,7 +79,7 @@ private slots:
 
     void defaultsSavedAndReopened() {
         FeuilleP& w = *f->fenetre;
-        const Configuration demarrage = configurationFenetre(w);
+        const Configuration demarrage = w.modele().reglages;
         QCOMPARE(demarrage.especeVolatile, std::int16_t(-1));
         QCOMPARE(enregistrerSous(*f, "defaut"), int(QDialog::Accepted));
         const QString chemin =
@@ -94,7 +94,7 @@ private slots:
         reglerConfigurationConnue(w);
         w.setWindowTitle("autre");
         QCOMPARE(ouvrirFichier(*f, chemin), int(QDialog::Accepted));
-        QVERIFY(configurationFenetre(w) == demarrage);
+        QVERIFY(w.modele().reglages == demarrage);
         QCOMPARE(w.Picture3->Combo3->currentIndex(), -1);
         QCOMPARE(w.windowTitle(), "Vedoriruvirivi - " + chemin);
         QVERIFY(f->prompteur.messages().isEmpty());
@@ -182,7 +182,7 @@ private slots:
         FenetreDeTest modele;
         reglerConfigurationConnue(*modele.fenetre);
         QCOMPARE(ouvrirFichier(*f, dossier.filePath("connue.C15")), int(QDialog::Accepted));
-        QVERIFY(configurationFenetre(*f->fenetre) == configurationFenetre(*modele.fenetre));
+        QVERIFY(f->fenetre->modele().reglages == modele.fenetre->modele().reglages);
     }
 
     void wrongIdentification_data() {
@@ -198,14 +198,14 @@ private slots:
         QFETCH(QString, identification);
         FeuilleP& w = *f->fenetre;
         const QString chemin = fichierModifie(dossier, {{1, identification}, {6, " 2"}, {15, " 900"}});
-        const Configuration avant = configurationFenetre(w);
+        const Configuration avant = w.modele().reglages;
         w.application.courbes.nbCourbes = 0;
         int courbes = -2;
         QCOMPARE(ouvrirFichier(*f, chemin, &courbes), int(QDialog::Accepted)); // closed after the message
         QCOMPARE(f->prompteur.messages(),
                  QStringList{"Fichier non valide: Ce fichier ne correspond pas à cette application"});
         QCOMPARE(f->prompteur.questions.last().icone, QMessageBox::Critical);
-        QVERIFY(configurationFenetre(w) == avant);
+        QVERIFY(w.modele().reglages == avant);
         QCOMPARE(w.windowTitle(), QString("Vedoriruvirivi"));
         QCOMPARE(courbes, 0);
     }
@@ -291,8 +291,8 @@ private slots:
         QCOMPARE(w.Picture4->Text1[2]->text(), QString("5,5"));
         QCOMPARE(w.Picture4->Text1[3]->text(), QString("abc"));
         // "Retour état initial" took the amounts.
-        QCOMPARE(w.n[0], 6.0);
-        QCOMPARE(w.n[2], 5.5);
+        QCOMPARE(w.modele().n[0], 6.0);
+        QCOMPARE(w.modele().n[2], 5.5);
     }
 
     // Amounts only a damaged file can bring, through the whole window: the
@@ -320,10 +320,10 @@ private slots:
         // "Conserver les courbes" ticked: the enlarged graph computes the kept run again.
         ouvrirFichier(*f, fichierModifie(dossier, {{2, quantites[0]}, {3, quantites[1]}, {4, quantites[2]},
                                                    {5, quantites[3]}, {24, "1"}}));
-        QCOMPARE(w.ymax, ymax);
+        QCOMPARE(w.modele().ymax, ymax);
         w.Command3->click();
         w.Command12->click();
-        QCOMPARE(w.ymax, ymax);
+        QCOMPARE(w.modele().ymax, ymax);
         // The amount axis is drawn only when the scale reaches 1E-9 mol.
         const QColor axe = w.Picture2->pixel(QPointF(50, 100));
         QCOMPARE(axe, ymax >= 1e-9f ? QColor(Qt::black) : QColor(Qt::white));
@@ -380,8 +380,8 @@ private slots:
         QCOMPARE(w.Picture3->Combo3->currentText(), w.nomEspece[3]);
         QCOMPARE(w.Picture1->couleurCourbe(0), QColor(255, 0, 0));
         QCOMPARE(w.Picture1->couleurCourbe(3), QColor(0, 255, 0));
-        QCOMPARE(w.Picture1->tagDuree(), QString("20"));
-        QCOMPARE(w.duree, 20);
+        QCOMPARE(w.modele().tagDuree, 20);
+        QCOMPARE(w.modele().duree, 20);
         QCOMPARE(w.MSFlexGrid1->rowCount(), 20);
         QCOMPARE(w.Picture3->Label6->text(), QString("45,5 °C"));
         QCOMPARE(courbes, -1);

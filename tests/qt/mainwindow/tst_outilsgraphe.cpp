@@ -129,11 +129,11 @@ private slots:
         regler(f, {"1", "2", "0", "0"});
         f->Command9->click();
         if (agrandi) f->Command12->click();
-        f->tempsCurseur = -1;
+        f->modele().tempsCurseur = -1;
         survoler(f, x, y);
         QCOMPARE(f->Picture2->toolTip(), lecture);
         QCOMPARE(f->Picture2->cursor().shape(), Qt::CrossCursor);
-        QCOMPARE(f->tempsCurseur, tempsCurseur);
+        QCOMPARE(f->modele().tempsCurseur, tempsCurseur);
         QCOMPARE(f->info->text(),
                  QString("Vous pouvez lire les coordonnées d'un point et tracer la tangente à une courbe"));
     }
@@ -141,10 +141,10 @@ private slots:
     void hoursMinutesAndSecondsOnALongRun() {
         FenetreDeTest f;
         f->Picture1->VScroll2->setValue(6); // 5 h
-        QCOMPARE(f->duree, 18000);
+        QCOMPARE(f->modele().duree, 18000);
         survoler(f, 50 + 3725.0 / 60, 110); // 60 s a pixel
         QCOMPARE(f->Picture2->toolTip().section(" ; ", 0, 0), QString("t = 1 h 2 min 5 s"));
-        QCOMPARE(f->tempsCurseur, 3725);
+        QCOMPARE(f->modele().tempsCurseur, 3725);
     }
 
     void cursorOutsideThePlotArea_data() {
@@ -162,12 +162,12 @@ private slots:
         f->Command3->click();
         survoler(f, 200, 100);
         QVERIFY(f->Label5->isVisible());
-        const std::int32_t avant = f->tempsCurseur;
+        const std::int32_t avant = f->modele().tempsCurseur;
         survoler(f, x, y);
         QCOMPARE(f->Picture2->cursor().shape(), Qt::ArrowCursor);
         QVERIFY(f->Picture2->toolTip().isEmpty());
         QVERIFY(!f->Label5->isVisible());
-        QCOMPARE(f->tempsCurseur, avant);
+        QCOMPARE(f->modele().tempsCurseur, avant);
     }
 
     void menuCaptions_data() {
@@ -286,11 +286,11 @@ private slots:
         // Smaller amounts typed afterwards lower the axis under the kept curve's start.
         regler(f, {"1", "1", "0", "0"});
         f->Text1_LostFocus(0);
-        QCOMPARE(f->ymax, 1.0f);
+        QCOMPARE(f->modele().ymax, 1.0f);
         f.prompteur.reponsesMenus.push_back(0);
         cliquer(f, 150, 100); // 20 min
-        const auto s = tangentes(f.etat.courbes.emplacement(0), f->tempsCurseur, {1, f->duree, f->ymax},
-                                 f->courbesAffichees())
+        const auto s = tangentes(f.etat.courbes.emplacement(0), f->modele().tempsCurseur, {1, f->modele().duree, f->modele().ymax},
+                                 f->modele().courbesAffichees())
                            .segments[0];
         QVERIFY(s.has_value());
         QVERIFY(s->y1 < 10);
@@ -311,11 +311,11 @@ private slots:
         f->Command3->click(); // 20 degC
         chaufferAvecCatalyseur(f);
         f->Command3->click();
-        QCOMPARE(f->kDirect, 1.08e-3f);
+        QCOMPARE(f->modele().kDirect, 1.08e-3f);
         f.prompteur.reponsesMenus.push_back(0);
         cliquer(f, 200, 100);
-        QCOMPARE(f->kDirect, 4e-5f);
-        QCOMPARE(f->kInverse, 1e-5f);
+        QCOMPARE(f->modele().kDirect, 4e-5f);
+        QCOMPARE(f->modele().kInverse, 1e-5f);
     }
 
     void enlargedLayout() {
@@ -324,7 +324,7 @@ private slots:
         f->Command12->click();
         QCOMPARE(f->Picture2->size(), QSize(789, 503));
         QCOMPARE(f->Picture2->pos(), coin);
-        QCOMPARE(int(f->facteurGraphe), 2);
+        QCOMPARE(int(f->modele().facteurGraphe), 2);
         QCOMPARE(f->Command12->toolTip(), QString("Restaurer"));
         QCOMPARE(f->Command12->icon().pixmap(16, 16).toImage(), iconeRestaurer().pixmap(16, 16).toImage());
         QCOMPARE(f->Command12->geometry().topRight(), QPoint(788, 0));
@@ -367,7 +367,7 @@ private slots:
         f->Command12->click();
         f->Command12->click();
         QCOMPARE(f->Picture2->image(), deuxFois);
-        QCOMPARE(int(f->facteurGraphe), 1);
+        QCOMPARE(int(f->modele().facteurGraphe), 1);
         QCOMPARE(f->Command12->toolTip(), QString("Agrandir"));
         QCOMPARE(f->Command12->icon().pixmap(16, 16).toImage(), iconeAgrandir().pixmap(16, 16).toImage());
         QCOMPARE(f->Label5->font().pixelSize(), 11);
@@ -418,7 +418,7 @@ private slots:
         f->Label4_Click(0);
         f->Picture4->Text1[0]->setText("3");
         f->Command12->click();
-        QCOMPARE(f->ymax, 3.0f);
+        QCOMPARE(f->modele().ymax, 3.0f);
         for (int x = 60; x <= 640; x += 20) {
             QVERIFY2(!lignesDeCouleur(f, x, sarcelle, 10, 410).isEmpty(), qPrintable(QString::number(x)));
             QVERIFY2(lignesDeCouleur(f, x, bleu, 10, 410).isEmpty(), qPrintable(QString::number(x)));

@@ -22,8 +22,8 @@ private slots:
         QCOMPARE(w.Picture4->Combo1->currentIndex(), 0);
         QCOMPARE(w.Picture4->Combo2->currentText(), QString("Alcool primaire"));
         QCOMPARE(w.Picture1->VScroll2->value(), 11);
-        QCOMPARE(w.Picture1->tagDuree(), QString("600"));
-        QCOMPARE(w.duree, 600);
+        QCOMPARE(w.modele().tagDuree, 600);
+        QCOMPARE(w.modele().duree, 600);
         QCOMPARE(w.Picture1->Label3->text(), QString("51"));
         QCOMPARE(w.MSFlexGrid1->rowCount(), 51);
         QCOMPARE(w.Picture3->HScroll1->value(), 200);
@@ -78,7 +78,7 @@ private slots:
         QFETCH(QString, tag);
         (*f)->Picture1->VScroll2->setValue(position);
         QCOMPARE((*f)->Picture1->Label2->text(), legende);
-        QCOMPARE((*f)->Picture1->tagDuree(), tag);
+        QCOMPARE(QString::number((*f)->modele().tagDuree), tag);
     }
 
     void temperature_data() {

@@ -46,7 +46,7 @@ private slots:
         regler(f, {"1", "2", "0", "0"});
         f->Picture3->HScroll1->setValue(1000);
         f->Command3->click();
-        QCOMPARE(f->ymax, 2.0f);
+        QCOMPARE(f->modele().ymax, 2.0f);
         // B starts at the top of the axis, C and D at its foot, in their colours.
         QCOMPARE(pixelGraphe(f, 50, 10), QColor(255, 0, 255));
         QCOMPARE(pixelGraphe(f, 50, 110), QColor(0, 0, 255));
@@ -169,7 +169,7 @@ private slots:
         f->Command3->click();
         const CourbeConservee& c = f.etat.courbes.emplacement(1);
         for (int i = 0; i < 4; ++i)
-            QCOMPARE(c.courbeQuantite[i + 1], f->n0[i]);
+            QCOMPARE(c.courbeQuantite[i + 1], f->modele().n0[i]);
         QVERIFY(c.courbeQuantite[3] > 0.5);
     }
 
@@ -217,11 +217,11 @@ private slots:
         for (int i = 0; i < 20; ++i)
             f->Timer1_Timer();
         QVERIFY(f->Timer1->isActive());
-        QCOMPARE(f->animation.tempsEcoule, 0);
+        QCOMPARE(f->modele().animation.tempsEcoule, 0);
         QVERIFY(ligne(f, 1)[1].isEmpty());
         f->frame2->HScroll2->setValue(1000);
         f->Timer1_Timer();
-        QCOMPARE(f->animation.tempsEcoule, 1000);
+        QCOMPARE(f->modele().animation.tempsEcoule, 1000);
         QVERIFY(!ligne(f, 1)[1].isEmpty());
     }
 
@@ -251,7 +251,7 @@ private slots:
         FenetreDeTest f;
         regler(f, {"-1", "1", "0,5", "0,5"});
         f->Command9->click();
-        QCOMPARE(f->ymax, 1.5f);
+        QCOMPARE(f->modele().ymax, 1.5f);
         QCOMPARE(pixelGraphe(f, 50, 210), QColor(0, 0, 255));
         QCOMPARE(pixelGraphe(f, 50, 143), QColor(0, 192, 0)); // D over C at 0,5 mol
     }
@@ -284,7 +284,7 @@ private slots:
             f->Command5->click();
             animerJusquAuBout(f);
         }
-        QVERIFY(f->ymax < 1e-9f);
+        QVERIFY(f->modele().ymax < 1e-9f);
         QImage blanche(f->Picture2->image().size(), f->Picture2->image().format());
         blanche.fill(Qt::white);
         QVERIFY(f->Picture2->image() == blanche);
@@ -295,9 +295,9 @@ private slots:
         FenetreDeTest f;
         regler(f, {"1", "2", "0", "0"});
         f->Picture1->option2[1]->click();
-        QCOMPARE(f->ymax, 1.0f);
+        QCOMPARE(f->modele().ymax, 1.0f);
         f->Picture1->option2[1]->click();
-        QCOMPARE(f->ymax, 2.0f);
+        QCOMPARE(f->modele().ymax, 2.0f);
     }
 };
 
