@@ -1,12 +1,56 @@
 #include "TestRegistry.h"
 
 #include "FenetreDeTest.h"
+#include "engine/Reaction.h"
 #include "mainwindow/PanneauConditions.h"
 #include "mainwindow/TailleFenetre.h"
+#include "records/Configuration.h"
 
 #include <QtTest>
 
 using namespace vedo;
+
+namespace {
+
+struct GesteReglage {
+    const char* nom;
+    int numero;
+    void (*faire)(FeuilleP&);
+    const char* texte;
+};
+
+const std::vector<GesteReglage>& gestesReglages() {
+    static const std::vector<GesteReglage> gestes = {
+        {"an amount typed", 3, [](FeuilleP& w) { QTest::keyClicks(w.Picture4->Text1[1], "5"); }, "0,15"},
+        {"an amount replaced", 5, [](FeuilleP& w) { w.Picture4->Text1[3]->setText("2"); }, "2"},
+        {"the reaction chosen", 6, [](FeuilleP& w) { w.Picture4->Combo1->setCurrentIndex(2); }, " 2"},
+        {"the class chosen", 7, [](FeuilleP& w) { w.Picture4->Combo2->setCurrentIndex(1); }, " 1"},
+        {"the volatile species chosen", 8, [](FeuilleP& w) { w.Picture3->Combo3->setCurrentIndex(3); }, " 3"},
+        {"a curve colour", 11,
+         [](FeuilleP& w) { w.Picture1->setCouleurCourbe(2, QColor(1, 2, 3)); }, " 197121"},
+        {"the duration moved", 13, [](FeuilleP& w) { w.Picture1->VScroll2->setValue(3); }, " 3"},
+        {"the number of lines", 14, [](FeuilleP& w) { w.Picture1->VScroll3->setValue(100); }, " 100"},
+        {"the temperature dragged", 15,
+         [](FeuilleP& w) { w.Picture3->HScroll1->triggerAction(QAbstractSlider::SliderPageStepAdd); }, " 210"},
+        {"the speed of the animation", 16, [](FeuilleP& w) { w.frame2->HScroll2->setValue(0); }, " 0"},
+        {"the table of values chosen", 17, [](FeuilleP& w) { w.Picture1->Option1[1]->click(); }, "0"},
+        {"the graph chosen again", 18,
+         [](FeuilleP& w) {
+             w.Picture1->Option1[1]->click();
+             w.Picture1->Option1[0]->click();
+         },
+         "0"},
+        {"a curve hidden", 21, [](FeuilleP& w) { w.Picture1->option2[2]->click(); }, "0"},
+        {"bold lines", 23, [](FeuilleP& w) { w.frame2->Check1->click(); }, "1"},
+        {"kept runs", 24, [](FeuilleP& w) { w.frame2->Check2->click(); }, "1"},
+        {"Qr hidden", 25, [](FeuilleP& w) { w.frame2->Check3->click(); }, "0"},
+        {"distillation", 26, [](FeuilleP& w) { w.Picture3->Check4->click(); }, "1"},
+        {"the catalyst", 27, [](FeuilleP& w) { w.Picture3->Check5->click(); }, "1"},
+    };
+    return gestes;
+}
+
+} // namespace
 
 class TestParametres : public QObject {
     Q_OBJECT
@@ -41,6 +85,34 @@ private slots:
 
     // The window's controls are built in the window's font; the dialogs and
     // menus opened later keep the application's.
+    // Each control writes its change into the window's settings before the
+    // handlers of that change run, whichever way it is changed.
+    void reglageSuitSonControle_data() {
+        QTest::addColumn<int>("geste");
+        for (int i = 0; i < static_cast<int>(gestesReglages().size()); ++i)
+            QTest::newRow(gestesReglages()[static_cast<std::size_t>(i)].nom) << i;
+    }
+    void reglageSuitSonControle() {
+        QFETCH(int, geste);
+        const GesteReglage& g = gestesReglages()[static_cast<std::size_t>(geste)];
+        FeuilleP& w = *f->fenetre;
+        g.faire(w);
+        QCOMPARE(QString::fromStdString(tableConfiguration()[static_cast<std::size_t>(g.numero - 2)].ecrire(
+                     w.modele().reglages)),
+                 QString(g.texte));
+    }
+
+    // A handler that runs on the change already finds the new setting.
+    void gestionnaireVoitLeNouveauReglage() {
+        FeuilleP& w = *f->fenetre;
+        w.Picture4->Combo1->setCurrentIndex(3);
+        QCOMPARE(w.Label1[1]->text(), QString::fromStdString(nomsEspeces(3)[0]));
+        QVERIFY(!w.Picture3->Check5->isEnabled());
+        QVERIFY(!w.modele().reglages.catalyseur);
+        w.Picture1->VScroll2->setValue(16);
+        QCOMPARE(w.modele().duree, 20);
+    }
+
     void policeDeLApplicationRendue() {
         const QFont avant = QGuiApplication::font();
         QFont temoin("DejaVu Serif");
