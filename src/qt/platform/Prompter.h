@@ -3,15 +3,17 @@
 // dialog of the program goes through this interface. The program shows the
 // Qt dialogs (QtPrompter); tests install a ScriptedPrompter that records what
 // was asked and answers from a script, so that no test waits on a modal
-// window.
+// window. The core asks its questions through the same object; the widgets
+// ask theirs in Qt's types and name the window a dialog belongs to.
 
-#include "platform/ElementMenu.h"
+#include "platform/BoiteMessageQt.h"
+#include "platform/MenuSimpleQt.h"
+#include "platform/Questions.h"
 
 #include <QColor>
 #include <QMessageBox>
 #include <QPoint>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -29,25 +31,23 @@ struct DemandeFichier {
     bool confirmerEcrasement = true; // false when the caller asks its own question
 };
 
-class Prompter {
+class Prompter : public virtual Questions {
 public:
-    virtual ~Prompter() = default;
+    using Questions::couleur;
+    using Questions::fichierAEnregistrer;
+    using Questions::fichierAOuvrir;
+    using Questions::menu;
+    using Questions::message;
 
-    // A message box; returns the button pressed (the default one when the
-    // dialog is closed otherwise).
-    virtual QMessageBox::StandardButton
-    message(QWidget* parent, QMessageBox::Icon icone, const QString& titre, const QString& texte,
-            QMessageBox::StandardButtons boutons = QMessageBox::Ok,
-            QMessageBox::StandardButton parDefaut = QMessageBox::NoButton) = 0;
-
-    // A pop-up menu at a global position; returns the `choix` of the item
-    // chosen, in the menu or in one of its sub-menus, or -1.
-    virtual int menu(QWidget* parent, const ElementsMenu& elements, const QPoint& position) = 0;
-
-    virtual std::optional<QColor> couleur(QWidget* parent, const QColor& initiale) = 0;
-
-    virtual std::optional<QString> fichierAOuvrir(QWidget* parent, const DemandeFichier& demande) = 0;
-    virtual std::optional<QString> fichierAEnregistrer(QWidget* parent, const DemandeFichier& demande) = 0;
+    QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icone, const QString& titre,
+                                        const QString& texte,
+                                        QMessageBox::StandardButtons boutons = QMessageBox::Ok,
+                                        QMessageBox::StandardButton parDefaut = QMessageBox::NoButton);
+    // At a global position.
+    int menu(QWidget* parent, const ElementsMenu& elements, const QPoint& position);
+    std::optional<QColor> couleur(QWidget* parent, const QColor& initiale);
+    std::optional<QString> fichierAOuvrir(QWidget* parent, const DemandeFichier& demande);
+    std::optional<QString> fichierAEnregistrer(QWidget* parent, const DemandeFichier& demande);
 
     // The printer set-up dialog; false when cancelled.
     virtual bool reglerImprimante(QWidget* parent, QPrinter& imprimante) = 0;
@@ -67,6 +67,15 @@ protected:
     // Shows the dialog and waits until it closes; tests answer it without
     // showing it.
     virtual int montrer(class QDialog& dialogue) = 0;
+
+    // The window the question being asked belongs to; null for the core's
+    // questions.
+    QWidget* fenetreParente() const { return parent_; }
+
+private:
+    template <typename Question> auto demander(QWidget* parent, Question question);
+
+    QWidget* parent_ = nullptr;
 };
 
 } // namespace vedo

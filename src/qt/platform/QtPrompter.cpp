@@ -1,5 +1,8 @@
 #include "platform/QtPrompter.h"
 
+#include "platform/BoiteMessageQt.h"
+#include "platform/DessinQt.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMenu>
@@ -9,27 +12,22 @@
 
 namespace vedo {
 
-QMessageBox::StandardButton QtPrompter::message(QWidget* parent, QMessageBox::Icon icone,
-                                                const QString& titre, const QString& texte,
-                                                QMessageBox::StandardButtons boutons,
-                                                QMessageBox::StandardButton parDefaut) {
-    QMessageBox boite(icone, titre, texte, boutons, parent);
-    if (parDefaut != QMessageBox::NoButton) boite.setDefaultButton(parDefaut);
-    return static_cast<QMessageBox::StandardButton>(boite.exec());
+namespace {
+QString qt(const std::string& texte) {
+    return QString::fromStdString(texte);
 }
 
-namespace {
 // The sub-menus are children of `menu`, destroyed with it.
 void remplir(QMenu& menu, const ElementsMenu& elements) {
     for (const ElementMenu& e : elements) {
-        if (e.legende.isEmpty()) {
+        if (e.legende.empty()) {
             menu.addSeparator();
         } else if (!e.sousMenu.empty()) {
-            QMenu* sousMenu = menu.addMenu(e.legende);
+            QMenu* sousMenu = menu.addMenu(qt(e.legende));
             sousMenu->menuAction()->setEnabled(e.actif);
             remplir(*sousMenu, e.sousMenu);
         } else {
-            QAction* action = menu.addAction(e.legende);
+            QAction* action = menu.addAction(qt(e.legende));
             action->setData(e.choix);
             action->setEnabled(e.actif);
         }
@@ -37,32 +35,40 @@ void remplir(QMenu& menu, const ElementsMenu& elements) {
 }
 } // namespace
 
-int QtPrompter::menu(QWidget* parent, const ElementsMenu& elements, const QPoint& position) {
-    QMenu menu(parent);
+Bouton QtPrompter::message(Icone icone, const std::string& titre, const std::string& texte, Boutons boutons,
+                           Bouton parDefaut) {
+    QMessageBox boite(iconeQt(icone), qt(titre), qt(texte), boutonsQt(boutons), fenetreParente());
+    if (parDefaut != Bouton::aucun) boite.setDefaultButton(boutonQt(parDefaut));
+    return boutonDe(static_cast<QMessageBox::StandardButton>(boite.exec()));
+}
+
+int QtPrompter::menu(const ElementsMenu& elements, Pixel position) {
+    QMenu menu(fenetreParente());
     remplir(menu, elements);
-    QAction* choisie = menu.exec(position);
+    QAction* choisie = menu.exec(pixelQt(position));
     return choisie ? choisie->data().toInt() : -1;
 }
 
-std::optional<QColor> QtPrompter::couleur(QWidget* parent, const QColor& initiale) {
-    const QColor c = QColorDialog::getColor(initiale, parent);
+std::optional<Couleur> QtPrompter::couleur(Couleur initiale) {
+    const QColor c = QColorDialog::getColor(couleurQt(initiale), fenetreParente());
     if (!c.isValid()) return std::nullopt;
-    return c;
+    return couleurDe(c);
 }
 
-std::optional<QString> QtPrompter::fichierAOuvrir(QWidget* parent, const DemandeFichier& demande) {
+std::optional<std::string> QtPrompter::fichierAOuvrir(const QuestionFichier& demande) {
     const QString depart =
-        demande.nomPropose.isEmpty() ? demande.repertoire : demande.repertoire + '/' + demande.nomPropose;
-    const QString nom = QFileDialog::getOpenFileName(parent, demande.titre, depart, demande.filtre);
+        qt(demande.nomPropose.empty() ? demande.repertoire : demande.repertoire + '/' + demande.nomPropose);
+    const QString nom =
+        QFileDialog::getOpenFileName(fenetreParente(), qt(demande.titre), depart, qt(demande.filtre));
     if (nom.isEmpty()) return std::nullopt;
-    return nom;
+    return nom.toStdString();
 }
 
-std::optional<QString> QtPrompter::fichierAEnregistrer(QWidget* parent, const DemandeFichier& demande) {
-    QFileDialog dialogue(parent, demande.titre, demande.repertoire, demande.filtre);
+std::optional<std::string> QtPrompter::fichierAEnregistrer(const QuestionFichier& demande) {
+    QFileDialog dialogue(fenetreParente(), qt(demande.titre), qt(demande.repertoire), qt(demande.filtre));
     dialogue.setAcceptMode(QFileDialog::AcceptSave);
     dialogue.setOption(QFileDialog::DontConfirmOverwrite, !demande.confirmerEcrasement);
-    if (!demande.nomPropose.isEmpty()) dialogue.selectFile(demande.nomPropose);
+    if (!demande.nomPropose.empty()) dialogue.selectFile(qt(demande.nomPropose));
     // A name typed without an extension takes that of the chosen filter,
     // before the dialog asks about a file it would replace.
     const auto suffixe = [&dialogue](const QString& filtre) {
@@ -72,7 +78,7 @@ std::optional<QString> QtPrompter::fichierAEnregistrer(QWidget* parent, const De
     suffixe(dialogue.selectedNameFilter());
     QObject::connect(&dialogue, &QFileDialog::filterSelected, suffixe);
     if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return std::nullopt;
-    return dialogue.selectedFiles().first();
+    return dialogue.selectedFiles().first().toStdString();
 }
 
 bool QtPrompter::reglerImprimante(QWidget* parent, QPrinter& imprimante) {

@@ -6,13 +6,18 @@ namespace vedo {
 
 class QtPrompter : public Prompter {
 public:
-    QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icone, const QString& titre,
-                                        const QString& texte, QMessageBox::StandardButtons boutons,
-                                        QMessageBox::StandardButton parDefaut) override;
-    int menu(QWidget* parent, const ElementsMenu& elements, const QPoint& position) override;
-    std::optional<QColor> couleur(QWidget* parent, const QColor& initiale) override;
-    std::optional<QString> fichierAOuvrir(QWidget* parent, const DemandeFichier& demande) override;
-    std::optional<QString> fichierAEnregistrer(QWidget* parent, const DemandeFichier& demande) override;
+    using Prompter::couleur;
+    using Prompter::fichierAEnregistrer;
+    using Prompter::fichierAOuvrir;
+    using Prompter::menu;
+    using Prompter::message;
+
+    Bouton message(Icone icone, const std::string& titre, const std::string& texte, Boutons boutons,
+                   Bouton parDefaut) override;
+    int menu(const ElementsMenu& elements, Pixel position) override;
+    std::optional<Couleur> couleur(Couleur initiale) override;
+    std::optional<std::string> fichierAOuvrir(const QuestionFichier& demande) override;
+    std::optional<std::string> fichierAEnregistrer(const QuestionFichier& demande) override;
     bool reglerImprimante(QWidget* parent, QPrinter& imprimante) override;
 
 protected:

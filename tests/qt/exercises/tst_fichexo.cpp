@@ -99,7 +99,7 @@ private slots:
         QCOMPARE(f.notions->toPlainText(), QString("Équilibre\nRendement"));
         QCOMPARE(f.titratexo->text(), QString("Exercice EXO"));
         QCOMPARE(f.sabliers->text(), QString(3, QChar(0x231B)));
-        QVERIFY(e.prompteur.questions.isEmpty());
+        QVERIFY(e.prompteur.questions.empty());
     }
 
     void unreadableExerciseIsReported() {
@@ -153,7 +153,7 @@ private slots:
         e.fichexo->ouvreur_Click();
         QCOMPARE(e.prompteur.messages(), QStringList{"Fichier absent: Le fichier " + r.chemin() +
                                                      QDir::separator() + "EXO.RTF est introuvable"});
-        QCOMPARE(e.prompteur.questions[0].icone, QMessageBox::Critical);
+        QCOMPARE(e.prompteur.questions[0].icone, Icone::critique);
         QCOMPARE(e.supertext.toPlainText(), QString("Texte de départ"));
         QCOMPARE(e.fich.text(), QString());
         QVERIFY(e.configurationsChargees.isEmpty());
@@ -185,7 +185,7 @@ private slots:
         e.fichexo->fichierexo->setText("   ");
         e.fichexo->ouvreur_Click();
         QCOMPARE(e.supertext.toPlainText(), QString("Texte de départ"));
-        QVERIFY(e.prompteur.questions.isEmpty());
+        QVERIFY(e.prompteur.questions.empty());
         QCOMPARE(e.fichexo->result(), int(QDialog::Rejected));
     }
 

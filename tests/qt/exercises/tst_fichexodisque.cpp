@@ -41,7 +41,7 @@ private slots:
         ZoneExercice zone{nullptr, &supertext, &fich, r.chemin(), [] {}};
         Fichexo fichexo(etat, zone);
         fichexo.activation();
-        QVERIFY(prompteur.questions.isEmpty());
+        QVERIFY(prompteur.questions.empty());
         QFile f(r.chemin(fichier));
         if (taille < 0)
             QVERIFY(f.remove());
@@ -50,7 +50,7 @@ private slots:
         fichexo.ouvreur_Click();
         QCOMPARE(supertext.toPlainText(), texte);
         if (debutMessage.isEmpty()) {
-            QVERIFY(prompteur.questions.isEmpty());
+            QVERIFY(prompteur.questions.empty());
         } else {
             QCOMPARE(prompteur.messages().size(), 1);
             QVERIFY2(prompteur.messages().first().startsWith(debutMessage),

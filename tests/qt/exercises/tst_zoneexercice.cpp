@@ -84,8 +84,8 @@ private slots:
         QCOMPARE(p.messages(),
                  QStringList({"Lecture impossible: Vérifier:\n- le nom du fichier,\n- l'état du lecteur.",
                               "Fichier absent: Le fichier /ecole/EXO.RTF est introuvable"}));
-        QCOMPARE(p.questions[0].icone, QMessageBox::Critical);
-        QCOMPARE(p.questions[1].icone, QMessageBox::Critical);
+        QCOMPARE(p.questions[0].icone, Icone::critique);
+        QCOMPARE(p.questions[1].icone, Icone::critique);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "TestRegistry.h"
 
 #include "FenetreDeTest.h"
+#include "platform/DessinQt.h"
 #include "mainwindow/MenuExercice.h"
 
 #include <QtTest>
@@ -62,11 +63,11 @@ private slots:
             f->Text1_LostFocus(0);
         }) << "message" << false;
         QTest::newRow("close question cancelled") << Geste([](FenetreDeTest& f) {
-            f.prompteur.reponsesMessages.push_back(QMessageBox::Cancel);
+            f.prompteur.reponsesMessages.push_back(Bouton::annuler);
             f->close();
         }) << "message" << false;
         QTest::newRow("colour chosen on a swatch") << Geste([](FenetreDeTest& f) {
-            f.prompteur.reponsesCouleurs.push_back(QColor(Qt::magenta));
+            f.prompteur.reponsesCouleurs.push_back(couleurDe(QColor(Qt::magenta)));
             f->Label4_Click(2);
         }) << "couleur" << false;
         QTest::newRow("text reopened through the platform's file dialog") << Geste([=](FenetreDeTest& f) {
@@ -100,7 +101,7 @@ private slots:
         geste(f);
         QApplication::processEvents();
 
-        if (!demande.isEmpty()) QCOMPARE(f.prompteur.questions.last().genre, demande);
+        if (!demande.isEmpty()) QCOMPARE(QString::fromStdString(f.prompteur.questions.back().genre), demande);
         QCOMPARE(f->nombreActivations() - avant, activee ? 1 : 0);
         QCOMPARE(int(f.etat.courbes.nbCourbes), activee ? -1 : 2);
         // The next run draws what the store holds: the kept runs and itself.

@@ -122,8 +122,8 @@ private slots:
         });
         w.findChild<QPushButton*>(bouton)->click();
         QCOMPARE(f->prompteur.questions.size(), 1);
-        QCOMPARE(f->prompteur.questions.first().genre, QString("dialogue"));
-        QCOMPARE(f->prompteur.questions.first().titre, titre);
+        QCOMPARE(f->prompteur.questions.front().genre, std::string("dialogue"));
+        QCOMPARE(f->prompteur.questions.front().titre, titre.toStdString());
         QCOMPARE(coin, w.frameGeometry().topLeft() + QPoint(20, 20));
         // The save dialog offers the current file's name; cancelling changes nothing.
         QCOMPARE(nom, bouton == "Command11" ? QString("ancien.C15") : QString());
@@ -204,7 +204,7 @@ private slots:
         QCOMPARE(ouvrirFichier(*f, chemin, &courbes), int(QDialog::Accepted)); // closed after the message
         QCOMPARE(f->prompteur.messages(),
                  QStringList{"Fichier non valide: Ce fichier ne correspond pas à cette application"});
-        QCOMPARE(f->prompteur.questions.last().icone, QMessageBox::Critical);
+        QCOMPARE(f->prompteur.questions.back().icone, Icone::critique);
         QVERIFY(w.modele().reglages == avant);
         QCOMPARE(w.windowTitle(), QString("Vedoriruvirivi"));
         QCOMPARE(courbes, 0);
@@ -250,7 +250,7 @@ private slots:
         ouvrirFichier(*f, chemin);
         QCOMPARE(f->prompteur.messages(),
                  QStringList{"Erreur lors du chargement du fichier: Lecture impossible sur disque"});
-        QCOMPARE(f->prompteur.questions.last().icone, QMessageBox::Critical);
+        QCOMPARE(f->prompteur.questions.back().icone, Icone::critique);
     }
 
     void flags_data() {

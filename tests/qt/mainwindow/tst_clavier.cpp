@@ -197,15 +197,15 @@ private slots:
         QFETCH(int, touche);
         QFETCH(int, modificateurs);
         QFETCH(QString, question);
-        f->prompteur.reponsesMessages.push_back(QMessageBox::Cancel);
+        f->prompteur.reponsesMessages.push_back(Bouton::annuler);
         f->choisirOnglet(4);
         activer();
         QWidget* cible = (*f)->findChild<QWidget*>(controle);
         cible->setFocus(Qt::TabFocusReason);
         QTest::keyClick(cible, Qt::Key(touche), Qt::KeyboardModifiers(modificateurs));
         QTRY_COMPARE(f->prompteur.questions.size(), 1);
-        const QuestionPosee& posee = f->prompteur.questions.first();
-        QCOMPARE(posee.genre + ": " + (posee.titre.isEmpty() ? posee.texte : posee.titre), question);
+        const QuestionPosee& posee = f->prompteur.questions.front();
+        QCOMPARE(QString::fromStdString(posee.genre + ": " + (posee.titre.empty() ? posee.texte : posee.titre)), question);
     }
 
     // Right moves a horizontal bar's thumb right; Up moves a vertical one's up.

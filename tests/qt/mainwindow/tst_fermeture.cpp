@@ -76,15 +76,15 @@ private slots:
         FenetreDeTest f(echange);
         f.etat.texteModifie = texteModifie;
         for (auto r : reponses)
-            f.prompteur.reponsesMessages.push_back(r);
+            f.prompteur.reponsesMessages.push_back(boutonDe(r));
         if (origine == "&Fermer")
             f->Command1->click();
         else
             f->close();
         QCOMPARE(f.prompteur.messages(), questions);
         for (const auto& q : f.prompteur.questions) {
-            QCOMPARE(q.icone, QMessageBox::Question);
-            QCOMPARE(q.boutons, QMessageBox::Ok | QMessageBox::Cancel);
+            QCOMPARE(q.icone, Icone::question);
+            QCOMPARE(q.boutons, (Boutons{Bouton::ok, Bouton::annuler}));
         }
         QCOMPARE(f->isVisible(), !ferme);
         QCOMPARE(enregistrement(echange, 16), QString(ferme ? "NON" : "OUI"));
@@ -128,7 +128,7 @@ private slots:
             fenetre.activation();
             fenetre.activation();
             QCOMPARE(enregistrement(echange, 16), QString("OUI"));
-            prompteur.reponsesMessages.push_back(QMessageBox::Ok);
+            prompteur.reponsesMessages.push_back(Bouton::ok);
             QVERIFY(fenetre.close());
         }
         QCOMPARE(enregistrement(echange, 16), QString("NON"));
@@ -173,7 +173,7 @@ private slots:
         QCOMPARE(lire(echange).size(), 31 * 128);
         QCOMPARE(enregistrement(echange, 31), QString());
         QCOMPARE(f->Picture4->Combo1->currentIndex(), 0);
-        QVERIFY(f.prompteur.questions.isEmpty());
+        QVERIFY(f.prompteur.questions.empty());
     }
 
     void programIconAfterTheFirstFrame() {

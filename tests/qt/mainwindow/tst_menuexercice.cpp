@@ -65,9 +65,9 @@ private slots:
     void menuPopsUpUnderTheButton() {
         Essai e;
         e.choisir(-1);
-        QCOMPARE(e.prompteur.questions.last().genre, QString("menu"));
-        QCOMPARE(e.prompteur.questions.last().texte,
-                 QString("Prise en main||Ouvrir un exercice (énoncé + configuration)|Voir la correction||"
+        QCOMPARE(e.prompteur.questions.back().genre, std::string("menu"));
+        QCOMPARE(e.prompteur.questions.back().texte,
+                 std::string("Prise en main||Ouvrir un exercice (énoncé + configuration)|Voir la correction||"
                          "Enregistrer le contenu de la fenêtre exercice|Retrouver un texte|"
                          "Imprimer le contenu de la fenêtre exercice||Fermer l'exercice"));
         QCOMPARE(e.menu().positionMenu(), e->btexo->mapToGlobal(QPoint(0, e->btexo->height())));
@@ -93,7 +93,7 @@ private slots:
         if (etape == "corrige" || etape == "ferme") e.ouvrir("AVEC.E39");
         if (etape == "sans correction") e.ouvrir("SANS.E39");
         if (etape == "texte") {
-            e.prompteur.reponsesFichiers.push_back(e.exercices.chemin("AVEC_C.RTF"));
+            e.prompteur.reponsesFichiers.push_back(e.exercices.chemin("AVEC_C.RTF").toStdString());
             e.ouvrir("AVEC.E39");
             e.choisir(MenuExercice::opentexte);
         }
@@ -183,11 +183,11 @@ private slots:
         const QString fich = e->fich->text();
         const int dialoguesAvant = e.dialogues();
         // Cancel: nothing changes, no dialog opens.
-        e.prompteur.reponsesMessages.push_back(QMessageBox::Cancel);
-        e.prompteur.reponsesFichiers.push_back(e.exercices.chemin("EXO_C.RTF"));
+        e.prompteur.reponsesMessages.push_back(Bouton::annuler);
+        e.prompteur.reponsesFichiers.push_back(e.exercices.chemin("EXO_C.RTF").toStdString());
         e.choisir(commande);
         QCOMPARE(e.prompteur.messages().last(), questionAbandon);
-        QCOMPARE(e.prompteur.questions.last().icone, QMessageBox::Question);
+        QCOMPARE(e.prompteur.questions.back().icone, Icone::question);
         QCOMPARE(e->supertext->toPlainText(), texte);
         QCOMPARE(e->fich->text(), fich);
         QVERIFY(e.etat.texteModifie);
@@ -201,7 +201,7 @@ private slots:
         e.exercices.ajouter("EXO");
         e.ouvrir("EXO.E39");
         e.taper("!");
-        e.prompteur.reponsesMessages.push_back(QMessageBox::Ok);
+        e.prompteur.reponsesMessages.push_back(Bouton::ok);
         e.choisir(MenuExercice::Closexo);
         QVERIFY(e->supertext->toPlainText().startsWith("Vedoriruvirivi"));
         QCOMPARE(e->fich->text(), QString());
@@ -273,8 +273,8 @@ private slots:
         e.taper(" Reponse : 67 %");
         const QString chemin = e.exercices.chemin(present);
         if (!present.isEmpty()) RepertoireExercices::ecrireTexte(chemin, "ancien");
-        e.prompteur.reponsesFichiers.push_back(e.exercices.chemin(nom));
-        e.prompteur.reponsesMessages.push_back(reponse);
+        e.prompteur.reponsesFichiers.push_back(e.exercices.chemin(nom).toStdString());
+        e.prompteur.reponsesMessages.push_back(boutonDe(reponse));
         e.choisir(MenuExercice::savetexte);
         if (!present.isEmpty()) {
             QCOMPARE(e.prompteur.messages(), QStringList{"Ecraser le fichier?: Le fichier " + chemin +
@@ -298,12 +298,12 @@ private slots:
     void writeErrorIsReported() {
         Essai e;
         QVERIFY(QDir(e.exercices.chemin()).mkdir("occupe.RTF"));
-        e.prompteur.reponsesFichiers.push_back(e.exercices.chemin("occupe.RTF"));
-        e.prompteur.reponsesMessages.push_back(QMessageBox::Ok);
+        e.prompteur.reponsesFichiers.push_back(e.exercices.chemin("occupe.RTF").toStdString());
+        e.prompteur.reponsesMessages.push_back(Bouton::ok);
         e.choisir(MenuExercice::savetexte);
         QCOMPARE(e.prompteur.messages(),
                  QStringList{"Erreur d'écriture.: Vérifier l'état du lecteur et le nom du fichier."});
-        QCOMPARE(e.prompteur.questions.last().icone, QMessageBox::Critical);
+        QCOMPARE(e.prompteur.questions.back().icone, Icone::critique);
     }
 
     void reopeningAText_data() {
@@ -317,7 +317,7 @@ private slots:
         e.exercices.ajouter("EXO");
         e.ouvrir("EXO.E39");
         const QString chemin = e.exercices.chemin(lisible ? "EXO_C.RTF" : "absent.rtf");
-        e.prompteur.reponsesFichiers.push_back(chemin);
+        e.prompteur.reponsesFichiers.push_back(chemin.toStdString());
         e.choisir(MenuExercice::opentexte);
         if (lisible) {
             QCOMPARE(e->supertext->toPlainText(), QString("Correction de EXO"));
@@ -401,7 +401,7 @@ private slots:
         const QString echange = installation.chemin(nomFichierEchange);
         FenetreDeTest e(echange);
         e.prompteur.reponsesMenus.push_back(MenuExercice::opentexte);
-        e.prompteur.reponsesFichiers.push_back(installation.chemin("EXO_C.RTF"));
+        e.prompteur.reponsesFichiers.push_back(installation.chemin("EXO_C.RTF").toStdString());
         e->btexo->click();
         e->supertext->append("Ma réponse");
         QVERIFY(e.etat.texteModifie);
@@ -411,7 +411,7 @@ private slots:
             QVERIFY(f.open(QIODevice::ReadWrite));
             QVERIFY(ecrireEnregistrement(f, enregistrementExercice, "EXO.E39"));
         }
-        e.prompteur.reponsesMessages.push_back(reponse);
+        e.prompteur.reponsesMessages.push_back(boutonDe(reponse));
         e->activation();
         QCOMPARE(e.prompteur.messages().last(), questionAbandon);
         QCOMPARE(e->fich->text(), ouvert ? installation.chemin("EXO.E39") : fich);

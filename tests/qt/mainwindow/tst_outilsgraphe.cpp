@@ -1,6 +1,7 @@
 #include "TestRegistry.h"
 
 #include "FenetreDeTest.h"
+#include "platform/DessinQt.h"
 #include "mainwindow/FenetreHorsEcran.h"
 #include "mainwindow/IconesBoutons.h"
 #include "view/Tangente.h"
@@ -191,8 +192,8 @@ private slots:
         f.prompteur.reponsesMenus.push_back(-1);
         cliquer(f, 200, 100);
         QCOMPARE(nombreMenus(f), 1);
-        QCOMPARE(f.prompteur.questions.last().genre, QString("menu"));
-        QCOMPARE(f.prompteur.questions.last().texte, elements);
+        QCOMPARE(f.prompteur.questions.back().genre, std::string("menu"));
+        QCOMPARE(f.prompteur.questions.back().texte, elements.toStdString());
     }
 
     void noMenu_data() {
@@ -414,7 +415,7 @@ private slots:
         montrerSeulement(f, 0);
         f->Command3->click();
         const QColor sarcelle(0, 128, 128);
-        f.prompteur.reponsesCouleurs.push_back(sarcelle);
+        f.prompteur.reponsesCouleurs.push_back(couleurDe(sarcelle));
         f->Label4_Click(0);
         f->Picture4->Text1[0]->setText("3");
         f->Command12->click();

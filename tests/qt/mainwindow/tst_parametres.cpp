@@ -80,7 +80,7 @@ private slots:
             w.messageCopie,
             QString(
                 "L'image est copiée : vous pouvez la retrouver depuis toute application Windows (coller)"));
-        QVERIFY(f->prompteur.questions.isEmpty());
+        QVERIFY(f->prompteur.questions.empty());
     }
 
     // The window's controls are built in the window's font; the dialogs and

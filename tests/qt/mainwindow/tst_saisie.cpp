@@ -55,7 +55,7 @@ private slots:
             QCOMPARE((*f)->Picture4->Text1[k]->text(), attendu[k]);
         QCOMPARE(f->prompteur.messages(), messages);
         for (const auto& q : f->prompteur.questions)
-            QCOMPARE(q.icone, QMessageBox::Critical);
+            QCOMPARE(q.icone, Icone::critique);
     }
 
     void quitterLaBoiteValide() {
@@ -88,7 +88,7 @@ private slots:
         boite->clear();
         QTest::keyClicks(boite, frappe);
         QCOMPARE(boite->text(), texte);
-        QVERIFY(f->prompteur.questions.isEmpty());
+        QVERIFY(f->prompteur.questions.empty());
     }
 
     void retourArriereAccepte() {

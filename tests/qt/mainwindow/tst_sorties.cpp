@@ -1,6 +1,7 @@
 #include "TestRegistry.h"
 
 #include "FenetreDeTest.h"
+#include "platform/DessinQt.h"
 
 #include "output/Copie.h"
 #include "platform/SurfaceImage.h"
@@ -19,7 +20,7 @@ namespace {
 // Chooses an item of the copy menu, saving to `fichier`; returns what was written.
 QByteArray enregistrer(FenetreDeTest& f, ChoixCopie choix, const QString& fichier) {
     f.prompteur.reponsesMenus = {choix};
-    f.prompteur.reponsesFichiers = {fichier};
+    f.prompteur.reponsesFichiers = {fichier.toStdString()};
     f->Command4->click();
     QFile lu(fichier);
     return lu.open(QIODevice::ReadOnly) ? lu.readAll() : QByteArray();
@@ -44,8 +45,8 @@ private slots:
         QGuiApplication::clipboard()->clear();
         f.prompteur.reponsesMenus.push_back(choix);
         f->Command4->click();
-        QCOMPARE(f.prompteur.questions.last().genre, QString("menu"));
-        QVERIFY(f.prompteur.questions.last().texte.startsWith("Copier l'animation|Copier le graphe"));
+        QCOMPARE(f.prompteur.questions.back().genre, std::string("menu"));
+        QVERIFY(f.prompteur.questions.back().texte.starts_with("Copier l'animation|Copier le graphe"));
         // The confirmation shows even when nothing was chosen, and passing
         // over "Copier" keeps it.
         QVERIFY(f->info->text().startsWith("L'image est copiée"));
@@ -55,15 +56,15 @@ private slots:
     void printDialogCancelledPrintsNothing() {
         FenetreDeTest f;
         f->Command10->click();
-        QCOMPARE(f.prompteur.questions.last().genre, QString("dialogue"));
-        QCOMPARE(f.prompteur.questions.last().titre, QString("Imprimer"));
+        QCOMPARE(f.prompteur.questions.back().genre, std::string("dialogue"));
+        QCOMPARE(f.prompteur.questions.back().titre, std::string("Imprimer"));
     }
 
     void calculatorOpensModally() {
         FenetreDeTest f;
         f->Command8->click();
-        QCOMPARE(f.prompteur.questions.last().genre, QString("dialogue"));
-        QCOMPARE(f.prompteur.questions.last().titre, QString("Machine à calculer"));
+        QCOMPARE(f.prompteur.questions.back().genre, std::string("dialogue"));
+        QCOMPARE(f.prompteur.questions.back().titre, std::string("Machine à calculer"));
     }
 
     // The saved graph is drawn again from what the window drew on its
@@ -97,7 +98,7 @@ private slots:
         for (int tick = 0; tick < 40 && scenario.contains("animated"); ++tick) {
             if (tick == 20 && scenario.startsWith("enlarged")) f->Command12_Click();
             if (tick == 20 && scenario.startsWith("colour")) {
-                f.prompteur.reponsesCouleurs = {QColor(Qt::red)};
+                f.prompteur.reponsesCouleurs = {couleurDe(QColor(Qt::red))};
                 f->Label4_Click(1);
             }
             f->Timer1_Timer();
@@ -158,9 +159,9 @@ private slots:
         const QByteArray csv = enregistrer(f, copEnregistrerTableau, dossier.filePath("t.csv"));
         enregistrer(f, copEnregistrerTableau, dossier.filePath("t.csv"));
         const auto& demandes = f.prompteur.demandesFichiers;
-        QCOMPARE(demandes[0].repertoire, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-        QCOMPARE(demandes[1].repertoire, dossier.path());
-        QCOMPARE(demandes[0].nomPropose, QString("TP2.csv"));
+        QCOMPARE(QString::fromStdString(demandes[0].repertoire), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        QCOMPARE(QString::fromStdString(demandes[1].repertoire), dossier.path());
+        QCOMPARE(demandes[0].nomPropose, std::string("TP2.csv"));
         QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
         QVERIFY(!csv.contains('.'));
         QStringList lignes = QString::fromUtf8(csv).split("\r\n");

@@ -53,7 +53,7 @@ private slots:
         FenetreAide fenetre;
         ScriptedPrompter prompter;
         ouvrirAide(fenetre, prompter, repertoireLivre(), grapheDessine(), [](const QImage&) {});
-        QVERIFY(prompter.questions.isEmpty());
+        QVERIFY(prompter.questions.empty());
         QVERIFY(fenetre.isVisible());
         const QTextBrowser* navigateur = fenetre.navigateur();
         QCOMPARE(navigateur->source().fileName(), QString("QORV.hlp"));
@@ -137,10 +137,10 @@ private slots:
         ScriptedPrompter prompter;
         ouvrirAide(fenetre, prompter, vide.path(), grapheDessine(), [](const QImage&) {});
         QCOMPARE(prompter.questions.size(), 1);
-        QCOMPARE(prompter.questions[0].titre, QString("Aide"));
-        QCOMPARE(prompter.questions[0].icone, QMessageBox::Critical);
-        QVERIFY(prompter.questions[0].texte.contains("QORV.hlp"));
-        QVERIFY(prompter.questions[0].texte.contains("introuvable"));
+        QCOMPARE(prompter.questions[0].titre, std::string("Aide"));
+        QCOMPARE(prompter.questions[0].icone, Icone::critique);
+        QVERIFY(prompter.questions[0].texte.find("QORV.hlp") != std::string::npos);
+        QVERIFY(prompter.questions[0].texte.find("introuvable") != std::string::npos);
         QVERIFY(!fenetre.isVisible());
     }
 

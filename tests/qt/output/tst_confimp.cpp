@@ -97,7 +97,7 @@ private slots:
         });
         imprimerFenetre(prompter, choix, {uni(361, 235), uni(413, 235), grille_.get(), {}}, nullptr);
         QCOMPARE(prompter.questions.size(), 1);
-        QCOMPARE(prompter.questions[0].texte, QString("vedo::Confimp"));
+        QCOMPARE(prompter.questions[0].texte, std::string("vedo::Confimp"));
     }
 
     void printsToPdf_data() {
@@ -119,7 +119,7 @@ private slots:
         ScriptedPrompter prompter;
         ChoixImprimante choix;
         pdfA4(choix);
-        prompter.reponsesFichiers = {fichier};
+        prompter.reponsesFichiers = {fichier.toStdString()};
         int resultat = -1;
         prompter.reponsesDialogues.push_back([&](QDialog& d) {
             d.findChild<QSpinBox*>("UpDown1")->setValue(exemplaires);
@@ -132,15 +132,15 @@ private slots:
         imprimerFenetre(prompter, choix, {uni(361, 235), uni(413, 235), grille_.get(), {}}, nullptr);
         QCOMPARE(resultat, int(QDialog::Accepted));
         QCOMPARE(pagesPdf(fichier), pages);
-        QCOMPARE(prompter.questions[1].genre, QString("enregistrer"));
-        QCOMPARE(prompter.questions[1].titre, QString("Imprimer dans un fichier PDF"));
+        QCOMPARE(prompter.questions[1].genre, std::string("enregistrer"));
+        QCOMPARE(prompter.questions[1].titre, std::string("Imprimer dans un fichier PDF"));
     }
 
     void pdfNameWithoutSuffixGetsOne() {
         ScriptedPrompter prompter;
         ChoixImprimante choix;
         pdfA4(choix);
-        prompter.reponsesFichiers = {dossier_.filePath("sans-suffixe")};
+        prompter.reponsesFichiers = {dossier_.filePath("sans-suffixe").toStdString()};
         QVERIFY(choix.preparer(prompter, nullptr));
         QCOMPARE(choix.imprimante().outputFileName(), dossier_.filePath("sans-suffixe.pdf"));
     }
@@ -165,7 +165,7 @@ private slots:
         ScriptedPrompter prompter;
         ChoixImprimante choix;
         pdfA4(choix);
-        prompter.reponsesFichiers = {dossier_.filePath("absent/sous/dossier.pdf")};
+        prompter.reponsesFichiers = {dossier_.filePath("absent/sous/dossier.pdf").toStdString()};
         prompter.reponsesDialogues.push_back([&](QDialog& d) {
             bouton(d, "Command1")->click();
             return d.result();
@@ -201,7 +201,7 @@ private slots:
             return QDialog::Rejected;
         });
         imprimerFenetre(prompter, choix, {uni(361, 235), uni(413, 235), nullptr, {}}, nullptr);
-        QCOMPARE(prompter.questions[1].genre, QString("imprimante"));
+        QCOMPARE(prompter.questions[1].genre, std::string("imprimante"));
         QVERIFY(avant.contains("PDF"));
         QCOMPARE(apres, QString("Fichier PDF : /tmp/choisi.pdf"));
     }

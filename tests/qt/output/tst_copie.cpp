@@ -88,7 +88,7 @@ private slots:
         copier(prompter, nullptr, {}, vues(), exportation_);
         QCOMPARE(prompter.questions.size(), 1);
         QCOMPARE(prompter.questions[0].texte,
-                 QString("Copier l'animation|Copier le graphe|Copier le tableau"
+                 std::string("Copier l'animation|Copier le graphe|Copier le tableau"
                          "[Copier le contenu du tableau|Copier une image du tableau]"
                          "||Enregistrer le graphe…|Enregistrer le tableau…"));
     }

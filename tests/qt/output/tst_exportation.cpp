@@ -42,14 +42,14 @@ private slots:
         Vues vues;
         vues.dessinGraphe = &dessin;
         ScriptedPrompter prompter;
-        prompter.reponsesFichiers = {chemin};
+        prompter.reponsesFichiers = {chemin.toStdString()};
         {
             std::optional<DisqueLimite> disque;
             if (limite > 0) QVERIFY(disque.emplace(limite).actif());
             Exportation().enregistrerGraphe(prompter, nullptr, vues);
         }
         QCOMPARE(prompter.messages(), QStringList{"Enregistrement impossible: " + message});
-        QCOMPARE(prompter.questions.last().icone, QMessageBox::Critical);
+        QCOMPARE(prompter.questions.back().icone, Icone::critique);
         QFile lu(chemin);
         if (deja == "fichier") QCOMPARE(lu.open(QIODevice::ReadOnly) ? lu.readAll() : "", "l'ancien graphe");
         // Nothing half written is left beside it.

@@ -35,7 +35,7 @@ private slots:
         const QString fichier = dossier_.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".pdf");
         ScriptedPrompter prompter;
         prompter.reponsesImprimante = {true};
-        prompter.reponsesFichiers = {fichier};
+        prompter.reponsesFichiers = {fichier.toStdString()};
         ChoixImprimante choix;
         choix.imprimante().setOutputFormat(QPrinter::PdfFormat);
         QVERIFY(imprimerTexte(texte, choix, prompter, nullptr));
@@ -84,7 +84,7 @@ private slots:
         choix.imprimante().setOutputFormat(QPrinter::PdfFormat);
         QVERIFY(!imprimerTexte(texte, choix, prompter, nullptr));
         QCOMPARE(prompter.questions.size(), 1);
-        QCOMPARE(prompter.questions[0].genre, QString("imprimante"));
+        QCOMPARE(prompter.questions[0].genre, std::string("imprimante"));
     }
 
     void cancelledFilePrintsNothing() {

@@ -26,11 +26,10 @@ QListWidgetItem* element(QListWidget* liste, const QString& texte) {
 // Also notes the cursor over the dialog when each message is asked.
 struct PrompteurCurseurs : ScriptedPrompter {
     QList<Qt::CursorShape> curseurs;
-    QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icone, const QString& titre,
-                                        const QString& texte, QMessageBox::StandardButtons boutons,
-                                        QMessageBox::StandardButton parDefaut) override {
-        curseurs << parent->cursor().shape();
-        return ScriptedPrompter::message(parent, icone, titre, texte, boutons, parDefaut);
+    Bouton message(Icone icone, const std::string& titre, const std::string& texte, Boutons boutons,
+                   Bouton parDefaut) override {
+        curseurs << fenetreParente()->cursor().shape();
+        return QuestionsScriptees::message(icone, titre, texte, boutons, parDefaut);
     }
 };
 } // namespace
@@ -114,7 +113,7 @@ private slots:
         if (fichier.isEmpty()) {
             QCOMPARE(prompteur->messages(),
                      QStringList{"Enregistrement impossible: Il faut donner un nom au fichier!"});
-            QCOMPARE(prompteur->questions.first().icone, QMessageBox::Critical);
+            QCOMPARE(prompteur->questions.front().icone, Icone::critique);
             QCOMPARE(prompteur->curseurs, QList{Qt::ArrowCursor}); // no hourglass over a question
             QCOMPARE(enregistre.count(), 0);
             QVERIFY(d->result() != QDialog::Accepted);
@@ -123,7 +122,7 @@ private slots:
             return;
         }
         const QString attendu = QDir::toNativeSeparators(rep->chemin(fichier));
-        QVERIFY(prompteur->questions.isEmpty());
+        QVERIFY(prompteur->questions.empty());
         QCOMPARE(enregistre.count(), 1);
         QCOMPARE(enregistre.first().first().toString(), attendu);
         QCOMPARE(etat->fichcourant, attendu);
@@ -203,7 +202,7 @@ private slots:
         rep->creerFichier(present, "ancien contenu");
         const auto d = ouvrir();
         QSignalSpy enregistre(d.get(), &DialogueEnregistrer::enregistre);
-        prompteur->reponsesMessages.push_back(reponse);
+        prompteur->reponsesMessages.push_back(boutonDe(reponse));
         if (tape.isEmpty()) {
             QListWidgetItem* element = ::element(d->File1, present);
             QVERIFY(element);
@@ -213,9 +212,9 @@ private slots:
             d->Command1->click();
         }
         QCOMPARE(prompteur->messages(), QStringList{"Ce fichier existe déjà!: Ecraser le fichier existant?"});
-        const QuestionPosee& q = prompteur->questions.first();
-        QCOMPARE(q.icone, QMessageBox::Warning);
-        QCOMPARE(q.boutons, QMessageBox::Yes | QMessageBox::No);
+        const QuestionPosee& q = prompteur->questions.front();
+        QCOMPARE(q.icone, Icone::avertissement);
+        QCOMPARE(q.boutons, (Boutons{Bouton::oui, Bouton::non}));
         QCOMPARE(prompteur->curseurs, QList{Qt::ArrowCursor});
         QCOMPARE(enregistre.count(), ecrase ? 1 : 0);
         QCOMPARE(d->result() == QDialog::Accepted, ecrase);
@@ -251,11 +250,11 @@ private slots:
             rep->creerFichier("tp.C15", "ancien contenu");
         configuration.quantites[0] = quantite.toStdString();
         const auto d = ouvrir();
-        prompteur->reponsesMessages.push_back(QMessageBox::Yes);
+        prompteur->reponsesMessages.push_back(Bouton::oui);
         d->Text1->setText("tp");
         d->Command1->click();
         QCOMPARE(prompteur->messages(), messages);
-        QCOMPARE(prompteur->questions.last().icone, QMessageBox::Critical);
+        QCOMPARE(prompteur->questions.back().icone, Icone::critique);
         QVERIFY(d->result() != QDialog::Accepted);
         QCOMPARE(etat->fichcourant,
                  QDir::toNativeSeparators(rep->chemin(dossier.isEmpty() ? "tp.C15" : dossier)));

@@ -190,7 +190,7 @@ private slots:
             message
                 ? QStringList{"impossible d'ouvrir ce fichier: Nom de fichier incorrect ou chemin non valide"}
                 : QStringList());
-        if (message) QCOMPARE(prompteur->questions.first().icone, QMessageBox::Critical);
+        if (message) QCOMPARE(prompteur->questions.front().icone, Icone::critique);
         // The name is taken even when refused; an empty one is ignored.
         QCOMPARE(etat->fichcourant, tape.trimmed().isEmpty()
                                         ? QString()

@@ -71,7 +71,7 @@ private slots:
         autre.reaction = 3;
         DialogueEnregistrer d(*etat, [&] { return autre; });
         QSignalSpy enregistre(&d, &DialogueEnregistrer::enregistre);
-        prompteur->reponsesMessages.push_back(QMessageBox::Yes); // overwrite
+        prompteur->reponsesMessages.push_back(Bouton::oui); // overwrite
         d.Text1->setText(tape);
         {
             std::optional<DisqueLimite> disque;
@@ -85,7 +85,7 @@ private slots:
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(prompteur->messages().last(),
                  QString("Enregistrement impossible: Ecriture impossible sur disque"));
-        QCOMPARE(prompteur->questions.last().icone, QMessageBox::Critical);
+        QCOMPARE(prompteur->questions.back().icone, Icone::critique);
         QCOMPARE(enregistre.count(), 0);
         QVERIFY(d.result() != QDialog::Accepted);
         QCOMPARE(lire(fichier), avant);
@@ -100,7 +100,7 @@ private slots:
         Configuration autre;
         autre.reaction = 3;
         DialogueEnregistrer d(*etat, [&] { return autre; });
-        prompteur->reponsesMessages.push_back(QMessageBox::Yes); // overwrite
+        prompteur->reponsesMessages.push_back(Bouton::oui); // overwrite
         d.Text1->setText(rep->chemin("partage/tp"));
         {
             DroitsOrdinaires droits;
@@ -142,7 +142,7 @@ private slots:
         }
         QFile::setPermissions(rep->chemin("ferme"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(d.File1->count(), 0);
-        QVERIFY(prompteur->questions.isEmpty());
+        QVERIFY(prompteur->questions.empty());
     }
 };
 

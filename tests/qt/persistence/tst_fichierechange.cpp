@@ -155,7 +155,7 @@ private slots:
         QCOMPARE(ouverts, QStringList({"EXO.E39"}));
         QVERIFY(etat.correctionDisponible);
         QCOMPARE(lire(chemin), avant);
-        QVERIFY(prompteur.questions.isEmpty());
+        QVERIFY(prompteur.questions.empty());
     }
 
     void unusableFileFailsSilently_data() {
@@ -180,7 +180,7 @@ private slots:
         annoncerEnMarche(etat, true);
         recevoirExerciceTransmis(etat);
         QCOMPARE(appels, 0);
-        QVERIFY(prompteur.questions.isEmpty());
+        QVERIFY(prompteur.questions.empty());
     }
 
     void exerciseHandedOverOnce_data() {

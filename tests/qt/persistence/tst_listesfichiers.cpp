@@ -152,7 +152,7 @@ private slots:
         QCOMPARE(d.Drive1->lecteur(), racine);
         QCOMPARE(d.Dir1->chemin(), rep->chemin());
         QCOMPARE(d.File1->chemin(), rep->chemin());
-        QVERIFY(prompteur.questions.isEmpty());
+        QVERIFY(prompteur.questions.empty());
     }
 
     // The drive shown is the longest root that holds the path, whatever its rank.

@@ -2,9 +2,9 @@
 
 namespace vedo {
 
-ElementsMenu menuSimple(const QStringList& legendes, const QList<bool>& actifs) {
+ElementsMenu menuSimple(const std::vector<std::string>& legendes, const std::vector<bool>& actifs) {
     ElementsMenu elements;
-    for (qsizetype i = 0; i < legendes.size(); ++i)
+    for (std::size_t i = 0; i < legendes.size(); ++i)
         elements.push_back(elementMenu(legendes[i], static_cast<int>(i), i >= actifs.size() || actifs[i]));
     return elements;
 }

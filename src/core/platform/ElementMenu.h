@@ -1,10 +1,7 @@
 #pragma once
 // The items of a pop-up menu, as a tree: a sub-menu is an item holding items.
 
-#include <QList>
-#include <QString>
-#include <QStringList>
-
+#include <string>
 #include <vector>
 
 namespace vedo {
@@ -12,22 +9,22 @@ namespace vedo {
 // A separator (`ElementMenu{}`), an item to choose, or an item that opens a
 // sub-menu.
 struct ElementMenu {
-    QString legende; // empty: a separator
-    int choix = -1;  // what the menu returns when this item is chosen
+    std::string legende; // empty: a separator
+    int choix = -1;      // what the menu returns when this item is chosen
     bool actif = true;
     std::vector<ElementMenu> sousMenu; // not empty: the item opens this sub-menu
 };
 using ElementsMenu = std::vector<ElementMenu>;
 
-inline ElementMenu elementMenu(const QString& legende, int choix, bool actif = true) {
-    return {legende, choix, actif, {}};
+inline ElementMenu elementMenu(std::string legende, int choix, bool actif = true) {
+    return {std::move(legende), choix, actif, {}};
 }
-inline ElementMenu sousMenu(const QString& legende, ElementsMenu elements, bool actif = true) {
-    return {legende, -1, actif, std::move(elements)};
+inline ElementMenu sousMenu(std::string legende, ElementsMenu elements, bool actif = true) {
+    return {std::move(legende), -1, actif, std::move(elements)};
 }
 
 // Plain items whose choices are their indices; a separator is an empty
 // caption. Without `actifs`, every item is enabled.
-ElementsMenu menuSimple(const QStringList& legendes, const QList<bool>& actifs = {});
+ElementsMenu menuSimple(const std::vector<std::string>& legendes, const std::vector<bool>& actifs = {});
 
 } // namespace vedo
