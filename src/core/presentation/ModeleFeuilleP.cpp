@@ -1,8 +1,15 @@
 #include "presentation/ModeleFeuilleP.h"
 
 #include "engine/Durations.h"
+#include "engine/Reaction.h"
 
 namespace vedo {
+
+void ModeleFeuilleP::Combo1_Click() {
+    const auto& noms = nomsEspeces(reglages.reaction);
+    for (std::size_t i = 1; i <= 4; ++i)
+        nomEspece[i] = noms[i - 1];
+}
 
 Conditions ModeleFeuilleP::conditions() const {
     Conditions c;

@@ -16,6 +16,9 @@ namespace vedo {
 
 struct ModeleFeuilleP {
     Configuration reglages;
+    // Names of A..D of the current reaction, indices 1..4, as the last
+    // change of reaction left them.
+    std::array<std::string, 5> nomEspece;
 
     // Run state: `nA`..`nD` and `nA0`..`nD0` in mol.
     Quantites n{};
@@ -36,6 +39,15 @@ struct ModeleFeuilleP {
     // Whole seconds under the cursor at its last move inside the plot area:
     // the instant the tangents touch.
     std::int32_t tempsCurseur = 0;
+
+    // The reaction changed: its species take their names.
+    void Combo1_Click();
+    // Reaction 4 takes no catalyst.
+    bool catalyseurPermis() const { return reglages.reaction != 3; }
+    // Only the esterification and the hydrolysis depend on the alcohol's class.
+    bool classeAlcoolVisible() const { return reglages.reaction == 0 || reglages.reaction == 2; }
+    // "Effacer" shows while runs are kept and kept runs are asked for.
+    bool effacerVisible(const KeptRuns& courbes) const { return reglages.conserverCourbes && courbes.nbCourbes >= 0; }
 
     Conditions conditions() const;
     CouleursCourbes couleurs() const;

@@ -400,15 +400,15 @@ void FeuilleP::fondi() {
 }
 
 void FeuilleP::Combo1_Click() {
-    const int reaction = modele_.reglages.reaction;
     if (Picture4->isVisible()) Picture4->dessiner();
-    const auto& noms = nomsEspeces(reaction);
-    for (int i = 1; i <= 4; ++i)
-        nomEspece[i] = QString::fromStdString(noms[i - 1]);
-    Picture1->setNomsEspeces({nomEspece[1], nomEspece[2], nomEspece[3], nomEspece[4]});
+    modele_.Combo1_Click();
+    std::array<QString, 5> noms;
+    for (std::size_t i = 1; i <= 4; ++i)
+        noms[i] = QString::fromStdString(modele_.nomEspece[i]);
+    Picture1->setNomsEspeces({noms[1], noms[2], noms[3], noms[4]});
     QCheckBox* catalyseur = Picture3->Check5;
-    if (reaction == 3) catalyseur->setChecked(false);
-    catalyseur->setEnabled(reaction != 3);
+    if (!modele_.catalyseurPermis()) catalyseur->setChecked(false);
+    catalyseur->setEnabled(modele_.catalyseurPermis());
 
     // Filling the list must not select an entry by itself.
     QComboBox* volatile_ = Picture3->Combo3;
@@ -420,7 +420,7 @@ void FeuilleP::Combo1_Click() {
         volatile_->setCurrentIndex(choisi);
     }
     for (int i = 1; i <= 4; ++i)
-        volatile_->setItemText(i - 1, nomEspece[i]);
+        volatile_->setItemText(i - 1, noms[static_cast<std::size_t>(i)]);
     prepatab();
 }
 

@@ -88,8 +88,6 @@ public:
 
     // Copy confirmation shown in `info` after a copy.
     QString messageCopie;
-    // Names of A..D of the current reaction, indices 1..4.
-    std::array<QString, 5> nomEspece;
 
     // The window's settings and run state.
     ModeleFeuilleP& modele() { return modele_; }

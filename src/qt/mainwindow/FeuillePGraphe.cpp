@@ -121,8 +121,8 @@ void FeuilleP::Check2_Click() {
 }
 
 void FeuilleP::decrireGraphe() {
-    const std::array<std::string, 4> especes = {nomEspece[1].toStdString(), nomEspece[2].toStdString(),
-                                                nomEspece[3].toStdString(), nomEspece[4].toStdString()};
+    const auto& n = modele_.nomEspece;
+    const std::array<std::string, 4> especes = {n[1], n[2], n[3], n[4]};
     Picture2->setAccessibleDescription(QString::fromStdString(vedo::decrireGraphe(
                                            modele_.dureeSelectionnee(), modele_.courbesAffichees(), especes,
                                            application.courbes.nbCourbes + 1)) +

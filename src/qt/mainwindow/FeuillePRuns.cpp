@@ -45,7 +45,7 @@ void FeuilleP::initialise() {
 }
 
 void FeuilleP::afficherEffacer() {
-    Command6->setVisible(modele_.reglages.conserverCourbes && application.courbes.nbCourbes >= 0);
+    Command6->setVisible(modele_.effacerVisible(application.courbes));
 }
 
 void FeuilleP::speed(Quantites& quantites, std::int32_t dureeTableau, const Conditions& conditions,

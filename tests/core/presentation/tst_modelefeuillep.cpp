@@ -1,5 +1,6 @@
 #include "EssaiCoeur.h"
 
+#include "engine/Reaction.h"
 #include "presentation/ModeleFeuilleP.h"
 
 using namespace vedo;
@@ -90,4 +91,50 @@ ESSAI(courbeTerminee) {
     const std::array<std::int16_t, 6> parametres{1, 450, 1, 3, 1, 1};
     VERIFIE(c.courbeParam == parametres);
     COMPARE(c.courbeDuree, 20);
+}
+
+// What each reaction shows of the panels.
+ESSAI(reactionChoisie) {
+    struct Ligne {
+        const char* nom;
+        std::int16_t reaction;
+        bool catalyseur, classe;
+    };
+    essai::lignes<Ligne>(
+        {
+            {"the esterification", 0, true, true},
+            {"the second reaction", 1, true, false},
+            {"the hydrolysis", 2, true, true},
+            {"the fourth reaction takes no catalyst", 3, false, false},
+        },
+        [](const Ligne& l) {
+            ModeleFeuilleP m;
+            m.reglages.reaction = l.reaction;
+            m.Combo1_Click();
+            for (std::size_t i = 1; i <= 4; ++i) COMPARE(m.nomEspece[i], nomsEspeces(l.reaction)[i - 1]);
+            COMPARE(m.catalyseurPermis(), l.catalyseur);
+            COMPARE(m.classeAlcoolVisible(), l.classe);
+        });
+}
+
+ESSAI(effacerVisible) {
+    struct Ligne {
+        const char* nom;
+        bool conserver;
+        std::int16_t nbCourbes;
+        bool visible;
+    };
+    essai::lignes<Ligne>(
+        {
+            {"runs kept and one stored", true, 0, true},
+            {"runs kept and none stored", true, -1, false},
+            {"runs stored but no longer kept", false, 3, false},
+        },
+        [](const Ligne& l) {
+            ModeleFeuilleP m;
+            m.reglages.conserverCourbes = l.conserver;
+            KeptRuns courbes;
+            courbes.nbCourbes = l.nbCourbes;
+            COMPARE(m.effacerVisible(courbes), l.visible);
+        });
 }

@@ -376,8 +376,8 @@ private slots:
                                                {15, " 455"},
                                                {24, "1"}}),
                       &courbes);
-        QCOMPARE(w.nomEspece[1], QString("Ester"));
-        QCOMPARE(w.Picture3->Combo3->currentText(), w.nomEspece[3]);
+        QCOMPARE(w.modele().nomEspece[1], std::string("Ester"));
+        QCOMPARE(w.Picture3->Combo3->currentText().toStdString(), w.modele().nomEspece[3]);
         QCOMPARE(w.Picture1->couleurCourbe(0), QColor(255, 0, 0));
         QCOMPARE(w.Picture1->couleurCourbe(3), QColor(0, 255, 0));
         QCOMPARE(w.modele().tagDuree, 20);

@@ -197,7 +197,7 @@ private slots:
         QCOMPARE(w.Picture3->Combo3->count(), 4);
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(w.Picture3->Combo3->itemText(i), especes[i]);
-            QCOMPARE(w.nomEspece[i + 1], especes[i]);
+            QCOMPARE(QString::fromStdString(w.modele().nomEspece[i + 1]), especes[i]);
             QCOMPARE(w.Label1[i + 1]->text(), especes[i]);
         }
         QCOMPARE(w.Picture3->Combo3->currentIndex(), -1);
