@@ -23,6 +23,7 @@
 #include "persistence/FichierEchange.h"
 #include "presentation/TableControles.h"
 #include "platform/BordsFenetre.h"
+#include "platform/SurfaceQt.h"
 #include "view/Apparatus.h"
 
 #include <QApplication>
@@ -380,13 +381,20 @@ void FeuilleP::disposerTableau() {
 
 void FeuilleP::fondi() {
     const bool distillation = Picture3->Check4->isChecked();
-    const auto consigne =
-        vedo::fondi(animpic->imageADessiner(), Picture3->HScroll1->value(), distillation, alea_);
+    ConsigneFondi consigne;
+    {
+        QImage& image = animpic->imageADessiner();
+        QPainter peintre(&image);
+        SurfaceQt surface(peintre, image.size());
+        consigne = vedo::fondi(surface, image.width(), image.height(), Picture3->HScroll1->value(), distillation,
+                               alea_);
+    }
     // Distilling heats to the maximum; the bar's own handler redraws.
     if (consigne.temperatureImposee) Picture3->HScroll1->setValue(*consigne.temperatureImposee);
     const int temperature = Picture3->HScroll1->value();
     animpic->setAccessibleDescription(
-        "Montage : " + decrireMontage(choisirMontage(temperature, distillation)) + " ; température : " +
+        "Montage : " + QString::fromStdString(decrireMontage(choisirMontage(temperature, distillation))) +
+        " ; température : " +
         legendeTemperature(temperature) + ".\n" + indice(animpic->objectName(), {}, {}, {}));
 }
 

@@ -6,8 +6,12 @@
 #include "drawing/Surface.h"
 
 #include <QImage>
+#include <QPainterPath>
+#include <QTransform>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace vedo {
 
@@ -26,13 +30,39 @@ public:
     void texte(double x, double ligneDeBase, const std::string& texte, const Police& police,
                Couleur couleur) override;
     MesureTexte mesurer(const std::string& texte, const Police& police) const override;
+    void tracer(const Chemin& chemin, const std::optional<Plume>& plume, std::optional<Couleur> fond) override;
+    void segment(Point de, Point a, const Plume& plume) override;
+    void rectangle(Point coin1, Point coin2, const std::optional<Plume>& plume,
+                   std::optional<Couleur> fond) override;
+    void ellipse(Point centre, double rayonX, double rayonY, const std::optional<Plume>& plume,
+                 std::optional<Couleur> fond) override;
+    void arc(Point centre, double rayonX, double rayonY, double debut, double etendue,
+             const Plume& plume) override;
+    void sauver() override;
+    void restaurer() override;
+    void translater(double dx, double dy) override;
+    void tourner(double degres) override;
+    void lisser(bool lisse) override;
+    void limiter(const Chemin& chemin) override;
+    void image(Pixel position, const Image& image) override;
+    Image calque(int largeur, int hauteur, const std::function<void(Surface&)>& dessin) override;
 
 private:
+    // What a painter of one call is given back: its frame, smoothing and
+    // limits, each limit in the frame it was set in.
+    struct Etat {
+        QTransform repere;
+        bool lisse = false;
+        std::vector<std::pair<QTransform, QPainterPath>> limites;
+    };
+
     // Paints with `dessin` on the image through a SurfaceQt.
     void peindre(const std::function<void(Surface&)>& dessin);
 
     std::function<QImage&()> image_;
     std::function<void()> apres_;
+    Etat etat_;
+    std::vector<Etat> etatsSauves_;
 };
 
 } // namespace vedo

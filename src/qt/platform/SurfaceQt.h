@@ -26,13 +26,35 @@ public:
     void texte(double x, double ligneDeBase, const std::string& texte, const Police& police,
                Couleur couleur) override;
     MesureTexte mesurer(const std::string& texte, const Police& police) const override;
+    void tracer(const Chemin& chemin, const std::optional<Plume>& plume, std::optional<Couleur> fond) override;
+    void segment(Point de, Point a, const Plume& plume) override;
+    void rectangle(Point coin1, Point coin2, const std::optional<Plume>& plume,
+                   std::optional<Couleur> fond) override;
+    void ellipse(Point centre, double rayonX, double rayonY, const std::optional<Plume>& plume,
+                 std::optional<Couleur> fond) override;
+    void arc(Point centre, double rayonX, double rayonY, double debut, double etendue,
+             const Plume& plume) override;
+    void sauver() override;
+    void restaurer() override;
+    void translater(double dx, double dy) override;
+    void tourner(double degres) override;
+    void lisser(bool lisse) override;
+    // Intersected with the painter's limit, if any.
+    void limiter(const Chemin& chemin) override;
+    void image(Pixel position, const Image& image) override;
+    Image calque(int largeur, int hauteur, const std::function<void(Surface&)>& dessin) override;
 
 private:
+    void crayons(const std::optional<Plume>& plume, std::optional<Couleur> fond);
+
     QPainter& peintre_;
     QSize taille_;
 };
 
 // The metrics of the font itself, whatever device it is drawn on.
 MesureTexte mesurerTexte(const std::string& texte, const Police& police);
+
+// A transparent picture drawn by `dessin` through a SurfaceQt on an image.
+Image calqueQt(int largeur, int hauteur, const std::function<void(Surface&)>& dessin);
 
 } // namespace vedo
