@@ -16,8 +16,6 @@
 
 using namespace vedo;
 
-Q_DECLARE_METATYPE(vedo::Verrerie)
-
 namespace {
 
 const QRgb pixelNoir = qRgb(0, 0, 0);
@@ -140,44 +138,6 @@ void quatreCas() {
 class TestApparatus : public QObject {
     Q_OBJECT
 private slots:
-    void montageSelonLesConditions_data() {
-        QTest::addColumn<int>("temperature");
-        QTest::addColumn<bool>("distillation");
-        QTest::addColumn<int>("cx");
-        QTest::addColumn<int>("cy");
-        QTest::addColumn<int>("rayon");
-        QTest::addColumn<bool>("chauffage");
-        QTest::addColumn<bool>("bainDeGlace");
-        QTest::addColumn<Verrerie>("verrerie");
-        QTest::newRow("0 °C: big flask in ice")
-            << 0 << false << 260 << 150 << 55 << false << true << Verrerie::aucune;
-        QTest::newRow("19,9 °C: big flask in ice")
-            << 199 << false << 260 << 150 << 55 << false << true << Verrerie::aucune;
-        QTest::newRow("20,0 °C: big flask alone")
-            << 200 << false << 260 << 150 << 55 << false << false << Verrerie::aucune;
-        QTest::newRow("24,9 °C: big flask alone")
-            << 249 << false << 260 << 150 << 55 << false << false << Verrerie::aucune;
-        QTest::newRow("25,0 °C: reflux")
-            << 250 << false << 253 << 190 << 30 << true << false << Verrerie::refrigerantABoules;
-        QTest::newRow("100 °C: reflux")
-            << 1000 << false << 253 << 190 << 30 << true << false << Verrerie::refrigerantABoules;
-        QTest::newRow("distillation at 20 °C")
-            << 200 << true << 210 << 190 << 30 << true << false << Verrerie::distillation;
-        QTest::newRow("distillation asked at 0 °C never in ice")
-            << 0 << true << 210 << 190 << 30 << true << false << Verrerie::distillation;
-    }
-    void montageSelonLesConditions() {
-        QFETCH(int, temperature);
-        QFETCH(bool, distillation);
-        const Montage m = choisirMontage(temperature, distillation);
-        QTEST(m.cx, "cx");
-        QTEST(m.cy, "cy");
-        QTEST(m.rayon, "rayon");
-        QTEST(m.chauffage, "chauffage");
-        QTEST(m.bainDeGlace, "bainDeGlace");
-        QTEST(m.verrerie, "verrerie");
-    }
-
     void ballonTrouveDansLeDessin_data() {
         QTest::addColumn<int>("temperature");
         QTest::addColumn<bool>("distillation");
@@ -275,35 +235,6 @@ private slots:
         }
         // Water is laid every other column: the background shows in between.
         QCOMPARE(pixel(image, 261, 220), couleurDuDegrade(220));
-    }
-
-    void glaconsALaSurfaceDuBain_data() {
-        QTest::addColumn<unsigned>("graine");
-        QTest::newRow("seed 0") << 0u;
-        QTest::newRow("seconds at noon") << 43200u;
-        QTest::newRow("last second of the day") << 86399u;
-    }
-    void glaconsALaSurfaceDuBain() {
-        QFETCH(unsigned, graine);
-        std::mt19937 alea(graine);
-        const auto glacons = tirerGlacons(alea, choisirMontage(199, false));
-        QCOMPARE(int(glacons.size()), nombreGlacons);
-        bool petit = false, gros = false;
-        int xMin = 1000, xMax = 0, yMin = 1000, yMax = 0;
-        for (const Glacon& g : glacons) {
-            xMin = std::min(xMin, g.x), xMax = std::max(xMax, g.x);
-            yMin = std::min(yMin, g.y), yMax = std::max(yMax, g.y);
-            QVERIFY(g.x >= 183 && g.x <= 337); // cx ± 1.4 R
-            QVERIFY(g.y >= 139 && g.y <= 156); // cy - 0.2 R .. cy + 0.1 R
-            QVERIFY(g.rayon >= 3 && g.rayon <= 5); // R (r3 / 20 + 0.05) stays under 5.5
-            petit = petit || g.rayon == 3;
-            gros = gros || g.rayon >= 5;
-        }
-        QVERIFY(petit && gros);
-        QVERIFY(xMin <= 185 && xMax >= 335 && yMin <= 140 && yMax >= 155); // the whole band is used
-        std::mt19937 autre(graine + 1);
-        QVERIFY(tirerGlacons(autre, choisirMontage(199, false))[0].x != glacons[0].x ||
-                tirerGlacons(autre, choisirMontage(199, false))[0].y != glacons[0].y);
     }
 
     void verrerieASonAncre_data() {
