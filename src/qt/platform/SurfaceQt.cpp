@@ -124,7 +124,7 @@ Image SurfaceQt::calque(int largeur, int hauteur, const std::function<void(Surfa
     return calqueQt(largeur, hauteur, dessin);
 }
 
-Image calqueQt(int largeur, int hauteur, const std::function<void(Surface&)>& dessin) {
+QImage imageCalqueQt(int largeur, int hauteur, const std::function<void(Surface&)>& dessin) {
     QImage calque(largeur, hauteur, QImage::Format_ARGB32_Premultiplied);
     calque.fill(Qt::transparent);
     {
@@ -132,7 +132,11 @@ Image calqueQt(int largeur, int hauteur, const std::function<void(Surface&)>& de
         SurfaceQt surface(peintre, calque.size());
         dessin(surface);
     }
-    return imageDe(calque);
+    return calque;
+}
+
+Image calqueQt(int largeur, int hauteur, const std::function<void(Surface&)>& dessin) {
+    return imageDe(imageCalqueQt(largeur, hauteur, dessin));
 }
 
 } // namespace vedo

@@ -5,6 +5,7 @@
 
 #include "drawing/Surface.h"
 
+#include <QImage>
 #include <QSize>
 
 class QPainter;
@@ -54,7 +55,9 @@ private:
 // The metrics of the font itself, whatever device it is drawn on.
 MesureTexte mesurerTexte(const std::string& texte, const Police& police);
 
-// A transparent picture drawn by `dessin` through a SurfaceQt on an image.
+// A transparent picture drawn by `dessin` through a SurfaceQt on an image:
+// premultiplied as painted, or as the core's pixels.
+QImage imageCalqueQt(int largeur, int hauteur, const std::function<void(Surface&)>& dessin);
 Image calqueQt(int largeur, int hauteur, const std::function<void(Surface&)>& dessin);
 
 } // namespace vedo
