@@ -37,6 +37,16 @@ Chemin& Chemin::ellipse(Point centre, double rayonX, double rayonY) {
     return *this;
 }
 
+Chemin& Chemin::arc(Point coin, double largeur, double hauteur, double debut, double etendue) {
+    elements_.push_back({Type::arc, {coin, {largeur, hauteur}, {debut, etendue}}});
+    return *this;
+}
+
+Chemin& Chemin::rectangleArrondi(Point coin, double largeur, double hauteur, double rayonX, double rayonY) {
+    elements_.push_back({Type::rectangleArrondi, {coin, {largeur, hauteur}, {rayonX, rayonY}}});
+    return *this;
+}
+
 Chemin Chemin::combine(Operation operation, const Chemin& autre) const {
     Chemin c = *this;
     c.combinaisons_.push_back({operation, autre});

@@ -12,11 +12,13 @@ namespace vedo {
 
 class Chemin {
 public:
-    enum class Type { deplacer, ligne, quad, cubique, fermer, rectangle, ellipse };
+    enum class Type { deplacer, ligne, quad, cubique, fermer, rectangle, ellipse, arc, rectangleArrondi };
 
     // `points` holds what the type needs: the end point last, the control
     // points before it; a rectangle's two corners; an ellipse's centre and
-    // its two radii as the second point.
+    // its two radii as the second point; for an arc and a rounded rectangle,
+    // the top-left corner of the box and its size, then the arc's start and
+    // span or the corners' radii.
     struct Element {
         Type type;
         std::vector<Point> points;
@@ -39,6 +41,10 @@ public:
     // A closed figure from corner to corner.
     Chemin& rectangle(Point coin1, Point coin2);
     Chemin& ellipse(Point centre, double rayonX, double rayonY);
+    // A line to the start of an arc of the ellipse that fills the box, then
+    // the arc; degrees anticlockwise on screen from the positive x axis.
+    Chemin& arc(Point coin, double largeur, double hauteur, double debut, double etendue);
+    Chemin& rectangleArrondi(Point coin, double largeur, double hauteur, double rayonX, double rayonY);
 
     // What both cover, or either: combined in the order asked.
     Chemin unir(const Chemin& autre) const;

@@ -10,6 +10,7 @@
 #include "drawing/Image.h"
 #include "drawing/Plume.h"
 #include "drawing/Police.h"
+#include "drawing/Remplissage.h"
 
 #include <functional>
 #include <optional>
@@ -47,14 +48,14 @@ public:
     // Vector drawing. Without a pen nothing is stroked, without a fill
     // colour nothing is filled.
     virtual void tracer(const Chemin& chemin, const std::optional<Plume>& plume,
-                        std::optional<Couleur> fond) = 0;
+                        const std::optional<Remplissage>& fond) = 0;
     virtual void segment(Point de, Point a, const Plume& plume) = 0;
     // From corner to corner, its outline stroked on the edges themselves
     // (shells draw it apart from the same rectangle as a path).
     virtual void rectangle(Point coin1, Point coin2, const std::optional<Plume>& plume,
-                           std::optional<Couleur> fond) = 0;
+                           const std::optional<Remplissage>& fond) = 0;
     virtual void ellipse(Point centre, double rayonX, double rayonY, const std::optional<Plume>& plume,
-                         std::optional<Couleur> fond) = 0;
+                         const std::optional<Remplissage>& fond) = 0;
     // Part of the ellipse's outline from `debut` over `etendue`, in degrees
     // anticlockwise on screen from the positive x axis (whole sixteenths).
     virtual void arc(Point centre, double rayonX, double rayonY, double debut, double etendue,
@@ -62,13 +63,14 @@ public:
 
     // The state that `sauver` keeps and `restaurer` gives back: the frame
     // that every call draws in (pixels of the image at first, moved by
-    // `translater` and `tourner`), the smoothing of edges (off at first) and
+    // `translater`, `tourner` and `echelle`), the smoothing of edges (off at first) and
     // the outline that drawing stays inside (each `limiter` narrows it).
     virtual void sauver() = 0;
     virtual void restaurer() = 0;
     virtual void translater(double dx, double dy) = 0;
     // Clockwise on screen.
     virtual void tourner(double degres) = 0;
+    virtual void echelle(double fx, double fy) = 0;
     virtual void lisser(bool lisse) = 0;
     virtual void limiter(const Chemin& chemin) = 0;
 

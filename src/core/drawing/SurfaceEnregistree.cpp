@@ -34,7 +34,7 @@ std::string textePoint(Point p) {
 }
 
 std::string texteChemin(const Chemin& chemin) {
-    static constexpr const char* lettres[] = {"M", "L", "Q", "C", "Z", "R", "E"};
+    static constexpr const char* lettres[] = {"M", "L", "Q", "C", "Z", "R", "E", "A", "RA"};
     std::string texte;
     for (const Chemin::Element& e : chemin.elements()) {
         texte += (texte.empty() ? "" : " ") + std::string(lettres[static_cast<int>(e.type)]);
@@ -56,8 +56,14 @@ std::string textePlume(const std::optional<Plume>& plume) {
            (plume->pointille ? " pointille" : "");
 }
 
-std::string texteFond(std::optional<Couleur> fond) {
-    return fond ? texteCouleur(*fond) : "-";
+std::string texteFond(const std::optional<Remplissage>& fond) {
+    if (!fond) return "-";
+    if (fond->arrets.empty())
+        return texteCouleur(fond->couleur) + (fond->opacite == 255 ? "" : "/" + std::to_string(fond->opacite));
+    std::string texte = "degrade " + textePoint(fond->debut) + " " + textePoint(fond->fin);
+    for (const Remplissage::Arret& a : fond->arrets)
+        texte += " " + texteNombre(a.position) + ":" + texteCouleur(a.couleur);
+    return texte;
 }
 
 } // namespace
@@ -101,7 +107,7 @@ MesureTexte SurfaceEnregistree::mesurer(const std::string& texte, const Police& 
 }
 
 void SurfaceEnregistree::tracer(const Chemin& chemin, const std::optional<Plume>& plume,
-                                std::optional<Couleur> fond) {
+                                const std::optional<Remplissage>& fond) {
     appels_.push_back("tracer " + texteChemin(chemin) + " " + textePlume(plume) + " | " + texteFond(fond));
 }
 
@@ -110,13 +116,13 @@ void SurfaceEnregistree::segment(Point de, Point a, const Plume& plume) {
 }
 
 void SurfaceEnregistree::rectangle(Point coin1, Point coin2, const std::optional<Plume>& plume,
-                                   std::optional<Couleur> fond) {
+                                   const std::optional<Remplissage>& fond) {
     appels_.push_back("rectangle " + textePoint(coin1) + " " + textePoint(coin2) + " " + textePlume(plume) +
                       " | " + texteFond(fond));
 }
 
 void SurfaceEnregistree::ellipse(Point centre, double rayonX, double rayonY, const std::optional<Plume>& plume,
-                                 std::optional<Couleur> fond) {
+                                 const std::optional<Remplissage>& fond) {
     appels_.push_back("ellipse " + textePoint(centre) + " " + textePoint({rayonX, rayonY}) + " " +
                       textePlume(plume) + " | " + texteFond(fond));
 }
@@ -141,6 +147,10 @@ void SurfaceEnregistree::translater(double dx, double dy) {
 
 void SurfaceEnregistree::tourner(double degres) {
     appels_.push_back("tourner " + texteNombre(degres));
+}
+
+void SurfaceEnregistree::echelle(double fx, double fy) {
+    appels_.push_back("echelle " + textePoint({fx, fy}));
 }
 
 void SurfaceEnregistree::lisser(bool lisse) {

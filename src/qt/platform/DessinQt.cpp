@@ -1,5 +1,7 @@
 #include "platform/DessinQt.h"
 
+#include <QLinearGradient>
+
 namespace vedo {
 
 QFont policeQt(const Police& police) {
@@ -19,6 +21,13 @@ QPen plumeQt(const Plume& plume) {
     static constexpr Qt::PenJoinStyle angles[] = {Qt::BevelJoin, Qt::MiterJoin, Qt::RoundJoin};
     return QPen(couleurQt(plume.couleur), plume.largeur, plume.pointille ? Qt::DotLine : Qt::SolidLine,
                 bouts[static_cast<int>(plume.bout)], angles[static_cast<int>(plume.angle)]);
+}
+
+QBrush brosseQt(const Remplissage& r) {
+    if (r.arrets.empty()) return QColor(r.couleur.r, r.couleur.g, r.couleur.b, r.opacite);
+    QLinearGradient degrade(pointQt(r.debut), pointQt(r.fin));
+    for (const Remplissage::Arret& a : r.arrets) degrade.setColorAt(a.position, couleurQt(a.couleur));
+    return degrade;
 }
 
 QPainterPath cheminQt(const Chemin& chemin) {
@@ -46,6 +55,12 @@ QPainterPath cheminQt(const Chemin& chemin) {
             break;
         case Chemin::Type::ellipse:
             q.addEllipse(pointQt(p[0]), p[1].x, p[1].y);
+            break;
+        case Chemin::Type::arc:
+            q.arcTo(QRectF(p[0].x, p[0].y, p[1].x, p[1].y), p[2].x, p[2].y);
+            break;
+        case Chemin::Type::rectangleArrondi:
+            q.addRoundedRect(QRectF(p[0].x, p[0].y, p[1].x, p[1].y), p[2].x, p[2].y);
             break;
         }
     }

@@ -7,7 +7,9 @@
 #include "drawing/Image.h"
 #include "drawing/Plume.h"
 #include "drawing/Police.h"
+#include "drawing/Remplissage.h"
 
+#include <QBrush>
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -43,6 +45,7 @@ QFont policeQt(const Police& police);
 Police policeDe(const QFont& police);
 
 QPen plumeQt(const Plume& plume);
+QBrush brosseQt(const Remplissage& remplissage);
 // Unions and intersections are Qt's own, so that their edges are.
 QPainterPath cheminQt(const Chemin& chemin);
 

@@ -61,7 +61,7 @@ MesureTexte SurfaceImage::mesurer(const std::string& texte, const Police& police
 }
 
 void SurfaceImage::tracer(const Chemin& chemin, const std::optional<Plume>& plume,
-                          std::optional<Couleur> fond) {
+                          const std::optional<Remplissage>& fond) {
     peindre([&](Surface& s) { s.tracer(chemin, plume, fond); });
 }
 
@@ -70,12 +70,12 @@ void SurfaceImage::segment(Point de, Point a, const Plume& plume) {
 }
 
 void SurfaceImage::rectangle(Point coin1, Point coin2, const std::optional<Plume>& plume,
-                             std::optional<Couleur> fond) {
+                             const std::optional<Remplissage>& fond) {
     peindre([&](Surface& s) { s.rectangle(coin1, coin2, plume, fond); });
 }
 
 void SurfaceImage::ellipse(Point centre, double rayonX, double rayonY, const std::optional<Plume>& plume,
-                           std::optional<Couleur> fond) {
+                           const std::optional<Remplissage>& fond) {
     peindre([&](Surface& s) { s.ellipse(centre, rayonX, rayonY, plume, fond); });
 }
 
@@ -100,6 +100,10 @@ void SurfaceImage::translater(double dx, double dy) {
 
 void SurfaceImage::tourner(double degres) {
     etat_.repere.rotate(degres);
+}
+
+void SurfaceImage::echelle(double fx, double fy) {
+    etat_.repere.scale(fx, fy);
 }
 
 void SurfaceImage::lisser(bool lisse) {

@@ -30,18 +30,19 @@ public:
     void texte(double x, double ligneDeBase, const std::string& texte, const Police& police,
                Couleur couleur) override;
     MesureTexte mesurer(const std::string& texte, const Police& police) const override;
-    void tracer(const Chemin& chemin, const std::optional<Plume>& plume, std::optional<Couleur> fond) override;
+    void tracer(const Chemin& chemin, const std::optional<Plume>& plume, const std::optional<Remplissage>& fond) override;
     void segment(Point de, Point a, const Plume& plume) override;
     void rectangle(Point coin1, Point coin2, const std::optional<Plume>& plume,
-                   std::optional<Couleur> fond) override;
+                   const std::optional<Remplissage>& fond) override;
     void ellipse(Point centre, double rayonX, double rayonY, const std::optional<Plume>& plume,
-                 std::optional<Couleur> fond) override;
+                 const std::optional<Remplissage>& fond) override;
     void arc(Point centre, double rayonX, double rayonY, double debut, double etendue,
              const Plume& plume) override;
     void sauver() override;
     void restaurer() override;
     void translater(double dx, double dy) override;
     void tourner(double degres) override;
+    void echelle(double fx, double fy) override;
     void lisser(bool lisse) override;
     void limiter(const Chemin& chemin) override;
     void image(Pixel position, const Image& image) override;

@@ -58,12 +58,12 @@ MesureTexte SurfaceQt::mesurer(const std::string& texte, const Police& police) c
     return mesurerTexte(texte, police);
 }
 
-void SurfaceQt::crayons(const std::optional<Plume>& plume, std::optional<Couleur> fond) {
+void SurfaceQt::crayons(const std::optional<Plume>& plume, const std::optional<Remplissage>& fond) {
     peintre_.setPen(plume ? plumeQt(*plume) : QPen(Qt::NoPen));
-    peintre_.setBrush(fond ? QBrush(couleurQt(*fond)) : QBrush(Qt::NoBrush));
+    peintre_.setBrush(fond ? brosseQt(*fond) : QBrush(Qt::NoBrush));
 }
 
-void SurfaceQt::tracer(const Chemin& chemin, const std::optional<Plume>& plume, std::optional<Couleur> fond) {
+void SurfaceQt::tracer(const Chemin& chemin, const std::optional<Plume>& plume, const std::optional<Remplissage>& fond) {
     crayons(plume, fond);
     peintre_.drawPath(cheminQt(chemin));
 }
@@ -74,13 +74,13 @@ void SurfaceQt::segment(Point de, Point a, const Plume& plume) {
 }
 
 void SurfaceQt::rectangle(Point coin1, Point coin2, const std::optional<Plume>& plume,
-                          std::optional<Couleur> fond) {
+                          const std::optional<Remplissage>& fond) {
     crayons(plume, fond);
     peintre_.drawRect(QRectF(pointQt(coin1), pointQt(coin2)));
 }
 
 void SurfaceQt::ellipse(Point centre, double rayonX, double rayonY, const std::optional<Plume>& plume,
-                        std::optional<Couleur> fond) {
+                        const std::optional<Remplissage>& fond) {
     crayons(plume, fond);
     peintre_.drawEllipse(pointQt(centre), rayonX, rayonY);
 }
@@ -106,6 +106,10 @@ void SurfaceQt::translater(double dx, double dy) {
 
 void SurfaceQt::tourner(double degres) {
     peintre_.rotate(degres);
+}
+
+void SurfaceQt::echelle(double fx, double fy) {
+    peintre_.scale(fx, fy);
 }
 
 void SurfaceQt::lisser(bool lisse) {

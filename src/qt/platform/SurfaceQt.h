@@ -27,18 +27,19 @@ public:
     void texte(double x, double ligneDeBase, const std::string& texte, const Police& police,
                Couleur couleur) override;
     MesureTexte mesurer(const std::string& texte, const Police& police) const override;
-    void tracer(const Chemin& chemin, const std::optional<Plume>& plume, std::optional<Couleur> fond) override;
+    void tracer(const Chemin& chemin, const std::optional<Plume>& plume, const std::optional<Remplissage>& fond) override;
     void segment(Point de, Point a, const Plume& plume) override;
     void rectangle(Point coin1, Point coin2, const std::optional<Plume>& plume,
-                   std::optional<Couleur> fond) override;
+                   const std::optional<Remplissage>& fond) override;
     void ellipse(Point centre, double rayonX, double rayonY, const std::optional<Plume>& plume,
-                 std::optional<Couleur> fond) override;
+                 const std::optional<Remplissage>& fond) override;
     void arc(Point centre, double rayonX, double rayonY, double debut, double etendue,
              const Plume& plume) override;
     void sauver() override;
     void restaurer() override;
     void translater(double dx, double dy) override;
     void tourner(double degres) override;
+    void echelle(double fx, double fy) override;
     void lisser(bool lisse) override;
     // Intersected with the painter's limit, if any.
     void limiter(const Chemin& chemin) override;
@@ -46,7 +47,7 @@ public:
     Image calque(int largeur, int hauteur, const std::function<void(Surface&)>& dessin) override;
 
 private:
-    void crayons(const std::optional<Plume>& plume, std::optional<Couleur> fond);
+    void crayons(const std::optional<Plume>& plume, const std::optional<Remplissage>& fond);
 
     QPainter& peintre_;
     QSize taille_;

@@ -112,6 +112,18 @@ ESSAI(appelsVectoriels) {
               s.tracer(Chemin().rectangle({0, 0}, {9, 9}).croiser(Chemin({1, 1}).ligne({5, 5})), std::nullopt, bleu);
           },
           "tracer R 0,0 9,9 *(M 1,1 L 5,5) - | #b0d2f0"},
+         {"arc and rounded rectangle, seen through",
+          [](Surface& s) {
+              s.tracer(Chemin({27, 10}).arc({14, 24}, 36, 36, 110, 320).rectangleArrondi({2, 2}, 60, 60, 12, 12),
+                       std::nullopt, Remplissage(blanc, 70));
+          },
+          "tracer M 27,10 A 14,24 36,36 110,320 RA 2,2 60,60 12,12 - | #ffffff/70"},
+         {"gradient",
+          [](Surface& s) {
+              s.tracer(Chemin().rectangle({0, 0}, {1, 1}), std::nullopt,
+                       Remplissage::degrade({0, 0}, {0, 64}, {{0, {70, 130, 200}}, {1, {30, 70, 140}}}));
+          },
+          "tracer R 0,0 1,1 - | degrade 0,0 0,64 0:#4682c8 1:#1e468c"},
          {"dotted flat segment",
           [](Surface& s) { s.segment({1, 2}, {3, 4.5}, {noir, 2, Plume::Bout::plat, Plume::Angle::onglet, true}); },
           "segment 1,2 3,4.5 #000000 2 plat onglet pointille"},
@@ -127,11 +139,12 @@ ESSAI(appelsVectoriels) {
               s.sauver();
               s.translater(15, 30);
               s.tourner(27);
+              s.echelle(0.25, 2);
               s.lisser(true);
               s.limiter(Chemin().rectangle({0, 0}, {2, 2}));
               s.restaurer();
           },
-          "sauver|translater 15,30|tourner 27|lisser oui|limiter R 0,0 2,2|restaurer"},
+          "sauver|translater 15,30|tourner 27|echelle 0.25,2|lisser oui|limiter R 0,0 2,2|restaurer"},
          {"image", [](Surface& s) { s.image({-3, 4}, Image(2, 5)); }, "image -3,4 2x5"},
          {"layer drawn inside its markers",
           [](Surface& s) {
