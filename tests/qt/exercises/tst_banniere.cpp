@@ -2,6 +2,7 @@
 
 #include "exercises/Banniere.h"
 #include "exercises/ImagesExercice.h"
+#include "platform/DessinQt.h"
 
 #include <QtTest>
 
@@ -32,8 +33,8 @@ private slots:
         const QImage allumee = imageEtoile(true).toImage();
         const QImage eteinte = imageEtoile(false).toImage();
         const QPoint centre(allumee.width() / 2, allumee.height() / 2);
-        QCOMPARE(allumee.pixelColor(centre), couleurEtoileAllumee);
-        QCOMPARE(eteinte.pixelColor(centre), couleurEtoileEteinte);
+        QCOMPARE(allumee.pixelColor(centre), couleurQt(couleurEtoileAllumee));
+        QCOMPARE(eteinte.pixelColor(centre), couleurQt(couleurEtoileEteinte));
         QCOMPARE(allumee.pixelColor(0, 0).alpha(), 0);
     }
 };
