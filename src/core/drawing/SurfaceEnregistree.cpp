@@ -38,7 +38,8 @@ std::string texteChemin(const Chemin& chemin) {
     std::string texte;
     for (const Chemin::Element& e : chemin.elements()) {
         texte += (texte.empty() ? "" : " ") + std::string(lettres[static_cast<int>(e.type)]);
-        for (const Point p : e.points) texte += " " + textePoint(p);
+        for (const Point p : e.points)
+            texte += " " + textePoint(p);
     }
     for (const Chemin::Combinaison& c : chemin.combinaisons())
         texte += std::string(c.operation == Chemin::Operation::reunion ? " +(" : " *(") +
@@ -59,7 +60,8 @@ std::string textePlume(const std::optional<Plume>& plume) {
 std::string texteFond(const std::optional<Remplissage>& fond) {
     if (!fond) return "-";
     if (fond->arrets.empty())
-        return texteCouleur(fond->couleur) + (fond->opacite == 255 ? "" : "/" + std::to_string(fond->opacite));
+        return texteCouleur(fond->couleur) +
+               (fond->opacite == 255 ? "" : "/" + std::to_string(fond->opacite));
     std::string texte = "degrade " + textePoint(fond->debut) + " " + textePoint(fond->fin);
     for (const Remplissage::Arret& a : fond->arrets)
         texte += " " + texteNombre(a.position) + ":" + texteCouleur(a.couleur);
@@ -121,8 +123,8 @@ void SurfaceEnregistree::rectangle(Point coin1, Point coin2, const std::optional
                       " | " + texteFond(fond));
 }
 
-void SurfaceEnregistree::ellipse(Point centre, double rayonX, double rayonY, const std::optional<Plume>& plume,
-                                 const std::optional<Remplissage>& fond) {
+void SurfaceEnregistree::ellipse(Point centre, double rayonX, double rayonY,
+                                 const std::optional<Plume>& plume, const std::optional<Remplissage>& fond) {
     appels_.push_back("ellipse " + textePoint(centre) + " " + textePoint({rayonX, rayonY}) + " " +
                       textePlume(plume) + " | " + texteFond(fond));
 }

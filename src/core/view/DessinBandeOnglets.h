@@ -12,7 +12,7 @@ namespace vedo {
 
 // Titles of tabs 1..5.
 inline constexpr std::array<const char*, 6> titresDesOnglets = {"",          "Réaction", "Conditions",
-                                                                 "Affichage", "Suivi",    "Historique"};
+                                                                "Affichage", "Suivi",    "Historique"};
 
 struct CouleursBande {
     Couleur encre, ombre, lumiere, fond;
@@ -29,7 +29,7 @@ struct DispositionOnglets {
     int hauteurTitreActif = 0;
 };
 
-// The height of a title in `police`, to the nearest pixel.
+// The height of a title in the toile's font, to the nearest pixel.
 int hauteurTitreOnglet(const Toile& toile);
 
 // Draws the whole strip of `largeur` x `hauteur` pixels with tab `actif`

@@ -10,10 +10,10 @@ void dessinerIconeProgramme(Surface& s, int taille) {
              Remplissage::degrade({0, 0}, {0, 64}, {{0, {70, 130, 200}}, {1, {30, 70, 140}}}));
 
     // The two curves: a reactant used up, a product formed.
-    s.tracer(Chemin({9, 14}).cubique({16, 34}, {30, 40}, {56, 41}), Plume{{255, 170, 60}, 3.2, Plume::Bout::rond},
-             std::nullopt);
-    s.tracer(Chemin({9, 52}).cubique({16, 32}, {30, 26}, {56, 25}), Plume{{120, 230, 120}, 3.2, Plume::Bout::rond},
-             std::nullopt);
+    s.tracer(Chemin({9, 14}).cubique({16, 34}, {30, 40}, {56, 41}),
+             Plume{{255, 170, 60}, 3.2, Plume::Bout::rond}, std::nullopt);
+    s.tracer(Chemin({9, 52}).cubique({16, 32}, {30, 26}, {56, 25}),
+             Plume{{120, 230, 120}, 3.2, Plume::Bout::rond}, std::nullopt);
 
     // The flask: neck, round body, liquid.
     Chemin ballon({27, 10});

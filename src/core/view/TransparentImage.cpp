@@ -2,7 +2,8 @@
 
 namespace vedo {
 
-void dessinerImageTransparente(Surface& surface, Pixel position, const Image& image, std::uint32_t transparente) {
+void dessinerImageTransparente(Surface& surface, Pixel position, const Image& image,
+                               std::uint32_t transparente) {
     Image masquee = image;
     const std::uint32_t cle = transparente & 0xFFFFFFu;
     for (std::uint32_t& pixel : masquee.pixels)

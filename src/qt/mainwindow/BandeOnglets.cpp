@@ -16,7 +16,8 @@ namespace vedo {
 namespace {
 const std::array<QString, 6> titres = [] {
     std::array<QString, 6> t;
-    for (std::size_t i = 0; i < t.size(); ++i) t[i] = QString::fromUtf8(titresDesOnglets[i]);
+    for (std::size_t i = 0; i < t.size(); ++i)
+        t[i] = QString::fromUtf8(titresDesOnglets[i]);
     return t;
 }();
 constexpr int hautRangeeOnglets = 15; // releases below this line are not on a tab
@@ -57,8 +58,8 @@ void BandeOnglets::dessiner() {
     titresOnglets = titres;
     const DispositionOnglets d =
         dessinerBandeOnglets(toile(), width(), height(), ongletActif,
-                             {couleurDe(couleurs::noir), couleurDe(couleurs::gris), couleurDe(couleurs::blanc),
-                              couleurDe(couleurs::bande)});
+                             {couleurDe(couleurs::noir), couleurDe(couleurs::gris),
+                              couleurDe(couleurs::blanc), couleurDe(couleurs::bande)});
     hauteurTitre_ = d.hauteurTitre;
     bordsOnglets = d.bords;
     zoneTitreActif_ = QRect(pixelQt(d.coinTitreActif), QSize(d.largeurTitreActif, d.hauteurTitreActif));

@@ -26,7 +26,8 @@ QPen plumeQt(const Plume& plume) {
 QBrush brosseQt(const Remplissage& r) {
     if (r.arrets.empty()) return QColor(r.couleur.r, r.couleur.g, r.couleur.b, r.opacite);
     QLinearGradient degrade(pointQt(r.debut), pointQt(r.fin));
-    for (const Remplissage::Arret& a : r.arrets) degrade.setColorAt(a.position, couleurQt(a.couleur));
+    for (const Remplissage::Arret& a : r.arrets)
+        degrade.setColorAt(a.position, couleurQt(a.couleur));
     return degrade;
 }
 
@@ -75,7 +76,8 @@ QImage imageQt(const Image& image) {
     QImage q(image.largeur, image.hauteur, QImage::Format_ARGB32);
     for (int y = 0; y < image.hauteur; ++y) {
         auto* ligne = reinterpret_cast<QRgb*>(q.scanLine(y));
-        for (int x = 0; x < image.largeur; ++x) ligne[x] = image.pixel(x, y);
+        for (int x = 0; x < image.largeur; ++x)
+            ligne[x] = image.pixel(x, y);
     }
     return q;
 }
@@ -85,7 +87,8 @@ Image imageDe(const QImage& image) {
     Image resultat(argb.width(), argb.height());
     for (int y = 0; y < argb.height(); ++y) {
         const auto* ligne = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
-        for (int x = 0; x < argb.width(); ++x) resultat.pixel(x, y) = ligne[x];
+        for (int x = 0; x < argb.width(); ++x)
+            resultat.pixel(x, y) = ligne[x];
     }
     return resultat;
 }

@@ -30,7 +30,8 @@ public:
     void texte(double x, double ligneDeBase, const std::string& texte, const Police& police,
                Couleur couleur) override;
     MesureTexte mesurer(const std::string& texte, const Police& police) const override;
-    void tracer(const Chemin& chemin, const std::optional<Plume>& plume, const std::optional<Remplissage>& fond) override;
+    void tracer(const Chemin& chemin, const std::optional<Plume>& plume,
+                const std::optional<Remplissage>& fond) override;
     void segment(Point de, Point a, const Plume& plume) override;
     void rectangle(Point coin1, Point coin2, const std::optional<Plume>& plume,
                    const std::optional<Remplissage>& fond) override;

@@ -63,7 +63,8 @@ void SurfaceQt::crayons(const std::optional<Plume>& plume, const std::optional<R
     peintre_.setBrush(fond ? brosseQt(*fond) : QBrush(Qt::NoBrush));
 }
 
-void SurfaceQt::tracer(const Chemin& chemin, const std::optional<Plume>& plume, const std::optional<Remplissage>& fond) {
+void SurfaceQt::tracer(const Chemin& chemin, const std::optional<Plume>& plume,
+                       const std::optional<Remplissage>& fond) {
     crayons(plume, fond);
     peintre_.drawPath(cheminQt(chemin));
 }
