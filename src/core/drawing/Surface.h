@@ -56,7 +56,7 @@ public:
                            const std::optional<Remplissage>& fond) = 0;
     virtual void ellipse(Point centre, double rayonX, double rayonY, const std::optional<Plume>& plume,
                          const std::optional<Remplissage>& fond) = 0;
-    // Part of the ellipse's outline from `debut` over `etendue`, in degrees
+    // A stretch of the ellipse's outline from `debut` over `etendue`, in degrees
     // anticlockwise on screen from the positive x axis (whole sixteenths).
     virtual void arc(Point centre, double rayonX, double rayonY, double debut, double etendue,
                      const Plume& plume) = 0;
