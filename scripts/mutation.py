@@ -5,7 +5,7 @@ Makes small faults in the C++ sources of the folders given, one at a time:
 a relational operator turned (< <=, > >=, == !=), a literal moved (integers
 by one, floating values by a factor of two), an arithmetic operator swapped,
 a statement removed, a condition negated. For each mutant it builds only the
-test executable of the mutated folder (src/.../X -> tst_X) in a build folder of
+test executable of the mutated folder (the one its mirror in tests/ declares) in a build folder of
 its own (Release, with the standard library's index checks), runs it under a
 time limit and restores the source, whatever happens. The report gives each mutant and the score per folder.
 
@@ -559,7 +559,10 @@ class Executeur:
 
 
 def cible_de(dossier):
-    return "tst_" + Path(dossier).name
+    """The test executable that the mirror folder of tests/ declares."""
+    miroir = RACINE / "tests" / Path(dossier).resolve().relative_to(RACINE / "src") / "CMakeLists.txt"
+    nom = re.search(r"NAME\s+(\S+)", miroir.read_text()) if miroir.exists() else None
+    return nom.group(1) if nom else "tst_" + Path(dossier).name
 
 
 def main():

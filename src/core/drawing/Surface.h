@@ -4,11 +4,15 @@
 // over QPainter, a test over a list of the calls). Coordinates are pixels of
 // the image; texts are UTF-8.
 
+#include "drawing/Chemin.h"
 #include "drawing/Couleur.h"
 #include "drawing/Geometrie.h"
+#include "drawing/Image.h"
 #include "drawing/Plume.h"
 #include "drawing/Police.h"
+#include "drawing/Remplissage.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -67,6 +71,41 @@ public:
         (void)p;
         return std::nullopt;
     }
+    // Vector drawing. Without a pen nothing is stroked, without a fill
+    // colour nothing is filled.
+    virtual void tracer(const Chemin& chemin, const std::optional<Plume>& plume,
+                        const std::optional<Remplissage>& fond) = 0;
+    virtual void segment(Point de, Point a, const Plume& plume) = 0;
+    // From corner to corner, its outline stroked on the edges themselves
+    // (shells draw it apart from the same rectangle as a path).
+    virtual void rectangle(Point coin1, Point coin2, const std::optional<Plume>& plume,
+                           const std::optional<Remplissage>& fond) = 0;
+    virtual void ellipse(Point centre, double rayonX, double rayonY, const std::optional<Plume>& plume,
+                         const std::optional<Remplissage>& fond) = 0;
+    // A stretch of the ellipse's outline from `debut` over `etendue`, in degrees
+    // anticlockwise on screen from the positive x axis (whole sixteenths).
+    virtual void arc(Point centre, double rayonX, double rayonY, double debut, double etendue,
+                     const Plume& plume) = 0;
+
+    // The state that `sauver` keeps and `restaurer` gives back: the frame
+    // that every call draws in (pixels of the image at first, moved by
+    // `translater`, `tourner` and `echelle`), the smoothing of edges (off at first) and
+    // the outline that drawing stays inside (each `limiter` narrows it).
+    virtual void sauver() = 0;
+    virtual void restaurer() = 0;
+    virtual void translater(double dx, double dy) = 0;
+    // Clockwise on screen.
+    virtual void tourner(double degres) = 0;
+    virtual void echelle(double fx, double fy) = 0;
+    virtual void lisser(bool lisse) = 0;
+    virtual void limiter(const Chemin& chemin) = 0;
+
+    // `image` with its top-left corner at `position` of the frame, its
+    // pixels blended by their opacity.
+    virtual void image(Pixel position, const Image& image) = 0;
+    // A picture of its own, transparent at first, drawn by `dessin` on a
+    // surface of the same kind and returned as pixels.
+    virtual Image calque(int largeur, int hauteur, const std::function<void(Surface&)>& dessin) = 0;
 };
 
 } // namespace vedo

@@ -34,12 +34,43 @@ std::string textePolice(const Police& police) {
            (police.italique ? " italique" : "");
 }
 
-std::string textePlume(const Plume& plume) {
-    static const char* const bouts[] = {"plat", "carre", "rond"};
-    static const char* const angles[] = {"biseau", "onglet", "rond"};
-    return texteCouleur(plume.couleur) + " " + texteNombre(plume.largeur) + " " +
-           bouts[static_cast<int>(plume.bout)] + " " + angles[static_cast<int>(plume.angle)] +
-           (plume.pointille ? " pointille" : "");
+std::string textePoint(Point p) {
+    return texteNombre(p.x) + "," + texteNombre(p.y);
+}
+
+std::string texteChemin(const Chemin& chemin) {
+    static constexpr const char* lettres[] = {"M", "L", "Q", "C", "Z", "R", "E", "A", "RA"};
+    std::string texte;
+    for (const Chemin::Element& e : chemin.elements()) {
+        texte += (texte.empty() ? "" : " ") + std::string(lettres[static_cast<int>(e.type)]);
+        for (const Point p : e.points)
+            texte += " " + textePoint(p);
+    }
+    for (const Chemin::Combinaison& c : chemin.combinaisons())
+        texte += std::string(c.operation == Chemin::Operation::reunion ? " +(" : " *(") +
+                 texteChemin(c.chemin) + ")";
+    if (chemin.decalage() != Point{}) texte += " >" + textePoint(chemin.decalage());
+    return texte;
+}
+
+std::string textePlume(const std::optional<Plume>& plume) {
+    if (!plume) return "-";
+    static constexpr const char* bouts[] = {"plat", "carre", "rond"};
+    static constexpr const char* angles[] = {"biseau", "onglet", "rond"};
+    return texteCouleur(plume->couleur) + " " + texteNombre(plume->largeur) + " " +
+           bouts[static_cast<int>(plume->bout)] + " " + angles[static_cast<int>(plume->angle)] +
+           (plume->pointille ? " pointille" : "");
+}
+
+std::string texteFond(const std::optional<Remplissage>& fond) {
+    if (!fond) return "-";
+    if (fond->arrets.empty())
+        return texteCouleur(fond->couleur) +
+               (fond->opacite == 255 ? "" : "/" + std::to_string(fond->opacite));
+    std::string texte = "degrade " + textePoint(fond->debut) + " " + textePoint(fond->fin);
+    for (const Remplissage::Arret& a : fond->arrets)
+        texte += " " + texteNombre(a.position) + ":" + texteCouleur(a.couleur);
+    return texte;
 }
 
 } // namespace
@@ -98,6 +129,73 @@ void SurfaceEnregistree::ouvrirGroupe(const Police* police) {
 
 void SurfaceEnregistree::fermerGroupe() {
     appels_.push_back("fin groupe");
+}
+
+void SurfaceEnregistree::tracer(const Chemin& chemin, const std::optional<Plume>& plume,
+                                const std::optional<Remplissage>& fond) {
+    appels_.push_back("tracer " + texteChemin(chemin) + " " + textePlume(plume) + " | " + texteFond(fond));
+}
+
+void SurfaceEnregistree::segment(Point de, Point a, const Plume& plume) {
+    appels_.push_back("segment " + textePoint(de) + " " + textePoint(a) + " " + textePlume(plume));
+}
+
+void SurfaceEnregistree::rectangle(Point coin1, Point coin2, const std::optional<Plume>& plume,
+                                   const std::optional<Remplissage>& fond) {
+    appels_.push_back("rectangle " + textePoint(coin1) + " " + textePoint(coin2) + " " + textePlume(plume) +
+                      " | " + texteFond(fond));
+}
+
+void SurfaceEnregistree::ellipse(Point centre, double rayonX, double rayonY,
+                                 const std::optional<Plume>& plume, const std::optional<Remplissage>& fond) {
+    appels_.push_back("ellipse " + textePoint(centre) + " " + textePoint({rayonX, rayonY}) + " " +
+                      textePlume(plume) + " | " + texteFond(fond));
+}
+
+void SurfaceEnregistree::arc(Point centre, double rayonX, double rayonY, double debut, double etendue,
+                             const Plume& plume) {
+    appels_.push_back("arc " + textePoint(centre) + " " + textePoint({rayonX, rayonY}) + " " +
+                      texteNombre(debut) + " " + texteNombre(etendue) + " " + textePlume(plume));
+}
+
+void SurfaceEnregistree::sauver() {
+    appels_.push_back("sauver");
+}
+
+void SurfaceEnregistree::restaurer() {
+    appels_.push_back("restaurer");
+}
+
+void SurfaceEnregistree::translater(double dx, double dy) {
+    appels_.push_back("translater " + textePoint({dx, dy}));
+}
+
+void SurfaceEnregistree::tourner(double degres) {
+    appels_.push_back("tourner " + texteNombre(degres));
+}
+
+void SurfaceEnregistree::echelle(double fx, double fy) {
+    appels_.push_back("echelle " + textePoint({fx, fy}));
+}
+
+void SurfaceEnregistree::lisser(bool lisse) {
+    appels_.push_back(lisse ? "lisser oui" : "lisser non");
+}
+
+void SurfaceEnregistree::limiter(const Chemin& chemin) {
+    appels_.push_back("limiter " + texteChemin(chemin));
+}
+
+void SurfaceEnregistree::image(Pixel position, const Image& image) {
+    appels_.push_back("image " + textePixel(position) + " " + std::to_string(image.largeur) + "x" +
+                      std::to_string(image.hauteur));
+}
+
+Image SurfaceEnregistree::calque(int largeur, int hauteur, const std::function<void(Surface&)>& dessin) {
+    appels_.push_back("calque " + std::to_string(largeur) + "x" + std::to_string(hauteur));
+    dessin(*this);
+    appels_.push_back("fin calque");
+    return Image(largeur, hauteur);
 }
 
 } // namespace vedo

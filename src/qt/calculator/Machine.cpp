@@ -1,6 +1,7 @@
 #include "calculator/Machine.h"
 
-#include "common/Rounding.h"
+#include "platform/SurfaceQt.h"
+#include "view/DessinMachine.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -172,22 +173,8 @@ bool Machine::eventFilter(QObject* objet, QEvent* event) {
 
 void Machine::paintEvent(QPaintEvent*) {
     QPainter peintre(this);
-    for (int x = 0; x < largeur; ++x) {
-        const int c = static_cast<int>(arrondiPair(200.0 - x / 2.0));
-        peintre.setPen(QColor(c, c + 50, c + 50));
-        peintre.drawLine(x, 0, x, hauteur - 1);
-    }
-    const auto cadre = [&peintre](QColor couleur, int x1, int y1, int x2, int y2) {
-        peintre.setPen(couleur);
-        peintre.drawRect(x1, y1, x2 - x1, y2 - y1);
-    };
-    cadre(Qt::white, 1, 1, 299, 428);
-    peintre.setPen(Qt::black);
-    peintre.drawLine(1, 1, 299, 1);
-    peintre.drawLine(1, 1, 1, 427);
-    // The framed area of the digit keys.
-    cadre(Qt::white, 82, 290, 206, 421);
-    cadre(QColor(0, 128, 128), 81, 289, 205, 420);
+    SurfaceQt surface(peintre, size());
+    dessinerFaceMachine(surface, largeur, hauteur);
 }
 
 } // namespace vedo

@@ -1,8 +1,8 @@
 #pragma once
-// The banner `tito` of the exercise window: its title written letter by
-// letter, from pale yellow to white, on a dark band.
+// The banner `tito` of the exercise window, its picture drawn by the core.
 
-#include <QColor>
+#include "view/DessinBanniere.h"
+
 #include <QWidget>
 
 namespace vedo {
@@ -13,10 +13,8 @@ public:
     explicit Banniere(const QString& texte, QWidget* parent = nullptr);
 
     QString texte() const { return texte_; }
-    // The colour of the letter at `position` (from 1) of a text of `longueur` letters.
-    static QColor couleurLettre(int position, int longueur);
     // Left edge of the first letter.
-    static constexpr int marge = 30;
+    static constexpr int marge = margeBanniere;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,6 +1,7 @@
 #pragma once
-// The pictures of the exercise window, drawn by code: the difficulty stars,
-// the hourglass of the working time and the two image buttons.
+// The pictures of the exercise window, drawn by the core, as Qt shows them.
+
+#include "view/DessinsExercice.h"
 
 #include <QIcon>
 #include <QPixmap>
@@ -9,9 +10,6 @@ class QPainter;
 class QRectF;
 
 namespace vedo {
-
-inline const QColor couleurEtoileAllumee(255, 200, 0);
-inline const QColor couleurEtoileEteinte(96, 96, 96);
 
 // A five-pointed star filling a square of `cote` pixels.
 QPixmap imageEtoile(bool allumee, int cote = 22);

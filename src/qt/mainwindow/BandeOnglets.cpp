@@ -1,8 +1,8 @@
 #include "mainwindow/BandeOnglets.h"
 
-#include "common/Rounding.h"
 #include "mainwindow/CouleursFenetre.h"
 #include "mainwindow/OngletsAccessibles.h"
+#include "view/DessinBandeOnglets.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -14,8 +14,12 @@
 namespace vedo {
 
 namespace {
-const std::array<QString, 6> titres = {QString(),   "Réaction", "Conditions",
-                                       "Affichage", "Suivi",    "Historique"};
+const std::array<QString, 6> titres = [] {
+    std::array<QString, 6> t;
+    for (std::size_t i = 0; i < t.size(); ++i)
+        t[i] = QString::fromUtf8(titresDesOnglets[i]);
+    return t;
+}();
 constexpr int hautRangeeOnglets = 15; // releases below this line are not on a tab
 } // namespace
 
@@ -28,7 +32,7 @@ BandeOnglets::BandeOnglets(QWidget* parent) : PictureBox(parent) {
     installerOngletsAccessibles();
     setFond(couleurs::bande);
     setPolice(policeArial());
-    hauteurTitre_ = static_cast<int>(arrondiPair(hauteurTexte("W")));
+    hauteurTitre_ = hauteurTitreOnglet(toile());
     // The keyboard reaches the strip; the mouse never gives it the focus.
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName("Onglets");
@@ -50,66 +54,23 @@ QRect BandeOnglets::zonePanneau() const {
 
 void BandeOnglets::dessiner() {
     ++nombreDessins_;
-    effacer();
     if (ongletActif == 0) ongletActif = 1;
-    setPolice(policeArial());
-    setEncre(couleurs::noir);
     titresOnglets = titres;
-    hauteurTitre_ = static_cast<int>(arrondiPair(hauteurTexte("W")));
-
-    // The active title is bold.
-    std::array<double, 6> largeurTitre{};
-    for (int i = 1; i <= 5; ++i) {
-        setGras(i == ongletActif);
-        largeurTitre[i] = largeurTexte(titresOnglets[i]);
-    }
-    int total = 0;
-    for (int i = 1; i <= 5; ++i)
-        total = static_cast<int>(arrondiPair(total + largeurTitre[i]));
-    const int W = width();
-    const int H = height();
-    const float ecartOnglet = static_cast<float>(W - total) / 10.0f;
-
-    bordsOnglets[0] = -1;
-    for (int i = 1; i <= 4; ++i)
-        bordsOnglets[i] =
-            static_cast<std::int16_t>(arrondiPair(bordsOnglets[i - 1] + largeurTitre[i] + 2.0 * ecartOnglet));
-    bordsOnglets[5] = static_cast<std::int16_t>(W);
-
-    const int h = hauteurTitre_;
-    rectangle({0, 0}, {W - 1.0, H - 1.0}, couleurs::gris);
-    ligne({0, 0}, {0, H - 1.0}, couleurs::blanc);
-    for (int i = 0; i <= 5; ++i) {
-        const double b = bordsOnglets[i];
-        ligne({b - 1, 1}, {b - 1, h + 1.0}, couleurs::gris);
-        ligne({b, 0}, {b, double(h)}, couleurs::blanc);
-    }
-    for (int i = 0; i <= 4; ++i)
-        ligne({bordsOnglets[i] + 1.0, 0}, {bordsOnglets[i + 1] - 1.0, 0}, couleurs::blanc);
+    const DispositionOnglets d =
+        dessinerBandeOnglets(toile(), width(), height(), ongletActif,
+                             {couleurDe(couleurs::noir), couleurDe(couleurs::gris),
+                              couleurDe(couleurs::blanc), couleurDe(couleurs::bande)});
+    hauteurTitre_ = d.hauteurTitre;
+    bordsOnglets = d.bords;
+    zoneTitreActif_ = QRect(pixelQt(d.coinTitreActif), QSize(d.largeurTitreActif, d.hauteurTitreActif));
 
     const int a = ongletActif;
-    ligne({0, h + 1.0}, {bordsOnglets[a - 1] + 2.0, h + 1.0}, couleurs::blanc);
-    ligne({double(bordsOnglets[a]), h + 1.0}, {double(W), h + 1.0}, couleurs::blanc);
-
-    for (int i = 1; i <= 5; ++i) {
-        setGras(i == a);
-        placer(bordsOnglets[i - 1] + ecartOnglet, i == a ? 2 : 1);
-        if (i == a) zoneTitreActif_ = QRectF(courantX() - 3, 1, largeurTitre[i] + 6, h + 1).toAlignedRect();
-        imprimer(titresOnglets[i], false);
-    }
-    setGras(false);
-
     for (int i = 1; i <= 5; ++i)
         if (i != a && panneaux_[i - 1]) panneaux_[i - 1]->hide();
     if (QWidget* panneau = panneaux_[a - 1]) {
         panneau->setGeometry(zonePanneau());
         panneau->show();
     }
-
-    rectangle({1, h + 2.0}, {W - 2.0, H - 2.0}, couleurs::bande);
-    rectangle({2, h + 3.0}, {W - 3.0, H - 3.0}, couleurs::bande);
-    rectangle({3, h + 4.0}, {W - 4.0, H - 4.0}, couleurs::gris);
-    rectangle({4, h + 5.0}, {W - 4.0, H - 4.0}, couleurs::blanc);
 }
 
 void BandeOnglets::relacher(int x, int y) {

@@ -1,7 +1,5 @@
 #pragma once
-// The tab strip `Onglets`, drawn by code: five titles whose tabs are as wide
-// as their titles plus an equal gap, the active title bold and one pixel
-// lower, a sunken frame around the panel area. A release of the mouse on
+// The tab strip `Onglets`, its picture drawn by the core. A release of the mouse on
 // the tab row selects a tab, and so do the arrow keys while the strip has the
 // focus; the panels are children of the strip.
 

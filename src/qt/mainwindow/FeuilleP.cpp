@@ -23,6 +23,7 @@
 #include "persistence/FichierEchange.h"
 #include "presentation/TableControles.h"
 #include "platform/BordsFenetre.h"
+#include "platform/SurfaceQt.h"
 #include "view/Apparatus.h"
 
 #include <QApplication>
@@ -389,13 +390,20 @@ void FeuilleP::appliquerReglages(const Configuration& c, int dernierEnregistreme
 
 void FeuilleP::fondi() {
     const bool distillation = modele_.reglages.distiller;
-    const auto consigne =
-        vedo::fondi(animpic->imageADessiner(), modele_.reglages.temperature, distillation, alea_);
+    ConsigneFondi consigne;
+    {
+        QImage& image = animpic->imageADessiner();
+        QPainter peintre(&image);
+        SurfaceQt surface(peintre, image.size());
+        consigne = vedo::fondi(surface, image.width(), image.height(), modele_.reglages.temperature, distillation,
+                               alea_);
+    }
     // Distilling heats to the maximum; the bar's own handler redraws.
     if (consigne.temperatureImposee) Picture3->HScroll1->setValue(*consigne.temperatureImposee);
     const int temperature = modele_.reglages.temperature;
     animpic->setAccessibleDescription(
-        "Montage : " + decrireMontage(choisirMontage(temperature, distillation)) + " ; température : " +
+        "Montage : " + QString::fromStdString(decrireMontage(choisirMontage(temperature, distillation))) +
+        " ; température : " +
         legendeTemperature(temperature) + ".\n" + indice(animpic->objectName(), {}, {}, {}));
 }
 

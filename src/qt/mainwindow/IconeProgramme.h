@@ -1,7 +1,6 @@
 #pragma once
-// The program's icon, drawn by code at any size: a round-bottomed flask over
-// the two curves of a reaction, on a blue tile. data/icons/vedoriruvirivi.svg
-// is the same drawing for the desktop.
+// The program's icon at any size, drawn by the core, and given to the
+// application.
 
 #include <QIcon>
 #include <QImage>

@@ -1,13 +1,19 @@
 #pragma once
 // The drawing types of the core as Qt knows them, both ways.
 
+#include "drawing/Chemin.h"
 #include "drawing/Couleur.h"
 #include "drawing/Geometrie.h"
+#include "drawing/Image.h"
 #include "drawing/Plume.h"
 #include "drawing/Police.h"
+#include "drawing/Remplissage.h"
 
+#include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <QImage>
+#include <QPainterPath>
 #include <QPen>
 #include <QPoint>
 #include <QPointF>
@@ -39,5 +45,12 @@ QFont policeQt(const Police& police);
 Police policeDe(const QFont& police);
 
 QPen plumeQt(const Plume& plume);
+QBrush brosseQt(const Remplissage& remplissage);
+// Unions and intersections are Qt's own, so that their edges are.
+QPainterPath cheminQt(const Chemin& chemin);
+
+// ARGB32, not premultiplied, both ways.
+QImage imageQt(const Image& image);
+Image imageDe(const QImage& image);
 
 } // namespace vedo

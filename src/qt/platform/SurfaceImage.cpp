@@ -16,6 +16,12 @@ void SurfaceImage::peindre(const std::function<void(Surface&)>& dessin) {
     {
         QImage& image = image_();
         QPainter peintre(&image);
+        peintre.setRenderHint(QPainter::Antialiasing, etat_.lisse);
+        for (const auto& [repere, limite] : etat_.limites) {
+            peintre.setTransform(repere);
+            peintre.setClipPath(limite, Qt::IntersectClip);
+        }
+        peintre.setTransform(etat_.repere);
         SurfaceQt surface(peintre, image.size());
         dessin(surface);
     }
@@ -76,6 +82,68 @@ ImageBrouillon::ImageBrouillon(int largeur, int hauteur)
     : SurfaceImage([this]() -> QImage& { return propre_; }, {}),
       propre_(largeur, hauteur, QImage::Format_RGB32) {
     propre_.fill(0);
+}
+
+void SurfaceImage::tracer(const Chemin& chemin, const std::optional<Plume>& plume,
+                          const std::optional<Remplissage>& fond) {
+    peindre([&](Surface& s) { s.tracer(chemin, plume, fond); });
+}
+
+void SurfaceImage::segment(Point de, Point a, const Plume& plume) {
+    peindre([&](Surface& s) { s.segment(de, a, plume); });
+}
+
+void SurfaceImage::rectangle(Point coin1, Point coin2, const std::optional<Plume>& plume,
+                             const std::optional<Remplissage>& fond) {
+    peindre([&](Surface& s) { s.rectangle(coin1, coin2, plume, fond); });
+}
+
+void SurfaceImage::ellipse(Point centre, double rayonX, double rayonY, const std::optional<Plume>& plume,
+                           const std::optional<Remplissage>& fond) {
+    peindre([&](Surface& s) { s.ellipse(centre, rayonX, rayonY, plume, fond); });
+}
+
+void SurfaceImage::arc(Point centre, double rayonX, double rayonY, double debut, double etendue,
+                       const Plume& plume) {
+    peindre([&](Surface& s) { s.arc(centre, rayonX, rayonY, debut, etendue, plume); });
+}
+
+void SurfaceImage::sauver() {
+    etatsSauves_.push_back(etat_);
+}
+
+void SurfaceImage::restaurer() {
+    if (etatsSauves_.empty()) return;
+    etat_ = std::move(etatsSauves_.back());
+    etatsSauves_.pop_back();
+}
+
+void SurfaceImage::translater(double dx, double dy) {
+    etat_.repere.translate(dx, dy);
+}
+
+void SurfaceImage::tourner(double degres) {
+    etat_.repere.rotate(degres);
+}
+
+void SurfaceImage::echelle(double fx, double fy) {
+    etat_.repere.scale(fx, fy);
+}
+
+void SurfaceImage::lisser(bool lisse) {
+    etat_.lisse = lisse;
+}
+
+void SurfaceImage::limiter(const Chemin& chemin) {
+    etat_.limites.emplace_back(etat_.repere, cheminQt(chemin));
+}
+
+void SurfaceImage::image(Pixel position, const Image& image) {
+    peindre([&](Surface& s) { s.image(position, image); });
+}
+
+Image SurfaceImage::calque(int largeur, int hauteur, const std::function<void(Surface&)>& dessin) {
+    return calqueQt(largeur, hauteur, dessin);
 }
 
 } // namespace vedo

@@ -6,8 +6,12 @@
 #include "drawing/Surface.h"
 
 #include <QImage>
+#include <QPainterPath>
+#include <QTransform>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace vedo {
 
@@ -30,13 +34,41 @@ public:
     void polyligne(const std::vector<Pixel>& points, const Plume& plume) override;
     std::unique_ptr<Surface> brouillon(int largeur, int hauteur) const override;
     std::optional<Couleur> pixel(Pixel p) const override;
+    void tracer(const Chemin& chemin, const std::optional<Plume>& plume,
+                const std::optional<Remplissage>& fond) override;
+    void segment(Point de, Point a, const Plume& plume) override;
+    void rectangle(Point coin1, Point coin2, const std::optional<Plume>& plume,
+                   const std::optional<Remplissage>& fond) override;
+    void ellipse(Point centre, double rayonX, double rayonY, const std::optional<Plume>& plume,
+                 const std::optional<Remplissage>& fond) override;
+    void arc(Point centre, double rayonX, double rayonY, double debut, double etendue,
+             const Plume& plume) override;
+    void sauver() override;
+    void restaurer() override;
+    void translater(double dx, double dy) override;
+    void tourner(double degres) override;
+    void echelle(double fx, double fy) override;
+    void lisser(bool lisse) override;
+    void limiter(const Chemin& chemin) override;
+    void image(Pixel position, const Image& image) override;
+    Image calque(int largeur, int hauteur, const std::function<void(Surface&)>& dessin) override;
 
 private:
+    // What a painter of one call is given back: its frame, smoothing and
+    // limits, each limit in the frame it was set in.
+    struct Etat {
+        QTransform repere;
+        bool lisse = false;
+        std::vector<std::pair<QTransform, QPainterPath>> limites;
+    };
+
     // Paints with `dessin` on the image through a SurfaceQt.
     void peindre(const std::function<void(Surface&)>& dessin);
 
     std::function<QImage&()> image_;
     std::function<void()> apres_;
+    Etat etat_;
+    std::vector<Etat> etatsSauves_;
 };
 
 // A surface over an image of its own, black to start with.

@@ -104,4 +104,90 @@ std::unique_ptr<Surface> SurfaceQt::brouillon(int largeur, int hauteur) const {
     return std::make_unique<ImageBrouillon>(largeur, hauteur);
 }
 
+void SurfaceQt::crayons(const std::optional<Plume>& plume, const std::optional<Remplissage>& fond) {
+    peintre_.setPen(plume ? plumeQt(*plume) : QPen(Qt::NoPen));
+    peintre_.setBrush(fond ? brosseQt(*fond) : QBrush(Qt::NoBrush));
+}
+
+void SurfaceQt::tracer(const Chemin& chemin, const std::optional<Plume>& plume,
+                       const std::optional<Remplissage>& fond) {
+    crayons(plume, fond);
+    peintre_.drawPath(cheminQt(chemin));
+}
+
+void SurfaceQt::segment(Point de, Point a, const Plume& plume) {
+    peintre_.setPen(plumeQt(plume));
+    peintre_.drawLine(pointQt(de), pointQt(a));
+}
+
+void SurfaceQt::rectangle(Point coin1, Point coin2, const std::optional<Plume>& plume,
+                          const std::optional<Remplissage>& fond) {
+    crayons(plume, fond);
+    peintre_.drawRect(QRectF(pointQt(coin1), pointQt(coin2)));
+}
+
+void SurfaceQt::ellipse(Point centre, double rayonX, double rayonY, const std::optional<Plume>& plume,
+                        const std::optional<Remplissage>& fond) {
+    crayons(plume, fond);
+    peintre_.drawEllipse(pointQt(centre), rayonX, rayonY);
+}
+
+void SurfaceQt::arc(Point centre, double rayonX, double rayonY, double debut, double etendue,
+                    const Plume& plume) {
+    crayons(plume, std::nullopt);
+    peintre_.drawArc(QRectF(centre.x - rayonX, centre.y - rayonY, 2 * rayonX, 2 * rayonY), qRound(debut * 16),
+                     qRound(etendue * 16));
+}
+
+void SurfaceQt::sauver() {
+    peintre_.save();
+}
+
+void SurfaceQt::restaurer() {
+    peintre_.restore();
+}
+
+void SurfaceQt::translater(double dx, double dy) {
+    peintre_.translate(dx, dy);
+}
+
+void SurfaceQt::tourner(double degres) {
+    peintre_.rotate(degres);
+}
+
+void SurfaceQt::echelle(double fx, double fy) {
+    peintre_.scale(fx, fy);
+}
+
+void SurfaceQt::lisser(bool lisse) {
+    peintre_.setRenderHint(QPainter::Antialiasing, lisse);
+}
+
+void SurfaceQt::limiter(const Chemin& chemin) {
+    peintre_.setClipPath(cheminQt(chemin), Qt::IntersectClip);
+}
+
+void SurfaceQt::image(Pixel position, const Image& image) {
+    peintre_.drawImage(pixelQt(position), imageQt(image));
+}
+
+Image SurfaceQt::calque(int largeur, int hauteur, const std::function<void(Surface&)>& dessin) {
+    return calqueQt(largeur, hauteur, dessin);
+}
+
+QImage imageCalqueQt(int largeur, int hauteur, const std::function<void(Surface&)>& dessin) {
+    QImage calque(largeur, hauteur, QImage::Format_ARGB32_Premultiplied);
+    calque.fill(Qt::transparent);
+    {
+        QPainter peintre(&calque);
+        SurfaceQt surface(peintre, calque.size());
+        dessin(surface);
+    }
+    return calque;
+}
+
+Image calqueQt(int largeur, int hauteur, const std::function<void(Surface&)>& dessin) {
+    return imageDe(imageCalqueQt(largeur, hauteur, dessin));
+}
+
 } // namespace vedo

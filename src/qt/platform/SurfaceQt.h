@@ -6,6 +6,7 @@
 
 #include "drawing/Surface.h"
 
+#include <QImage>
 #include <QSize>
 
 #include <optional>
@@ -43,6 +44,28 @@ private:
     // Sets the font unless the painter holds it already: each change opens
     // a group of its own in a vector file.
     void prendrePolice(const Police& police);
+    void tracer(const Chemin& chemin, const std::optional<Plume>& plume,
+                const std::optional<Remplissage>& fond) override;
+    void segment(Point de, Point a, const Plume& plume) override;
+    void rectangle(Point coin1, Point coin2, const std::optional<Plume>& plume,
+                   const std::optional<Remplissage>& fond) override;
+    void ellipse(Point centre, double rayonX, double rayonY, const std::optional<Plume>& plume,
+                 const std::optional<Remplissage>& fond) override;
+    void arc(Point centre, double rayonX, double rayonY, double debut, double etendue,
+             const Plume& plume) override;
+    void sauver() override;
+    void restaurer() override;
+    void translater(double dx, double dy) override;
+    void tourner(double degres) override;
+    void echelle(double fx, double fy) override;
+    void lisser(bool lisse) override;
+    // Intersected with the painter's limit, if any.
+    void limiter(const Chemin& chemin) override;
+    void image(Pixel position, const Image& image) override;
+    Image calque(int largeur, int hauteur, const std::function<void(Surface&)>& dessin) override;
+
+private:
+    void crayons(const std::optional<Plume>& plume, const std::optional<Remplissage>& fond);
 
     QPainter& peintre_;
     QSize taille_;
@@ -52,5 +75,10 @@ private:
 
 // The metrics of the font itself, whatever device it is drawn on.
 MesureTexte mesurerTexte(const std::string& texte, const Police& police);
+
+// A transparent picture drawn by `dessin` through a SurfaceQt on an image:
+// premultiplied as painted, or as the core's pixels.
+QImage imageCalqueQt(int largeur, int hauteur, const std::function<void(Surface&)>& dessin);
+Image calqueQt(int largeur, int hauteur, const std::function<void(Surface&)>& dessin);
 
 } // namespace vedo

@@ -3,10 +3,11 @@
 // flask half full of liquid, in an ice bath when cold, on a heater under a
 // reflux condenser when heated, or fitted for distillation.
 
-#include <QImage>
+#include "drawing/Surface.h"
 
 #include <optional>
 #include <random>
+#include <string>
 #include <vector>
 
 namespace vedo {
@@ -34,7 +35,7 @@ struct Montage {
 Montage choisirMontage(int temperature, bool distillation);
 
 // The set-up drawn, in words for assistive technologies.
-QString decrireMontage(const Montage& montage);
+std::string decrireMontage(const Montage& montage);
 
 inline constexpr int nombreGlacons = 200;
 
@@ -55,10 +56,11 @@ struct ConsigneFondi {
     std::optional<int> temperatureImposee;
 };
 
-// Redraws the whole picture into `animpic` (361 x 235, RGB32 or ARGB32) from
-// the temperature (tenths of a degree Celsius, 0..1000) and the distillation
-// box. `alea` places the ice pieces; the caller seeds it from the clock each
-// time the main window is activated.
-ConsigneFondi fondi(QImage& animpic, int temperature, bool distillation, std::mt19937& alea);
+// Redraws the whole picture `animpic` (361 x 235; nothing when it has no
+// pixel) from the temperature (tenths of a degree Celsius, 0..1000) and the
+// distillation box. `alea` places the ice pieces; the caller seeds it from
+// the clock each time the main window is activated.
+ConsigneFondi fondi(Surface& animpic, int largeur, int hauteur, int temperature, bool distillation,
+                    std::mt19937& alea);
 
 } // namespace vedo
