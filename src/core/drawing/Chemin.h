@@ -30,7 +30,7 @@ public:
     struct Combinaison;
 
     Chemin() = default;
-    explicit Chemin(Point depart) { deplacer(depart); }
+    explicit Chemin(Point depart);
 
     Chemin& deplacer(Point p);
     Chemin& ligne(Point p);
@@ -73,5 +73,8 @@ struct Chemin::Combinaison {
 
     friend bool operator==(const Combinaison&, const Combinaison&) = default;
 };
+
+// Here, not in the class: the list of combinations needs its element whole.
+inline Chemin::Chemin(Point depart) { deplacer(depart); }
 
 } // namespace vedo
