@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     // part keeps what came before it.
     fenetre.appliquerReglages(vedo::Configuration{}, vedo::enregistrementsConfiguration);
     session->etat.courbes.effacer();
-    fenetre.Command9_Click();
+    fenetre.modele().Command9_Click();
     session->prompteur.questions.clear();
     session->etat.fichcourant = chemin;
     vedo::chargeconfig(fenetre);

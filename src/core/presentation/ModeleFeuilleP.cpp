@@ -5,6 +5,11 @@
 
 namespace vedo {
 
+ModeleFeuilleP::ModeleFeuilleP(KeptRuns& courbes, VueFeuilleP& vue, Minuterie& minuterie, Questions& questions)
+    : courbes_(courbes), vue_(vue), minuterie_(minuterie), questions_(questions) {
+    minuterie_.top = [this] { Timer1_Timer(); };
+}
+
 void ModeleFeuilleP::Combo1_Click() {
     const auto& noms = nomsEspeces(reglages.reaction);
     for (std::size_t i = 1; i <= 4; ++i)
@@ -27,6 +32,16 @@ CouleursCourbes ModeleFeuilleP::couleurs() const {
     for (std::size_t i = 0; i < c.size(); ++i)
         c[i] = couleurDepuisEntier(static_cast<std::uint32_t>(reglages.couleurs[i]));
     return c;
+}
+
+void ModeleFeuilleP::Label4_Click(int espece) {
+    if (espece < 0 || espece > 3) return;
+    const auto i = static_cast<std::size_t>(espece);
+    questions_.couleurPuis(couleurs()[i], [this, espece, i](std::optional<Couleur> choisie) {
+        if (!choisie) return;
+        reglages.couleurs[i] = static_cast<std::int32_t>(entierDepuisCouleur(*choisie));
+        vue_.reglageChange(9 + espece);
+    });
 }
 
 void ModeleFeuilleP::dureeChangee() {

@@ -1,20 +1,34 @@
 #pragma once
 // The main window's state as plain data: the settings its panels show, kept
-// as the configuration they make, and the run in progress. The shell writes
-// each control's change into it before any handler of the change runs; the
-// rules read the settings from here, never from a control.
+// as the configuration they make, and the run in progress; and the handlers
+// of its runs and of its graph. The shell writes each control's change into
+// it before any handler of the change runs; the rules read the settings from
+// here, never from a control, and draw through the shell's `VueFeuilleP`.
 
 #include "engine/KeptRuns.h"
 #include "engine/RunLoop.h"
+#include "platform/Minuterie.h"
+#include "platform/Questions.h"
+#include "presentation/VueFeuilleP.h"
 #include "records/Configuration.h"
+#include "view/DessinGraphe.h"
 #include "view/GraphPainter.h"
+#include "view/LectureCurseur.h"
 #include "view/TableauValeurs.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace vedo {
 
 struct ModeleFeuilleP {
+    // `courbes`: the application's kept runs, which outlive the window;
+    // `Timer1` is `minuterie`, which the model sets going; `questions` are
+    // asked as the window's.
+    ModeleFeuilleP(KeptRuns& courbes, VueFeuilleP& vue, Minuterie& minuterie, Questions& questions);
+    ModeleFeuilleP(const ModeleFeuilleP&) = delete;
+    ModeleFeuilleP& operator=(const ModeleFeuilleP&) = delete;
+
     Configuration reglages;
     // Names of A..D of the current reaction, indices 1..4, as the last
     // change of reaction left them.
@@ -40,6 +54,17 @@ struct ModeleFeuilleP {
     // the instant the tangents touch.
     std::int32_t tempsCurseur = 0;
 
+    // What the graph picture shows, as it was drawn: its saved files draw it again.
+    DessinGraphe dessinGraphe;
+    // "Effacer" (`Command6`) shows; "Début de la réaction" (`Command5`) is enabled.
+    bool effacerMontre = false;
+    bool debutActif = true;
+    // At the last move the mouse was over the plot area: the cross cursor
+    // shows, and a click asks for the tangents; "Cliquer pour obtenir la
+    // tangente" (`Label5`) shows too when runs are kept.
+    bool curseurSurGraphe = false;
+    bool indiceTangente = false;
+
     // The reaction changed: its species take their names.
     void Combo1_Click();
     // Reaction 4 takes no catalyst.
@@ -47,7 +72,7 @@ struct ModeleFeuilleP {
     // Only the esterification and the hydrolysis depend on the alcohol's class.
     bool classeAlcoolVisible() const { return reglages.reaction == 0 || reglages.reaction == 2; }
     // "Effacer" shows while runs are kept and kept runs are asked for.
-    bool effacerVisible(const KeptRuns& courbes) const { return reglages.conserverCourbes && courbes.nbCourbes >= 0; }
+    bool effacerVisible() const { return reglages.conserverCourbes && courbes_.nbCourbes >= 0; }
 
     Conditions conditions() const;
     CouleursCourbes couleurs() const;
@@ -61,6 +86,70 @@ struct ModeleFeuilleP {
     // The run that has just finished, as a kept run stores it: the amounts it
     // started from and the settings it ran with.
     CourbeConservee courbeTerminee() const;
+
+    // Resets the run: timer off, amounts from the boxes, graph and table rebuilt.
+    void initialise();
+    // Rebuilds the graph; with 1 the table of values first.
+    void echgraphe(int rafraichirTableau);
+    // Rebuilds the table of values: rows, times, headers and row 0.
+    void prepatab();
+    // Rewrites the run history and what the graph is said to show.
+    void makehisto();
+    void decrireGraphe();
+
+    // Whole run on `quantites` drawn on the graph; with `remplirTableau` the
+    // rows of the table are written as it reaches them.
+    void speed(Quantites& quantites, std::int32_t dureeTableau, const Conditions& conditions,
+               const CouleursCourbes& couleurs, bool remplirTableau);
+    // One tick of the animated run.
+    void direct();
+    bool enAnimation() const { return minuterie_.enMarche(); }
+    // Draws the current run again after the graph changed size: the animated
+    // run as far as it went, or the finished one.
+    void redessinerRunEnCours();
+    // Stores the run that has just finished in slot `nbCourbes`.
+    void enrcourbe();
+
+    void Command3_Click(); // "État final"
+    void Command5_Click(); // "Début de la réaction"
+    void Command6_Click(); // "Effacer"
+    void Command9_Click(); // "Retour état initial"
+    void Timer1_Timer();
+    void Check1_Click(); // "Tracer en gras"
+    void Check2_Click(); // "Conserver les courbes"
+    void option2_Click(); // a species' curve shown or hidden
+
+    // An amount box lost the focus: the four amounts are checked, any
+    // overflow told, the boxes rewritten and the graph rebuilt.
+    void Text1_LostFocus(int index);
+
+    // A colour swatch clicked: the colour chooser, and species `espece`
+    // (0..3) takes the colour chosen.
+    void Label4_Click(int espece);
+
+    // The mouse moved over the graph, at a point in picture units: the
+    // readout under it, none outside the plot area.
+    std::optional<LectureCurseur> Picture2_MouseMove(float x, float y);
+    // A click on the graph, at `position` on the screen: over the plot area
+    // with runs kept, the menu of their tangents.
+    void Picture2_Click(Pixel position);
+    // The tangents at the instant under the cursor to the curves of kept run
+    // `index`, as item `index` of the graph's menu asks.
+    void out01_Click(int index);
+    void tander(std::int32_t t0, const CourbeConservee& courbe);
+
+private:
+    class SinkRunCourant;
+    // Ends the animated run that `direct` found finished.
+    void finRunAnime();
+    void afficherEffacer();
+    // The four boxes, where they hold a number, into the amounts.
+    void lireQuantites();
+
+    KeptRuns& courbes_;
+    VueFeuilleP& vue_;
+    Minuterie& minuterie_;
+    Questions& questions_;
 };
 
 } // namespace vedo

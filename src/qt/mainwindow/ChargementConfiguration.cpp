@@ -23,7 +23,7 @@ bool chargeconfig(FeuilleP& f) {
         return false;
     }
     application.courbes.nbCourbes = -1;
-    f.Command9_Click();
+    f.modele().Command9_Click();
     f.setWindowTitle(titreAvecFichier(application.fichcourant));
     return true;
 }

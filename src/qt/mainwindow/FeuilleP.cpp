@@ -113,9 +113,7 @@ void FeuilleP::construireBoutons() {
     Command5 = bouton(this, "Command5", "Début de la réaction", {432, 525, 121, 25});
     Command3 = bouton(this, "Command3", "État final", {552, 525, 121, 25});
     Command9 = bouton(this, "Command9", "Retour état initial", {672, 525, 121, 25});
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setInterval(100);
+    Timer1 = minuterie_.timer();
 }
 
 void FeuilleP::construireGraphe() {
@@ -224,28 +222,27 @@ void FeuilleP::construireOnglets() {
 
 void FeuilleP::relier() {
     connect(Picture4->Combo1, &QComboBox::currentIndexChanged, this, &FeuilleP::Combo1_Click);
-    auto* saisie = new SaisieQuantite([this](int index) { Text1_LostFocus(index); }, this);
+    auto* saisie = new SaisieQuantite([this](int index) { modele_.Text1_LostFocus(index); }, this);
     for (int k = 0; k < 4; ++k)
         saisie->surveiller(Picture4->Text1[k], k);
     connect(Picture3, &PanneauConditions::apparatusChange, this, &FeuilleP::fondi);
     connect(Picture1, &PanneauSuivi::dureeChangee, this, &FeuilleP::VScroll2_Change);
     connect(Picture1, &PanneauSuivi::lignesChangees, this, &FeuilleP::VScroll3_Change);
     connect(Picture1, &PanneauSuivi::representationChangee, this, &FeuilleP::Option1_Click);
-    connect(Picture1, &PanneauSuivi::couleurDemandee, this, &FeuilleP::Label4_Click);
-    connect(Command9, &QPushButton::clicked, this, &FeuilleP::Command9_Click);
-    connect(Command3, &QPushButton::clicked, this, &FeuilleP::Command3_Click);
+    connect(Picture1, &PanneauSuivi::couleurDemandee, this, [this](int espece) { modele_.Label4_Click(espece); });
+    connect(Command9, &QPushButton::clicked, this, [this] { modele_.Command9_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { modele_.Command3_Click(); });
     connect(Command8, &QPushButton::clicked, this, &FeuilleP::Command8_Click);
     connect(Command4, &QPushButton::clicked, this, &FeuilleP::Command4_Click);
     connect(Command10, &QPushButton::clicked, this, &FeuilleP::Command10_Click);
     connect(Command7, &QPushButton::clicked, this, &FeuilleP::Command7_Click);
-    connect(Command5, &QPushButton::clicked, this, &FeuilleP::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &FeuilleP::Command6_Click);
-    connect(Timer1, &QTimer::timeout, this, &FeuilleP::Timer1_Timer);
-    connect(frame2->Check1, &QCheckBox::clicked, this, &FeuilleP::Check1_Click);
-    connect(frame2->Check2, &QCheckBox::clicked, this, &FeuilleP::Check2_Click);
+    connect(Command5, &QPushButton::clicked, this, [this] { modele_.Command5_Click(); });
+    connect(Command6, &QPushButton::clicked, this, [this] { modele_.Command6_Click(); });
+    connect(frame2->Check1, &QCheckBox::clicked, this, [this] { modele_.Check1_Click(); });
+    connect(frame2->Check2, &QCheckBox::clicked, this, [this] { modele_.Check2_Click(); });
     connect(frame2->Check3, &QCheckBox::clicked, this, &FeuilleP::Check3_Click);
     for (QCheckBox* choix : Picture1->option2)
-        connect(choix, &QCheckBox::clicked, this, &FeuilleP::option2_Click);
+        connect(choix, &QCheckBox::clicked, this, [this] { modele_.option2_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { ouvrirConfiguration(*this); });
     connect(Command11, &QPushButton::clicked, this, [this] { enregistrerConfiguration(*this); });
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
@@ -349,7 +346,7 @@ void FeuilleP::chargement() {
     Picture1->VScroll3->setValue(60);
     fondi();
     grilleEnAttente_ = false;
-    Command9_Click();
+    modele_.Command9_Click();
 }
 
 void FeuilleP::activation() {
@@ -429,34 +426,17 @@ void FeuilleP::Combo1_Click() {
     }
     for (int i = 1; i <= 4; ++i)
         volatile_->setItemText(i - 1, noms[static_cast<std::size_t>(i)]);
-    prepatab();
-}
-
-void FeuilleP::Text1_LostFocus(int index) {
-    std::array<std::string, 4> textes;
-    for (int k = 0; k < 4; ++k)
-        textes[k] = modele_.reglages.quantites[k];
-    const ValidationQuantites r = validerQuantites(textes, index);
-    const QString titre = "Dépassement de capacité";
-    if (r.depassement == DepassementQuantite::inferieur)
-        application.prompteur.message(this, QMessageBox::Critical, titre,
-                                      "La quantité de matière ne peut être inférieure à 0,001 mol");
-    if (r.depassement == DepassementQuantite::superieur)
-        application.prompteur.message(this, QMessageBox::Critical, titre,
-                                      "La quantité de matière ne peut être supérieure à 10 mol");
-    for (int k = 0; k < 4; ++k)
-        Picture4->Text1[k]->setText(QString::fromStdString(r.textes[k]));
-    echgraphe(1);
+    modele_.prepatab();
 }
 
 void FeuilleP::VScroll2_Change() {
     modele_.dureeChangee();
-    echgraphe(0);
-    if (Timer1->isActive()) Command3->click();
+    modele_.echgraphe(0);
+    if (modele_.enAnimation()) Command3->click();
 }
 
 void FeuilleP::VScroll3_Change() {
-    prepatab();
+    modele_.prepatab();
 }
 
 void FeuilleP::Option1_Click() {
@@ -469,13 +449,6 @@ void FeuilleP::Option1_Click() {
 void FeuilleP::Command8_Click() {
     Machine machine(application.memoire, this);
     application.prompteur.executer(machine);
-}
-
-void FeuilleP::Label4_Click(int espece) {
-    const auto couleur = application.prompteur.couleur(this, Picture1->couleurCourbe(espece));
-    if (!couleur) return;
-    Picture1->setCouleurCourbe(espece, *couleur);
-    update();
 }
 
 void FeuilleP::paintEvent(QPaintEvent*) {

@@ -13,18 +13,17 @@
 #include "mainwindow/PanneauSuivi.h"
 #include "output/Exportation.h"
 #include "platform/ApplicationState.h"
+#include "platform/MinuterieQt.h"
 #include "platform/PictureBox.h"
+#include "platform/QuestionsFenetre.h"
 #include "presentation/ModeleFeuilleP.h"
-#include "view/DessinGraphe.h"
-#include "view/GraphPainter.h"
-#include "view/TableauValeurs.h"
+#include "presentation/VueFeuilleP.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTextEdit>
-#include <QTimer>
 #include <QToolButton>
 
 #include <array>
@@ -34,7 +33,7 @@
 
 namespace vedo {
 
-class FeuilleP : public QWidget {
+class FeuilleP : public QWidget, private VueFeuilleP {
     Q_OBJECT
 public:
     // Builds the window and runs its load: size, hints, lists, duration,
@@ -57,15 +56,13 @@ public:
     QPushButton* Command5; // "Début de la réaction"
     QPushButton* Command3; // "État final"
     QPushButton* Command9; // "Retour état initial"
-    QTimer* Timer1;
+    QTimer* Timer1; // the model's timer
 
     // The graph and what sits on it.
     PictureBox* Picture2;
     QToolButton* Command12; // "Agrandir"
     QPushButton* Command6;  // "Effacer"
     QLabel* Label5;         // "Cliquer pour obtenir la tangente"
-    // What the graph picture shows, as it was drawn: its saved files draw it again.
-    DessinGraphe dessinGraphe;
 
     // The table of values, shown over the graph.
     QFrame* Frame3;
@@ -98,37 +95,11 @@ public:
     // change.
     void appliquerReglages(const Configuration& c, int dernierEnregistrement);
 
-    // Resets the run: timer off, amounts from the boxes, graph and table rebuilt.
-    void initialise();
-    // Rebuilds the graph; with 1 the table of values first.
-    void echgraphe(int rafraichirTableau);
-    // Rebuilds the table of values: rows, times, headers and row 0.
-    void prepatab();
     // Draws the apparatus.
     void fondi();
-    // Rewrites the run history shown on the "Historique" tab.
-    void makehisto();
-
-    // Whole run on `quantites` drawn on the graph; with `remplirTableau` the
-    // rows of the table are written as it reaches them.
-    void speed(Quantites& quantites, std::int32_t dureeTableau, const Conditions& conditions,
-               const CouleursCourbes& couleurs, bool remplirTableau);
-    // One tick of the animated run.
-    void direct();
-
-    // Stores the run that has just finished in slot `nbCourbes`.
-    void enrcourbe();
 
     // Event handlers that other pieces call as the user's action would.
-    void Command3_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Timer1_Timer();
-    void Check1_Click();
-    void Check2_Click();
     void Check3_Click();
-    void option2_Click();
-    void Command9_Click();
     void Command8_Click();  // the calculator, modal
     void Command4_Click();  // copies, through the pop-up menu `menucop`
     void Command10_Click(); // the print dialog
@@ -136,22 +107,14 @@ public:
     // The printer the program prints on, kept between printings.
     class ChoixImprimante& choixImprimante();
     void Combo1_Click();
-    void Text1_LostFocus(int index);
-    void Label4_Click(int espece);
     // Graph tools: the readout under the mouse (picture units), the menu of
     // the kept runs, their tangents, the enlarged graph.
     void Picture2_MouseMove(float x, float y);
-    void Picture2_Click();
-    void out01_Click(int index);
-    void tander(std::int32_t t0, const CourbeConservee& courbe);
     void Command12_Click();
     // Runs each time the window becomes the active window of the program.
     void activation();
     // Lays the grid and its header labels out in `Frame3`.
     void disposerTableau();
-    // Tells assistive technologies what the graph shows now.
-    void decrireGraphe();
-
     int nombreActivations() const { return nombreActivations_; }
 
 protected:
@@ -174,25 +137,38 @@ private:
     void installerOutilsGraphe();
     // Tab order, keys of the tab strip, focus frames, names for assistive technologies.
     void installerClavier();
-    // Draws the current run again after the graph changed size.
-    void redessinerRunEnCours();
     void chargement();
     void suivreActivation();
     void appliquerTaille();
     void VScroll2_Change();
     void VScroll3_Change();
     void Option1_Click();
-    // Ends the animated run that `direct` found finished.
-    void finRunAnime();
-    // Shows "Effacer" while runs are kept and kept runs are asked for.
-    void afficherEffacer();
-    // Copies the model's rows into the grid's cells.
-    void afficherLigneTableau(int ligne);
-    void afficherTableau();
-    // The sink of the current run: its curves and, when asked, the table.
-    class SinkRunCourant;
 
-    ModeleFeuilleP modele_;
+    // What the model shows through the window's controls.
+    Toile& graphe() override { return Picture2->toile(); }
+    int largeurGraphe() override { return Picture2->imageADessiner().width(); }
+    int hauteurGraphe() override { return Picture2->imageADessiner().height(); }
+    void grapheDessine() override { Picture2->update(); }
+    void placerOutilsGraphe() override;
+    // Copies the model's rows into the grid's cells.
+    void afficherTableau() override;
+    void afficherLigneTableau(int ligne) override;
+    // The "Historique" tab.
+    void afficherHistorique(const std::vector<MorceauHistorique>& morceaux) override;
+    // Tells assistive technologies what the graph shows now.
+    void decrireGraphe(const std::string& description) override;
+    void boutonsRunChanges() override;
+
+    // The window is painted again after each setting the model changes, as it
+    // always was after a colour chosen.
+    void reglageChange(int numero) override {
+        liaison_.charger(numero, modele_.reglages);
+        update();
+    }
+
+    MinuterieQt minuterie_{this, "Timer1"};
+    QuestionsFenetre questions_{application.prompteur, this};
+    ModeleFeuilleP modele_{application.courbes, *this, minuterie_, questions_};
     LiaisonReglages liaison_{modele_.reglages};
     std::mt19937 alea_;                                      // places the ice of the apparatus picture
     std::unique_ptr<class ChoixImprimante> choixImprimante_; // kept between printings

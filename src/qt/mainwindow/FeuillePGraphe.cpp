@@ -2,73 +2,27 @@
 
 #include "mainwindow/FeuilleP.h"
 
-#include "engine/AmountRules.h"
-#include "engine/History.h"
 #include "mainwindow/Indices.h"
 
 #include <QTextCursor>
 
 namespace vedo {
 
-void FeuilleP::echgraphe(int rafraichirTableau) {
-    makehisto();
-    decrireGraphe();
-    if (modele_.duree == 0) return;
-
-    modele_.facteurGraphe = static_cast<std::int16_t>(vedo::facteurGraphe(Picture2->width()));
-    const QPoint origine = pixelQt(origineGraphe(modele_.facteurGraphe));
-    Picture2->setOrigine(origine);
+void FeuilleP::placerOutilsGraphe() {
+    const QPoint origine = Picture2->origine().toPoint();
     if (modele_.facteurGraphe == 1) Label5->move(QPoint(190, -7) - origine);
     Command12->move(Picture2->width() - Command12->width(), 0);
     Command6->move(Command12->x() - Command6->width(), Command12->y());
-    if (rafraichirTableau == 1) prepatab();
-
-    // The scale and the starting dots read the amounts as the run does,
-    // whatever their validation.
-    CadreGraphe cadre;
-    Quantites initiales{};
-    for (int i = 0; i < 4; ++i) {
-        const auto v = quantiteSaisie(modele_.reglages.quantites[i]);
-        initiales[i] = v.value_or(0.0f);
-        if (v) cadre.departs[i] = *v;
-    }
-    cadre.affichees = modele_.courbesAffichees();
-    cadre.couleurs = modele_.couleurs();
-    cadre.gras = modele_.reglages.traceGras;
-    const KeptRuns& conserves = application.courbes;
-    modele_.ymax = ymaxGraphe(initiales, cadre.affichees, modele_.reglages.conserverCourbes ? &conserves : nullptr);
-
-    modele_.duree = modele_.dureeSelectionnee();
-    modele_.uniteTemps = vedo::uniteTemps(modele_.duree);
-    cadre.echelle = {modele_.facteurGraphe, modele_.duree, modele_.ymax};
-    Picture2->setEpaisseur(1);
-    const QSize taille = Picture2->imageADessiner().size();
-    const bool dessine = dessinGraphe.dessinerCadre(Picture2->surface(), taille.width(), taille.height(), cadre);
-    Picture2->update();
-    if (!dessine) return;
-    Picture2->setEpaisseur(cadre.gras ? 2 : 1);
-
-    if (conserves.nbCourbes < 0) {
-        Command6->hide();
-        return;
-    }
-    if (modele_.reglages.conserverCourbes) Command6->show();
-    dessinerCourbesConservees(Picture2->surface(), cadre.echelle, cadre.affichees,
-                              Picture2->epaisseur(), conserves, &dessinGraphe);
-    Picture2->update();
 }
 
-void FeuilleP::prepatab() {
-    std::array<std::string, 4> textes;
-    for (int i = 0; i < 4; ++i)
-        textes[i] = modele_.reglages.quantites[i];
-    modele_.duree = modele_.dureeSelectionnee();
-    modele_.tableau.prepatab(modele_.duree, modele_.reglages.defilementLignes, textes, modele_.conditions());
-    // The hidden grid shows only the last of the tables the load prepares.
-    if (!grilleEnAttente_) afficherTableau();
+void FeuilleP::boutonsRunChanges() {
+    Command6->setVisible(modele_.effacerMontre);
+    Command5->setEnabled(modele_.debutActif);
 }
 
 void FeuilleP::afficherTableau() {
+    // The hidden grid shows only the last of the tables the load prepares.
+    if (grilleEnAttente_) return;
     MSFlexGrid1->clearContents();
     if (modele_.duree == 0) return;
     const auto enTetes = modele_.tableau.enTetes(modele_.reglages.reaction);
@@ -110,32 +64,18 @@ void FeuilleP::Check3_Click() {
         if (QTableWidgetItem* element = MSFlexGrid1->item(r, 5)) element->setForeground(couleur);
 }
 
-void FeuilleP::option2_Click() {
-    echgraphe(0);
+void FeuilleP::decrireGraphe(const std::string& description) {
+    Picture2->setAccessibleDescription(QString::fromStdString(description) + "\n" +
+                                       indice(Picture2->objectName(), {}, {}, {}));
 }
 
-void FeuilleP::Check2_Click() {
-    if (modele_.reglages.conserverCourbes) return;
-    application.courbes.effacer();
-    echgraphe(1);
-}
-
-void FeuilleP::decrireGraphe() {
-    const auto& n = modele_.nomEspece;
-    const std::array<std::string, 4> especes = {n[1], n[2], n[3], n[4]};
-    Picture2->setAccessibleDescription(QString::fromStdString(vedo::decrireGraphe(
-                                           modele_.dureeSelectionnee(), modele_.courbesAffichees(), especes,
-                                           application.courbes.nbCourbes + 1)) +
-                                       "\n" + indice(Picture2->objectName(), {}, {}, {}));
-}
-
-void FeuilleP::makehisto() {
+void FeuilleP::afficherHistorique(const std::vector<MorceauHistorique>& morceaux) {
     rtf1->clear();
     QTextCursor curseur(rtf1->document());
     QTextCharFormat format;
     // The bullet is a Unicode character: every piece takes the text font.
     format.setFont(policeArial());
-    for (const auto& morceau : vedo::makehisto(application.courbes))
+    for (const auto& morceau : morceaux)
         curseur.insertText(QString::fromStdString(morceau.texte).replace("\r\n", "\n"), format);
 }
 

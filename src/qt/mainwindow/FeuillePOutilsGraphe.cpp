@@ -37,7 +37,7 @@ protected:
             const QPointF p = souris->position() + graphe->origine();
             fenetre_.Picture2_MouseMove(static_cast<float>(p.x()), static_cast<float>(p.y()));
         } else if (souris->button() == Qt::LeftButton && graphe->rect().contains(position)) {
-            fenetre_.Picture2_Click();
+            fenetre_.modele().Picture2_Click(pixelDe(QCursor::pos()));
         }
         return false;
     }
@@ -58,46 +58,16 @@ void FeuilleP::installerOutilsGraphe() {
 
 void FeuilleP::Picture2_MouseMove(float x, float y) {
     info->setText(indice(Picture2->objectName(), {}, info->text(), messageCopie));
-    modele_.facteurGraphe = static_cast<std::int16_t>(vedo::facteurGraphe(Picture2->width()));
-    const auto lecture = lireCurseur(x, y, modele_.facteurGraphe, modele_.duree, modele_.ymax);
+    const auto lecture = modele_.Picture2_MouseMove(x, y);
     const QString texte = lecture ? QString::fromStdString(lecture->texte) : QString();
-    if (lecture) {
+    if (modele_.curseurSurGraphe)
         Picture2->setCursor(Qt::CrossCursor);
-        modele_.tempsCurseur = lecture->tempsCurseur;
-    } else {
+    else
         Picture2->unsetCursor();
-    }
     Picture2->setToolTip(texte);
     // A tip already shown follows the mouse; an empty text hides it.
     if (QToolTip::isVisible()) QToolTip::showText(QCursor::pos(), texte, Picture2);
-    Label5->setVisible(lecture && application.courbes.nbCourbes >= 0);
-}
-
-void FeuilleP::Picture2_Click() {
-    if (Picture2->cursor().shape() != Qt::CrossCursor) return;
-    const int dernier = application.courbes.nbCourbes;
-    if (dernier < 0 || dernier >= nombreEmplacements) return;
-    QStringList elements;
-    if (dernier == 0) {
-        elements << "Tangente à la courbe";
-    } else {
-        for (int j = 0; j <= dernier; ++j)
-            elements << "Tangente à la courbe n° " + QString::fromStdString(texteGeneral(j + 1));
-    }
-    const int choix = application.prompteur.menu(this, menuSimple(elements), QCursor::pos());
-    if (choix >= 0) out01_Click(choix);
-}
-
-void FeuilleP::out01_Click(int index) {
-    if (index < 0 || index > application.courbes.nbCourbes || index >= nombreEmplacements) return;
-    tander(modele_.tempsCurseur, application.courbes.emplacement(index));
-}
-
-void FeuilleP::tander(std::int32_t t0, const CourbeConservee& courbe) {
-    const Tangentes resultat = tangentes(courbe, t0, {modele_.facteurGraphe, modele_.duree, modele_.ymax}, modele_.courbesAffichees());
-    modele_.kDirect = resultat.k.kDirect;
-    modele_.kInverse = resultat.k.kInverse;
-    dessinerTangentes(Picture2->toile(), resultat, dessinGraphe);
+    Label5->setVisible(modele_.indiceTangente);
 }
 
 void FeuilleP::Command12_Click() {
@@ -120,34 +90,8 @@ void FeuilleP::Command12_Click() {
     Picture2->raise();
     // The table, when shown again, must still cover the graph.
     Frame3->raise();
-    echgraphe(0);
-    redessinerRunEnCours();
-}
-
-void FeuilleP::redessinerRunEnCours() {
-    std::int32_t fin = modele_.duree;
-    if (Timer1->isActive()) {
-        for (int k = 0; k < 4; ++k)
-            if (const auto v = quantiteSaisie(modele_.reglages.quantites[k])) modele_.n[k] = *v;
-        fin = versEntier32(modele_.animation.tempsEcoule / 10.0).value_or(0);
-    } else if (application.courbes.nbCourbes >= 0) {
-        modele_.n = modele_.n0; // amounts typed since the run do not count
-    } else {
-        return;
-    }
-    ParametresRun p;
-    p.duree = fin;
-    p.conditions = modele_.conditions();
-    p.ymax = modele_.ymax;
-    TraceurCourbes traceur(Picture2->surface(), {modele_.facteurGraphe, modele_.duree, modele_.ymax}, modele_.courbesAffichees(),
-                           modele_.couleurs(), Picture2->epaisseur(), modele_.precedents, &dessinGraphe);
-    // The animation goes on from the starting point at the new scale.
-    if (fin == 0) traceur.premierPoint(modele_.n);
-    ConstantesVitesse k{modele_.kDirect, modele_.kInverse};
-    vedo::speed(modele_.n, p, traceur, k);
-    modele_.kDirect = k.kDirect;
-    modele_.kInverse = k.kInverse;
-    Picture2->update();
+    modele_.echgraphe(0);
+    modele_.redessinerRunEnCours();
 }
 
 } // namespace vedo

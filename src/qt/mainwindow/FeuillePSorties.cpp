@@ -21,7 +21,7 @@ Vues vuesDe(const FeuilleP& f) {
     for (int c = 0; c < 6; ++c)
         enTete.colonnes << f.Label1[c]->text();
     Vues vues{f.animpic->image(), f.Picture2->image(), f.MSFlexGrid1, enTete};
-    vues.dessinGraphe = &f.dessinGraphe;
+    vues.dessinGraphe = &f.modele().dessinGraphe;
     vues.ratioPixels = f.Picture2->devicePixelRatioF();
     vues.tableauCsv = QByteArray::fromStdString(tableauCsv(f.modele().tableau, f.modele().reglages.reaction));
     vues.configuration = f.application.fichcourant;

@@ -31,6 +31,9 @@ inline Couleur couleurDe(const QColor& c) {
 inline QPoint pixelQt(Pixel p) {
     return {p.x, p.y};
 }
+inline Pixel pixelDe(QPoint p) {
+    return {p.x(), p.y()};
+}
 inline QPointF pointQt(Point p) {
     return {p.x, p.y};
 }

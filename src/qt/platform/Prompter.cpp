@@ -37,6 +37,10 @@ QMessageBox::StandardButton Prompter::message(QWidget* parent, QMessageBox::Icon
     }));
 }
 
+void Prompter::demanderPour(QWidget* fenetre, const std::function<void()>& question) {
+    demander(fenetre, question);
+}
+
 int Prompter::menu(QWidget* parent, const ElementsMenu& elements, const QPoint& position) {
     return demander(parent, [&] { return menu(elements, Pixel{position.x(), position.y()}); });
 }

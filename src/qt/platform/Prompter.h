@@ -49,6 +49,10 @@ public:
     std::optional<QString> fichierAOuvrir(QWidget* parent, const DemandeFichier& demande);
     std::optional<QString> fichierAEnregistrer(QWidget* parent, const DemandeFichier& demande);
 
+    // Runs `question`, one or more questions in the core's form, as questions
+    // of window `fenetre`.
+    void demanderPour(QWidget* fenetre, const std::function<void()>& question);
+
     // The printer set-up dialog; false when cancelled.
     virtual bool reglerImprimante(QWidget* parent, QPrinter& imprimante) = 0;
 

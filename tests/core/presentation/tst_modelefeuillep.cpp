@@ -1,4 +1,5 @@
 #include "EssaiCoeur.h"
+#include "FenetreEssai.h"
 
 #include "engine/Reaction.h"
 #include "presentation/ModeleFeuilleP.h"
@@ -33,7 +34,8 @@ ESSAI(conditionsDesReglages) {
              {0, 0, 200, 0, 0, 3}},
         },
         [](const Ligne& l) {
-            ModeleFeuilleP m;
+            essai::FenetreEssai f;
+            ModeleFeuilleP& m = f.modele;
             l.regler(m.reglages);
             const Conditions c = m.conditions();
             COMPARE(c.reaction, l.attendues.reaction);
@@ -61,7 +63,8 @@ ESSAI(dureeDuSelecteur) {
             {"the bottom of the selector", 16, true, 20},
         },
         [](const Ligne& l) {
-            ModeleFeuilleP m;
+            essai::FenetreEssai f(false);
+            ModeleFeuilleP& m = f.modele;
             m.reglages.positionDuree = static_cast<std::int16_t>(l.position);
             if (l.change) m.dureeChangee();
             COMPARE(m.dureeSelectionnee(), l.secondes);
@@ -71,7 +74,8 @@ ESSAI(dureeDuSelecteur) {
 // A kept run is drawn again from what it stored: the amounts it started
 // from, its colours and its settings, not what was typed since.
 ESSAI(courbeTerminee) {
-    ModeleFeuilleP m;
+    essai::FenetreEssai f;
+    ModeleFeuilleP& m = f.modele;
     m.reglages.couleurs = {0x0000FF, 0x00FF00, 0xFF0000, 0x123456};
     m.reglages.reaction = 1;
     m.reglages.temperature = 450;
@@ -108,7 +112,8 @@ ESSAI(reactionChoisie) {
             {"the fourth reaction takes no catalyst", 3, false, false},
         },
         [](const Ligne& l) {
-            ModeleFeuilleP m;
+            essai::FenetreEssai f;
+            ModeleFeuilleP& m = f.modele;
             m.reglages.reaction = l.reaction;
             m.Combo1_Click();
             for (std::size_t i = 1; i <= 4; ++i) COMPARE(m.nomEspece[i], nomsEspeces(l.reaction)[i - 1]);
@@ -131,10 +136,10 @@ ESSAI(effacerVisible) {
             {"runs stored but no longer kept", false, 3, false},
         },
         [](const Ligne& l) {
-            ModeleFeuilleP m;
+            essai::FenetreEssai f;
+            ModeleFeuilleP& m = f.modele;
             m.reglages.conserverCourbes = l.conserver;
-            KeptRuns courbes;
-            courbes.nbCourbes = l.nbCourbes;
-            COMPARE(m.effacerVisible(courbes), l.visible);
+            f.courbes.nbCourbes = l.nbCourbes;
+            COMPARE(m.effacerVisible(), l.visible);
         });
 }

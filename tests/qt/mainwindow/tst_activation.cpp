@@ -60,7 +60,7 @@ private slots:
         }) << "" << false;
         QTest::newRow("amount message answered") << Geste([](FenetreDeTest& f) {
             f->Picture4->Text1[0]->setText("20");
-            f->Text1_LostFocus(0);
+            f->modele().Text1_LostFocus(0);
         }) << "message" << false;
         QTest::newRow("close question cancelled") << Geste([](FenetreDeTest& f) {
             f.prompteur.reponsesMessages.push_back(Bouton::annuler);
@@ -68,7 +68,7 @@ private slots:
         }) << "message" << false;
         QTest::newRow("colour chosen on a swatch") << Geste([](FenetreDeTest& f) {
             f.prompteur.reponsesCouleurs.push_back(couleurDe(QColor(Qt::magenta)));
-            f->Label4_Click(2);
+            f->modele().Label4_Click(2);
         }) << "couleur" << false;
         QTest::newRow("text reopened through the platform's file dialog") << Geste([=](FenetreDeTest& f) {
             f.prompteur.reponsesFichiers.push_back(std::nullopt);

@@ -31,7 +31,7 @@ void chaufferAvecCatalyseur(FenetreDeTest& f) {
 void montrerSeulement(FenetreDeTest& f, int espece) {
     for (int i = 0; i < 4; ++i)
         f->Picture1->option2[i]->setChecked(i == espece);
-    f->option2_Click();
+    f->modele().option2_Click();
 }
 
 // The mouse at a point of the picture, in its user units.
@@ -286,7 +286,7 @@ private slots:
         f->Command3->click();
         // Smaller amounts typed afterwards lower the axis under the kept curve's start.
         regler(f, {"1", "1", "0", "0"});
-        f->Text1_LostFocus(0);
+        f->modele().Text1_LostFocus(0);
         QCOMPARE(f->modele().ymax, 1.0f);
         f.prompteur.reponsesMenus.push_back(0);
         cliquer(f, 150, 100); // 20 min
@@ -391,17 +391,17 @@ private slots:
         montrerSeulement(f, 0);
         f->Command5->click();
         for (int i = 0; i < 40; ++i) // 200 s at 5 s a tick
-            f->Timer1_Timer();
+            f->modele().Timer1_Timer();
         f->Command12->click();
         QVERIFY(f->Timer1->isActive());
         // Drawn at the new scale up to 200 s (x = 250), nothing beyond.
         QVERIFY(!lignesDeCouleur(f, 240, bleu, 10, 410).isEmpty());
         QVERIFY(colonneSansCourbe(f, 300, 2));
         for (int i = 0; i < 10 && f->Timer1->isActive(); ++i)
-            f->Timer1_Timer();
+            f->modele().Timer1_Timer();
         QVERIFY(!lignesDeCouleur(f, 300, bleu, 10, 410).isEmpty());
         while (f->Timer1->isActive())
-            f->Timer1_Timer();
+            f->modele().Timer1_Timer();
         QVERIFY(!lignesDeCouleur(f, 648, bleu, 10, 410).isEmpty());
         QCOMPARE(int(f.etat.courbes.nbCourbes), 0);
     }
@@ -416,7 +416,7 @@ private slots:
         f->Command3->click();
         const QColor sarcelle(0, 128, 128);
         f.prompteur.reponsesCouleurs.push_back(couleurDe(sarcelle));
-        f->Label4_Click(0);
+        f->modele().Label4_Click(0);
         f->Picture4->Text1[0]->setText("3");
         f->Command12->click();
         QCOMPARE(f->modele().ymax, 3.0f);

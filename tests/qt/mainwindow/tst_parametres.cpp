@@ -230,12 +230,12 @@ private slots:
         FeuilleP& w = *f->fenetre;
         w.application.courbes.nbCourbes = 0;
         w.application.courbes.enrcourbe(CourbeConservee{}, 1.0f);
-        w.makehisto();
+        w.modele().makehisto();
         const QString texte = w.rtf1->toPlainText();
         QVERIFY2(texte.startsWith(" \u2022 \nRéaction 1 : Acide carboxylique et alcool\n"),
                  qPrintable(texte));
         w.application.courbes.nbCourbes = -1;
-        w.makehisto();
+        w.modele().makehisto();
         QVERIFY(w.rtf1->toPlainText().isEmpty());
     }
 
@@ -278,7 +278,7 @@ private slots:
         FeuilleP& w = *f->fenetre;
         w.Picture1->VScroll2->setValue(position);
         w.Picture1->VScroll3->setValue(lignes);
-        w.prepatab();
+        w.modele().prepatab();
         QCOMPARE(w.MSFlexGrid1->rowCount(), 111 - lignes);
         QCOMPARE(w.Label1[0]->text(), entete);
         QCOMPARE(w.MSFlexGrid1->item(0, 0)->text(), QString("0,0"));

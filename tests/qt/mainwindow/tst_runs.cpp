@@ -30,7 +30,7 @@ void regler(FenetreDeTest& f, const QStringList& quantites) {
 int animerJusquAuBout(FenetreDeTest& f) {
     int ticks = 0;
     while (f->Timer1->isActive() && ticks < 100000) {
-        f->Timer1_Timer();
+        f->modele().Timer1_Timer();
         ++ticks;
     }
     return ticks;
@@ -120,7 +120,7 @@ private slots:
         if (reconstruction == "lignes")
             f->Picture1->VScroll3->setValue(50);
         else
-            f->Text1_LostFocus(0);
+            f->modele().Text1_LostFocus(0);
         QCOMPARE(ligne(f, 0).mid(1, 4), quantites.mid(0, 2) << (distiller ? "0" : quantites[2]) << quantites[3]);
         QCOMPARE(ligne(f, 0)[5], qr);
     }
@@ -215,12 +215,12 @@ private slots:
         f->frame2->HScroll2->setValue(0);
         f->Command5->click();
         for (int i = 0; i < 20; ++i)
-            f->Timer1_Timer();
+            f->modele().Timer1_Timer();
         QVERIFY(f->Timer1->isActive());
         QCOMPARE(f->modele().animation.tempsEcoule, 0);
         QVERIFY(ligne(f, 1)[1].isEmpty());
         f->frame2->HScroll2->setValue(1000);
-        f->Timer1_Timer();
+        f->modele().Timer1_Timer();
         QCOMPARE(f->modele().animation.tempsEcoule, 1000);
         QVERIFY(!ligne(f, 1)[1].isEmpty());
     }
@@ -228,7 +228,7 @@ private slots:
     void boldStopsTheAnimationAndDrawsTheWholeRun() {
         FenetreDeTest f;
         f->Command5->click();
-        f->Timer1_Timer();
+        f->modele().Timer1_Timer();
         f->frame2->Check1->click();
         QVERIFY(!f->Timer1->isActive());
         QCOMPARE(f->Picture2->epaisseur(), 2);
@@ -238,7 +238,7 @@ private slots:
     void durationChangeDuringAnimationRunsTheFinalState() {
         FenetreDeTest f;
         f->Command5->click();
-        f->Timer1_Timer();
+        f->modele().Timer1_Timer();
         f->Picture1->VScroll2->setValue(12); // 5 min
         QVERIFY(!f->Timer1->isActive());
         QCOMPARE(ligne(f, 50)[0], QString("300,0")); // below 10 min the table is in seconds
@@ -288,7 +288,7 @@ private slots:
         QImage blanche(f->Picture2->image().size(), f->Picture2->image().format());
         blanche.fill(Qt::white);
         QVERIFY(f->Picture2->image() == blanche);
-        QVERIFY(f->dessinGraphe.traces().empty());
+        QVERIFY(f->modele().dessinGraphe.traces().empty());
     }
 
     void hiddenCurvesLowerTheScale() {

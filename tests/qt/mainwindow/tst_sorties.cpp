@@ -99,17 +99,17 @@ private slots:
             if (tick == 20 && scenario.startsWith("enlarged")) f->Command12_Click();
             if (tick == 20 && scenario.startsWith("colour")) {
                 f.prompteur.reponsesCouleurs = {couleurDe(QColor(Qt::red))};
-                f->Label4_Click(1);
+                f->modele().Label4_Click(1);
             }
-            f->Timer1_Timer();
+            f->modele().Timer1_Timer();
         }
         if (scenario == "bold lines") f->frame2->Check1->click();
-        if (scenario == "tangents") f->tander(300, f.etat.courbes.emplacement(0));
+        if (scenario == "tangents") f->modele().tander(300, f.etat.courbes.emplacement(0));
 
         const QImage ecran = f->Picture2->image();
         QImage encore(ecran.size(), QImage::Format_RGB32);
         SurfaceImage surface(encore);
-        f->dessinGraphe.dessiner(surface);
+        f->modele().dessinGraphe.dessiner(surface);
         int ecarts = 0;
         for (int y = 0; y < ecran.height(); ++y)
             for (int x = 0; x < ecran.width(); ++x)

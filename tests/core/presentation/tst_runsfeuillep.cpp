@@ -1,0 +1,198 @@
+// The main window driven with no shell: its runs, its kept runs and the
+// questions it asks, in the order of their effects.
+
+#include "EssaiCoeur.h"
+#include "FenetreEssai.h"
+
+#include <functional>
+
+using namespace vedo;
+using essai::FenetreEssai;
+
+namespace {
+
+int entreesHistorique(const FenetreEssai& f) {
+    return static_cast<int>(std::count_if(f.vue.historique.begin(), f.vue.historique.end(), [](const auto& m) {
+        return m.police == MorceauHistorique::Police::symbole;
+    }));
+}
+
+// Ticks the animated run until it ends; false when it does not end.
+bool animerJusquAuBout(FenetreEssai& f) {
+    for (int i = 0; i < 100000 && f.minuterie.enMarche(); ++i)
+        f.modele.Timer1_Timer();
+    return !f.minuterie.enMarche();
+}
+
+int traitsDessines(const FenetreEssai& f) {
+    const auto& appels = f.vue.surface.appels();
+    return static_cast<int>(
+        std::count_if(appels.begin(), appels.end(), [](const std::string& a) { return a.rfind("trait", 0) == 0; }));
+}
+
+} // namespace
+
+ESSAI(runsEtCourbesConservees) {
+    struct Ligne {
+        const char* nom;
+        bool conserver;
+        std::function<void(FenetreEssai&)> gestes;
+        int nbCourbes;
+        bool effacer;
+        bool enAnimation;
+    };
+    auto etatFinal = [](FenetreEssai& f) { f.modele.Command3_Click(); };
+    essai::lignes<Ligne>(
+        {
+            {"nothing stored after the load", false, [](FenetreEssai&) {}, -1, false, false},
+            {"État final stores the run in slot 0", false, etatFinal, 0, false, false},
+            {"a run not kept replaces the one before", false,
+             [&](FenetreEssai& f) {
+                 etatFinal(f);
+                 etatFinal(f);
+             },
+             0, false, false},
+            {"kept runs pile up and show Effacer", true,
+             [&](FenetreEssai& f) {
+                 etatFinal(f);
+                 etatFinal(f);
+             },
+             1, true, false},
+            {"Retour état initial forgets the run just kept", true,
+             [&](FenetreEssai& f) {
+                 etatFinal(f);
+                 etatFinal(f);
+                 f.modele.Command9_Click();
+             },
+             0, true, false},
+            {"Effacer forgets every kept run", true,
+             [&](FenetreEssai& f) {
+                 etatFinal(f);
+                 f.modele.Command6_Click();
+             },
+             -1, false, false},
+            {"Début de la réaction sets the timer going", false, [](FenetreEssai& f) { f.modele.Command5_Click(); },
+             -1, false, true},
+            {"the animated run stores itself at its end", true,
+             [](FenetreEssai& f) {
+                 f.modele.Command5_Click();
+                 VERIFIE(animerJusquAuBout(f));
+             },
+             0, true, false},
+            {"Retour état initial during an animation keeps the kept run", true,
+             [&](FenetreEssai& f) {
+                 etatFinal(f);
+                 f.modele.Command5_Click();
+                 for (int i = 0; i < 3; ++i) f.modele.Timer1_Timer();
+                 f.modele.Command9_Click();
+             },
+             0, true, false},
+            {"State final during an animation stops it", false,
+             [&](FenetreEssai& f) {
+                 f.modele.Command5_Click();
+                 f.modele.Timer1_Timer();
+                 etatFinal(f);
+             },
+             0, false, false},
+        },
+        [](const Ligne& l) {
+            FenetreEssai f;
+            f.modele.reglages.conserverCourbes = l.conserver;
+            l.gestes(f);
+            COMPARE(f.courbes.nbCourbes, l.nbCourbes);
+            COMPARE(f.modele.effacerMontre, l.effacer);
+            COMPARE(f.modele.enAnimation(), l.enAnimation);
+            if (l.enAnimation) COMPARE(f.minuterie.intervalle, 100);
+            COMPARE(entreesHistorique(f), l.nbCourbes + 1);
+            VERIFIE(f.vue.description.find(std::to_string(l.nbCourbes + 1)) != std::string::npos ||
+                        l.nbCourbes < 0,
+                    f.vue.description);
+        });
+}
+
+// "État final": the table is prepared before the run writes its rows, the
+// run is stored once drawn, and its last row is the final state.
+ESSAI(ordreEtatFinal) {
+    FenetreEssai f;
+    f.modele.Command3_Click();
+    const int derniere = f.modele.tableau.nombreLignes() - 1;
+    const auto& journal = f.vue;
+    VERIFIE(journal.rang("tableau") >= 0);
+    VERIFIE(journal.rang("tableau") < journal.rang("ligne 1"));
+    VERIFIE(journal.rang("ligne " + std::to_string(derniere)) < journal.dernierRang("historique"));
+    COMPARE(journal.journal.back(), std::string("boutons"));
+    const LigneTableau& fin = f.modele.tableau.ligne(derniere);
+    for (std::size_t c = 1; c <= 4; ++c)
+        COMPARE(fin[c], texteCellule(f.modele.n[c - 1]));
+    VERIFIE(traitsDessines(f) > 0);
+}
+
+ESSAI(questionsDeLaFenetre) {
+    struct Ligne {
+        const char* nom;
+        // Returns how many lines the graph held when the question was asked.
+        std::function<std::size_t(FenetreEssai&)> gestes;
+        std::string question; // as the script saw it: kind, title, text
+        std::size_t tangentes; // lines the answer drew
+    };
+    auto tangenteDemandee = [](std::optional<int> reponse) {
+        return [reponse](FenetreEssai& f) {
+            f.modele.reglages.conserverCourbes = true;
+            f.modele.Command3_Click();
+            VERIFIE(f.modele.Picture2_MouseMove(200, 100).has_value());
+            if (reponse) f.questions.reponsesMenus.push_back(*reponse);
+            const std::size_t avant = f.modele.dessinGraphe.traces().size();
+            f.modele.Picture2_Click({10, 20});
+            return avant;
+        };
+    };
+    essai::lignes<Ligne>(
+        {
+            {"an amount over 10 mol is told",
+             [](FenetreEssai& f) {
+                 f.modele.reglages.quantites[0] = "20";
+                 f.modele.Text1_LostFocus(0);
+                 return f.modele.dessinGraphe.traces().size();
+             },
+             "message Dépassement de capacité La quantité de matière ne peut être supérieure à 10 mol", 0},
+            {"an amount under 0,001 mol is told",
+             [](FenetreEssai& f) {
+                 f.modele.reglages.quantites = {"0", "0", "0", "0"};
+                 f.modele.Text1_LostFocus(2);
+                 return f.modele.dessinGraphe.traces().size();
+             },
+             "message Dépassement de capacité La quantité de matière ne peut être inférieure à 0,001 mol", 0},
+            {"the tangent chosen from the graph's menu is drawn", tangenteDemandee(0),
+             "menu  Tangente à la courbe", 4},
+            {"the menu closed without a choice draws nothing", tangenteDemandee(std::nullopt),
+             "menu  Tangente à la courbe", 0},
+            {"the colour chosen becomes the curve's",
+             [](FenetreEssai& f) {
+                 f.questions.reponsesCouleurs.push_back(Couleur{0x12, 0x34, 0x56});
+                 f.modele.Label4_Click(1);
+                 COMPARE(f.modele.reglages.couleurs[1], 0x563412);
+                 VERIFIE(f.vue.rang("reglage 10") >= 0);
+                 return f.modele.dessinGraphe.traces().size();
+             },
+             "couleur  #ff00ff", 0},
+            {"a click off the plot area asks nothing",
+             [](FenetreEssai& f) {
+                 f.modele.Command3_Click();
+                 VERIFIE(!f.modele.Picture2_MouseMove(0, 0).has_value());
+                 f.modele.Picture2_Click({10, 20});
+                 return f.modele.dessinGraphe.traces().size();
+             },
+             "", 0},
+        },
+        [](const Ligne& l) {
+            FenetreEssai f;
+            const std::size_t avant = l.gestes(f);
+            COMPARE(f.modele.dessinGraphe.traces().size() - avant, l.tangentes);
+            std::string posee;
+            if (!f.questions.questions.empty()) {
+                const auto& q = f.questions.questions.back();
+                posee = q.genre + " " + q.titre + " " + q.texte;
+            }
+            COMPARE(posee, l.question);
+        });
+}
