@@ -14,6 +14,14 @@ void ModeleFeuilleP::Combo1_Click() {
     const auto& noms = nomsEspeces(reglages.reaction);
     for (std::size_t i = 1; i <= 4; ++i)
         nomEspece[i] = noms[i - 1];
+    catalyseurActif = catalyseurPermis();
+    if (!catalyseurActif) {
+        reglages.catalyseur = false;
+        vue_.reglageChange(27);
+    }
+    vue_.etatsChanges();
+    vue_.especesNommees();
+    prepatab();
 }
 
 Conditions ModeleFeuilleP::conditions() const {

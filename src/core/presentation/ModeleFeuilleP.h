@@ -56,16 +56,23 @@ struct ModeleFeuilleP {
 
     // What the graph picture shows, as it was drawn: its saved files draw it again.
     DessinGraphe dessinGraphe;
-    // "Effacer" (`Command6`) shows; "Début de la réaction" (`Command5`) is enabled.
+    // "Effacer" (`Command6`) shows; "Début de la réaction" (`Command5`) is
+    // enabled; "Ajouter un catalyseur" (`Check5`) is enabled; the curve
+    // selectors `option2` are enabled; the table of values (`Frame3`) covers
+    // the graph.
     bool effacerMontre = false;
     bool debutActif = true;
+    bool catalyseurActif = true;
+    bool choixCourbesActifs = true;
+    bool tableauMontre = false;
     // At the last move the mouse was over the plot area: the cross cursor
     // shows, and a click asks for the tangents; "Cliquer pour obtenir la
     // tangente" (`Label5`) shows too when runs are kept.
     bool curseurSurGraphe = false;
     bool indiceTangente = false;
 
-    // The reaction changed: its species take their names.
+    // The reaction changed: its species take their names, the catalyst is
+    // allowed or not, the table is prepared again.
     void Combo1_Click();
     // Reaction 4 takes no catalyst.
     bool catalyseurPermis() const { return reglages.reaction != 3; }
@@ -118,6 +125,9 @@ struct ModeleFeuilleP {
     void Check1_Click(); // "Tracer en gras"
     void Check2_Click(); // "Conserver les courbes"
     void option2_Click(); // a species' curve shown or hidden
+    void Option1_Click(); // the graph or the table of values chosen
+    void VScroll2_Change(); // the duration
+    void VScroll3_Change(); // the number of rows of the table
 
     // An amount box lost the focus: the four amounts are checked, any
     // overflow told, the boxes rewritten and the graph rebuilt.

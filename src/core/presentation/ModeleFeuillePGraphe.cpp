@@ -47,12 +47,12 @@ void ModeleFeuilleP::echgraphe(int rafraichirTableau) {
 
     if (courbes_.nbCourbes < 0) {
         effacerMontre = false;
-        vue_.boutonsRunChanges();
+        vue_.etatsChanges();
         return;
     }
     if (reglages.conserverCourbes) {
         effacerMontre = true;
-        vue_.boutonsRunChanges();
+        vue_.etatsChanges();
     }
     dessinerCourbesConservees(graphe.surface(), cadre.echelle, cadre.affichees, graphe.epaisseur(), courbes_,
                               &dessinGraphe);
@@ -67,6 +67,22 @@ void ModeleFeuilleP::prepatab() {
 
 void ModeleFeuilleP::option2_Click() {
     echgraphe(0);
+}
+
+void ModeleFeuilleP::Option1_Click() {
+    choixCourbesActifs = reglages.representationGraphique;
+    tableauMontre = !reglages.representationGraphique;
+    vue_.etatsChanges();
+}
+
+void ModeleFeuilleP::VScroll2_Change() {
+    dureeChangee();
+    echgraphe(0);
+    if (minuterie_.enMarche()) Command3_Click();
+}
+
+void ModeleFeuilleP::VScroll3_Change() {
+    prepatab();
 }
 
 void ModeleFeuilleP::Check2_Click() {

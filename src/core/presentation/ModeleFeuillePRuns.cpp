@@ -68,7 +68,7 @@ void ModeleFeuilleP::initialise() {
 
 void ModeleFeuilleP::afficherEffacer() {
     effacerMontre = effacerVisible();
-    vue_.boutonsRunChanges();
+    vue_.etatsChanges();
 }
 
 void ModeleFeuilleP::speed(Quantites& quantites, std::int32_t dureeTableau, const Conditions& c,

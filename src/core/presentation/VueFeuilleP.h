@@ -31,8 +31,10 @@ public:
     virtual void afficherHistorique(const std::vector<MorceauHistorique>& morceaux) = 0;
     // What the graph shows, in words.
     virtual void decrireGraphe(const std::string& description) = 0;
-    // "Effacer" or "Début de la réaction" changed state.
-    virtual void boutonsRunChanges() = 0;
+    // The enabled and visible states the model keeps changed.
+    virtual void etatsChanges() = 0;
+    // The reaction's species took their names: the lists that show them follow.
+    virtual void especesNommees() = 0;
     // The model changed record `numero` of the settings: its control shows
     // it, its handlers running as for the student's change.
     virtual void reglageChange(int numero) = 0;

@@ -226,9 +226,9 @@ void FeuilleP::relier() {
     for (int k = 0; k < 4; ++k)
         saisie->surveiller(Picture4->Text1[k], k);
     connect(Picture3, &PanneauConditions::apparatusChange, this, &FeuilleP::fondi);
-    connect(Picture1, &PanneauSuivi::dureeChangee, this, &FeuilleP::VScroll2_Change);
-    connect(Picture1, &PanneauSuivi::lignesChangees, this, &FeuilleP::VScroll3_Change);
-    connect(Picture1, &PanneauSuivi::representationChangee, this, &FeuilleP::Option1_Click);
+    connect(Picture1, &PanneauSuivi::dureeChangee, this, [this] { modele_.VScroll2_Change(); });
+    connect(Picture1, &PanneauSuivi::lignesChangees, this, [this] { modele_.VScroll3_Change(); });
+    connect(Picture1, &PanneauSuivi::representationChangee, this, [this] { modele_.Option1_Click(); });
     connect(Picture1, &PanneauSuivi::couleurDemandee, this, [this](int espece) { modele_.Label4_Click(espece); });
     connect(Command9, &QPushButton::clicked, this, [this] { modele_.Command9_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] { modele_.Command3_Click(); });
@@ -407,14 +407,13 @@ void FeuilleP::fondi() {
 void FeuilleP::Combo1_Click() {
     if (Picture4->isVisible()) Picture4->dessiner();
     modele_.Combo1_Click();
+}
+
+void FeuilleP::especesNommees() {
     std::array<QString, 5> noms;
     for (std::size_t i = 1; i <= 4; ++i)
         noms[i] = QString::fromStdString(modele_.nomEspece[i]);
     Picture1->setNomsEspeces({noms[1], noms[2], noms[3], noms[4]});
-    QCheckBox* catalyseur = Picture3->Check5;
-    if (!modele_.catalyseurPermis()) catalyseur->setChecked(false);
-    catalyseur->setEnabled(modele_.catalyseurPermis());
-
     // Filling the list must not select an entry by itself.
     QComboBox* volatile_ = Picture3->Combo3;
     const int choisi = volatile_->currentIndex();
@@ -426,24 +425,6 @@ void FeuilleP::Combo1_Click() {
     }
     for (int i = 1; i <= 4; ++i)
         volatile_->setItemText(i - 1, noms[static_cast<std::size_t>(i)]);
-    modele_.prepatab();
-}
-
-void FeuilleP::VScroll2_Change() {
-    modele_.dureeChangee();
-    modele_.echgraphe(0);
-    if (modele_.enAnimation()) Command3->click();
-}
-
-void FeuilleP::VScroll3_Change() {
-    modele_.prepatab();
-}
-
-void FeuilleP::Option1_Click() {
-    const bool graphe = modele_.reglages.representationGraphique;
-    for (QCheckBox* choix : Picture1->option2)
-        choix->setEnabled(graphe);
-    Frame3->setVisible(!graphe);
 }
 
 void FeuilleP::Command8_Click() {

@@ -140,9 +140,6 @@ private:
     void chargement();
     void suivreActivation();
     void appliquerTaille();
-    void VScroll2_Change();
-    void VScroll3_Change();
-    void Option1_Click();
 
     // What the model shows through the window's controls.
     Toile& graphe() override { return Picture2->toile(); }
@@ -157,7 +154,8 @@ private:
     void afficherHistorique(const std::vector<MorceauHistorique>& morceaux) override;
     // Tells assistive technologies what the graph shows now.
     void decrireGraphe(const std::string& description) override;
-    void boutonsRunChanges() override;
+    void etatsChanges() override;
+    void especesNommees() override;
 
     // The window is painted again after each setting the model changes, as it
     // always was after a colour chosen.

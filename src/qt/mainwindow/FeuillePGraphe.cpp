@@ -15,9 +15,13 @@ void FeuilleP::placerOutilsGraphe() {
     Command6->move(Command12->x() - Command6->width(), Command12->y());
 }
 
-void FeuilleP::boutonsRunChanges() {
+void FeuilleP::etatsChanges() {
     Command6->setVisible(modele_.effacerMontre);
     Command5->setEnabled(modele_.debutActif);
+    Picture3->Check5->setEnabled(modele_.catalyseurActif);
+    for (QCheckBox* choix : Picture1->option2)
+        choix->setEnabled(modele_.choixCourbesActifs);
+    Frame3->setVisible(modele_.tableauMontre);
 }
 
 void FeuilleP::afficherTableau() {

@@ -43,7 +43,8 @@ public:
         noter("historique");
     }
     void decrireGraphe(const std::string& texte) override { description = texte; }
-    void boutonsRunChanges() override { noter("boutons"); }
+    void etatsChanges() override { noter("etats"); }
+    void especesNommees() override { noter("especes"); }
     void reglageChange(int numero) override { noter("reglage " + std::to_string(numero)); }
 
     // Where the first entry `quoi` stands in the log, or the last; -1 when

@@ -115,7 +115,11 @@ ESSAI(reactionChoisie) {
             essai::FenetreEssai f;
             ModeleFeuilleP& m = f.modele;
             m.reglages.reaction = l.reaction;
+            m.reglages.catalyseur = true;
             m.Combo1_Click();
+            COMPARE(m.catalyseurActif, l.catalyseur);
+            COMPARE(m.reglages.catalyseur, l.catalyseur);
+            COMPARE(f.vue.rang("reglage 27") >= 0, !l.catalyseur);
             for (std::size_t i = 1; i <= 4; ++i) COMPARE(m.nomEspece[i], nomsEspeces(l.reaction)[i - 1]);
             COMPARE(m.catalyseurPermis(), l.catalyseur);
             COMPARE(m.classeAlcoolVisible(), l.classe);

@@ -120,7 +120,7 @@ ESSAI(ordreEtatFinal) {
     VERIFIE(journal.rang("tableau") >= 0);
     VERIFIE(journal.rang("tableau") < journal.rang("ligne 1"));
     VERIFIE(journal.rang("ligne " + std::to_string(derniere)) < journal.dernierRang("historique"));
-    COMPARE(journal.journal.back(), std::string("boutons"));
+    COMPARE(journal.journal.back(), std::string("etats"));
     const LigneTableau& fin = f.modele.tableau.ligne(derniere);
     for (std::size_t c = 1; c <= 4; ++c)
         COMPARE(fin[c], texteCellule(f.modele.n[c - 1]));
@@ -194,5 +194,60 @@ ESSAI(questionsDeLaFenetre) {
                 posee = q.genre + " " + q.titre + " " + q.texte;
             }
             COMPARE(posee, l.question);
+        });
+}
+
+ESSAI(reglagesDuSuivi) {
+    struct Ligne {
+        const char* nom;
+        std::function<void(FenetreEssai&)> gestes;
+        std::function<void(const FenetreEssai&)> verifier;
+    };
+    auto duree20s = [](FenetreEssai& f) {
+        f.modele.reglages.positionDuree = 16;
+        f.modele.VScroll2_Change();
+    };
+    essai::lignes<Ligne>(
+        {
+            {"the table chosen covers the graph and disables the curve selectors",
+             [](FenetreEssai& f) {
+                 f.modele.reglages.representationGraphique = false;
+                 f.modele.Option1_Click();
+             },
+             [](const FenetreEssai& f) {
+                 VERIFIE(f.modele.tableauMontre);
+                 VERIFIE(!f.modele.choixCourbesActifs);
+             }},
+            {"a duration changed when idle rebuilds the graph only", duree20s,
+             [](const FenetreEssai& f) {
+                 COMPARE(f.modele.duree, 20);
+                 COMPARE(f.courbes.nbCourbes, -1);
+                 COMPARE(f.vue.rang("tableau"), -1);
+             }},
+            {"a duration changed during an animation runs État final",
+             [&](FenetreEssai& f) {
+                 f.modele.Command5_Click();
+                 f.modele.Timer1_Timer();
+                 duree20s(f);
+             },
+             [](const FenetreEssai& f) {
+                 VERIFIE(!f.modele.enAnimation());
+                 COMPARE(f.courbes.nbCourbes, 0);
+                 COMPARE(f.courbes.emplacement(0).courbeDuree, 20);
+             }},
+            {"more rows asked for prepares the table again",
+             [](FenetreEssai& f) {
+                 f.modele.reglages.defilementLignes = 10;
+                 f.modele.VScroll3_Change();
+             },
+             [](const FenetreEssai& f) {
+                 COMPARE(f.modele.tableau.nombreLignes(), 101);
+                 COMPARE(f.vue.rang("tableau"), 0);
+             }},
+        },
+        [](const Ligne& l) {
+            FenetreEssai f;
+            l.gestes(f);
+            l.verifier(f);
         });
 }
