@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     vedo::FeuilleP& fenetre = session->fenetre;
     // Each input starts from the defaults and no kept run: a file read in
     // part keeps what came before it.
-    fenetre.appliquerReglages(vedo::Configuration{}, vedo::enregistrementsConfiguration);
+    fenetre.modele().appliquerReglages(vedo::Configuration{}, vedo::enregistrementsConfiguration);
     session->etat.courbes.effacer();
     fenetre.modele().Command9_Click();
     session->prompteur.questions.clear();

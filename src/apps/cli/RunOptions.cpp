@@ -35,8 +35,8 @@ std::optional<OptionsRun> lireOptionsRun(const QStringList& arguments, QString& 
         }
         const auto lecture = lireConfiguration(arguments[iConfig + 1]);
         if (lecture.erreur != ErreurConfiguration::aucune) {
-            erreur =
-                titreErreurConfiguration(lecture.erreur) + ": " + messageErreurConfiguration(lecture.erreur);
+            erreur = QString::fromStdString(titreErreurConfiguration(lecture.erreur) + ": " +
+                                            messageErreurConfiguration(lecture.erreur));
             return std::nullopt;
         }
         c = lecture.configuration;

@@ -42,6 +42,29 @@ CouleursCourbes ModeleFeuilleP::couleurs() const {
     return c;
 }
 
+bool ModeleFeuilleP::chargeconfig(const LectureConfiguration& lecture) {
+    if (lecture.erreur != ErreurConfiguration::fichierNonValide)
+        appliquerReglages(lecture.configuration, lecture.dernierEnregistrementLu);
+    if (lecture.erreur != ErreurConfiguration::aucune) {
+        questions_.message(Icone::critique, titreErreurConfiguration(lecture.erreur),
+                           messageErreurConfiguration(lecture.erreur), Bouton::ok);
+        return false;
+    }
+    courbes_.nbCourbes = -1;
+    Command9_Click();
+    return true;
+}
+
+void ModeleFeuilleP::appliquerReglages(const Configuration& c, int dernierEnregistrement) {
+    const auto& table = tableConfiguration();
+    for (int numero = 2; numero <= dernierEnregistrement && numero - 2 < static_cast<int>(table.size()); ++numero) {
+        const EnregistrementConfiguration& e = table[static_cast<std::size_t>(numero - 2)];
+        e.lire(reglages, e.ecrire(c));
+        vue_.reglageChange(numero);
+    }
+    vue_.reglagesAppliques(dernierEnregistrement);
+}
+
 void ModeleFeuilleP::Label4_Click(int espece) {
     if (espece < 0 || espece > 3) return;
     const auto i = static_cast<std::size_t>(espece);

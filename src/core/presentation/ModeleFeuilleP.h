@@ -94,6 +94,15 @@ struct ModeleFeuilleP {
     // started from and the settings it ran with.
     CourbeConservee courbeTerminee() const;
 
+    // The loader `chargeconfig`: the records read, applied in order, each
+    // as the student's change would be; then, when the whole file was read,
+    // the kept runs forgotten and "Retour état initial"; otherwise the error
+    // told. False when the file was not read whole.
+    bool chargeconfig(const LectureConfiguration& lecture);
+    // Sets records 2 to `dernierEnregistrement` of `c`, in that order, each
+    // one's control showing it and its handlers running.
+    void appliquerReglages(const Configuration& c, int dernierEnregistrement);
+
     // Resets the run: timer off, amounts from the boxes, graph and table rebuilt.
     void initialise();
     // Rebuilds the graph; with 1 the table of values first.

@@ -38,6 +38,8 @@ public:
     // The model changed record `numero` of the settings: its control shows
     // it, its handlers running as for the student's change.
     virtual void reglageChange(int numero) = 0;
+    // Records 2 to `dernierEnregistrement` of a configuration were applied.
+    virtual void reglagesAppliques(int dernierEnregistrement) = 0;
 };
 
 } // namespace vedo

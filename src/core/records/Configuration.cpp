@@ -146,4 +146,28 @@ std::optional<std::string> coderConfiguration(const Configuration& c) {
     return coderEnregistrements(textesConfiguration(c));
 }
 
+std::string titreErreurConfiguration(ErreurConfiguration e) {
+    switch (e) {
+    case ErreurConfiguration::fichierNonValide:
+        return std::string("Fichier non valide");
+    case ErreurConfiguration::lectureImpossible:
+        return std::string("Erreur lors du chargement du fichier");
+    case ErreurConfiguration::aucune:
+        break;
+    }
+    return {};
+}
+
+std::string messageErreurConfiguration(ErreurConfiguration e) {
+    switch (e) {
+    case ErreurConfiguration::fichierNonValide:
+        return std::string("Ce fichier ne correspond pas à cette application");
+    case ErreurConfiguration::lectureImpossible:
+        return std::string("Lecture impossible sur disque");
+    case ErreurConfiguration::aucune:
+        break;
+    }
+    return {};
+}
+
 } // namespace vedo

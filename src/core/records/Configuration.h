@@ -78,6 +78,10 @@ struct LectureConfiguration {
 // for `suiteIllisible`); nothing past them is looked at.
 LectureConfiguration decoderConfiguration(std::string_view fichier, bool suiteIllisible = false);
 
+// French title and message of an error, as the loader shows them.
+std::string titreErreurConfiguration(ErreurConfiguration e);
+std::string messageErreurConfiguration(ErreurConfiguration e);
+
 // The bytes of a configuration file; no result when a text is too long for its record.
 std::optional<std::string> coderConfiguration(const Configuration& c);
 

@@ -376,9 +376,7 @@ void FeuilleP::disposerTableau() {
     Label1[6]->setGeometry(Label1[1]->x(), 0, 4 * colonne + 1, 14);
 }
 
-void FeuilleP::appliquerReglages(const Configuration& c, int dernierEnregistrement) {
-    for (int numero = 2; numero <= dernierEnregistrement; ++numero)
-        liaison_.charger(numero, c);
+void FeuilleP::reglagesAppliques(int dernierEnregistrement) {
     // The species names on the reaction panel take the loaded curve colours;
     // the graph takes them at its next redraw.
     if (dernierEnregistrement >= 9 && Picture4->isVisible()) Picture4->dessiner();

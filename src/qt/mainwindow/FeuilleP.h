@@ -90,11 +90,6 @@ public:
     ModeleFeuilleP& modele() { return modele_; }
     const ModeleFeuilleP& modele() const { return modele_; }
 
-    // Sets the controls of records 2 to `dernierEnregistrement` of `c`, in
-    // that order, each one's handlers running as if the student had made the
-    // change.
-    void appliquerReglages(const Configuration& c, int dernierEnregistrement);
-
     // Draws the apparatus.
     void fondi();
 
@@ -163,6 +158,7 @@ private:
         liaison_.charger(numero, modele_.reglages);
         update();
     }
+    void reglagesAppliques(int dernierEnregistrement) override;
 
     MinuterieQt minuterie_{this, "Timer1"};
     QuestionsFenetre questions_{application.prompteur, this};

@@ -14,8 +14,4 @@ LectureConfiguration lireConfiguration(const QString& chemin);
 // long for its record or the file cannot be written.
 bool ecrireConfiguration(const QString& chemin, const Configuration& c);
 
-// French message and title of an error, as the loader shows them.
-QString titreErreurConfiguration(ErreurConfiguration e);
-QString messageErreurConfiguration(ErreurConfiguration e);
-
 } // namespace vedo

@@ -46,6 +46,7 @@ public:
     void etatsChanges() override { noter("etats"); }
     void especesNommees() override { noter("especes"); }
     void reglageChange(int numero) override { noter("reglage " + std::to_string(numero)); }
+    void reglagesAppliques(int dernier) override { noter("appliques " + std::to_string(dernier)); }
 
     // Where the first entry `quoi` stands in the log, or the last; -1 when
     // it is not there.

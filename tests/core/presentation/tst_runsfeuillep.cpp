@@ -251,3 +251,59 @@ ESSAI(reglagesDuSuivi) {
             l.verifier(f);
         });
 }
+
+// A configuration loaded: its records applied in order, then the reset;
+// a file not read whole is told, and what came before the error stays.
+ESSAI(configurationChargee) {
+    Configuration fichier;
+    fichier.quantites = {"1", "2", "0", "0"};
+    fichier.reaction = 2;
+    fichier.temperature = 500;
+    fichier.conserverCourbes = true;
+    fichier.catalyseur = true;
+    struct Ligne {
+        const char* nom;
+        LectureConfiguration lecture;
+        bool charge;
+        int dernierApplique; // 1: none
+        std::string message;
+    };
+    const LectureConfiguration entiere = decoderConfiguration(*coderConfiguration(fichier));
+    LectureConfiguration etrangere;
+    etrangere.erreur = ErreurConfiguration::fichierNonValide;
+    etrangere.configuration = fichier;
+    LectureConfiguration interrompue = entiere;
+    interrompue.erreur = ErreurConfiguration::lectureImpossible;
+    interrompue.dernierEnregistrementLu = 6;
+    essai::lignes<Ligne>(
+        {
+            {"a whole file", entiere, true, 27, ""},
+            {"a file of another program", etrangere, false, 1,
+             "Fichier non valide: Ce fichier ne correspond pas à cette application"},
+            {"a file that cannot be read past the reaction", interrompue, false, 6,
+             "Erreur lors du chargement du fichier: Lecture impossible sur disque"},
+        },
+        [&](const Ligne& l) {
+            FenetreEssai f;
+            f.modele.reglages.conserverCourbes = true;
+            f.modele.Command3_Click();
+            const Configuration avant = f.modele.reglages;
+            f.vue.journal.clear();
+            COMPARE(f.modele.chargeconfig(l.lecture), l.charge);
+            for (const auto& e : tableConfiguration()) {
+                const Configuration& attendue = e.numero <= l.dernierApplique ? fichier : avant;
+                COMPARE(e.ecrire(f.modele.reglages), e.ecrire(attendue));
+                COMPARE(f.vue.rang("reglage " + std::to_string(e.numero)) >= 0, e.numero <= l.dernierApplique);
+            }
+            if (l.dernierApplique > 1) {
+                VERIFIE(f.vue.rang("reglage 2") < f.vue.rang("reglage " + std::to_string(l.dernierApplique)));
+                VERIFIE(f.vue.rang("reglage " + std::to_string(l.dernierApplique)) <
+                        f.vue.rang("appliques " + std::to_string(l.dernierApplique)));
+            }
+            // The reset comes after the settings, and only for a whole file.
+            COMPARE(f.vue.rang("tableau") > f.vue.rang("appliques 27"), l.charge);
+            COMPARE(f.courbes.nbCourbes, l.charge ? -1 : 0);
+            const auto messages = f.questions.messages();
+            COMPARE(messages.empty() ? std::string() : messages.back(), l.message);
+        });
+}

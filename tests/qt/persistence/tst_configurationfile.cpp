@@ -27,11 +27,11 @@ private slots:
 
     void errorTexts() {
         QCOMPARE(titreErreurConfiguration(ErreurConfiguration::fichierNonValide),
-                 QString("Fichier non valide"));
+                 std::string("Fichier non valide"));
         QCOMPARE(messageErreurConfiguration(ErreurConfiguration::fichierNonValide),
-                 QString("Ce fichier ne correspond pas à cette application"));
+                 std::string("Ce fichier ne correspond pas à cette application"));
         QCOMPARE(messageErreurConfiguration(ErreurConfiguration::lectureImpossible),
-                 QString("Lecture impossible sur disque"));
+                 std::string("Lecture impossible sur disque"));
     }
 };
 

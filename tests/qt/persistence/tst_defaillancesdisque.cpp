@@ -220,7 +220,7 @@ private slots:
         QVERIFY(QFile::remove(chemin));
         const auto lu = lireConfiguration(chemin);
         QCOMPARE(lu.erreur, ErreurConfiguration::lectureImpossible);
-        QCOMPARE(messageErreurConfiguration(lu.erreur), QString("Lecture impossible sur disque"));
+        QCOMPARE(messageErreurConfiguration(lu.erreur), std::string("Lecture impossible sur disque"));
         QVERIFY(lu.configuration == Configuration{});
     }
 };
