@@ -69,6 +69,8 @@ struct ModeleFeuilleP {
     // shows, and a click asks for the tangents; "Cliquer pour obtenir la
     // tangente" (`Label5`) shows too when runs are kept.
     bool curseurSurGraphe = false;
+    // The graph covers the window's pictures (`Command12`, "Agrandir").
+    bool grapheAgrandi = false;
     bool indiceTangente = false;
 
     // The reaction changed: its species take their names, the catalyst is
@@ -89,6 +91,8 @@ struct ModeleFeuilleP {
     std::int32_t tagDuree = 0;
     void dureeChangee();
     std::int32_t dureeSelectionnee() const { return tagDuree; }
+    // On the white grid a white Qr is hidden; the header stays.
+    Couleur couleurQr() const { return reglages.afficherQr ? noir : blanc; }
     int nombreLignesTableau() const { return vedo::nombreLignesTableau(reglages.defilementLignes); }
     // The run that has just finished, as a kept run stores it: the amounts it
     // started from and the settings it ran with.
@@ -152,6 +156,11 @@ struct ModeleFeuilleP {
     // A click on the graph, at `position` on the screen: over the plot area
     // with runs kept, the menu of their tangents.
     void Picture2_Click(Pixel position);
+    // "Agrandir" or "Restaurer": the graph changes size, then is drawn again
+    // with the current run as far as it went.
+    void Command12_Click();
+    const char* infoBulleCommand12() const { return grapheAgrandi ? "Restaurer" : "Agrandir"; }
+
     // The tangents at the instant under the cursor to the curves of kept run
     // `index`, as item `index` of the graph's menu asks.
     void out01_Click(int index);

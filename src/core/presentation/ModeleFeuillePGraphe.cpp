@@ -126,6 +126,13 @@ void ModeleFeuilleP::Picture2_Click(Pixel position) {
     });
 }
 
+void ModeleFeuilleP::Command12_Click() {
+    grapheAgrandi = !grapheAgrandi;
+    vue_.tailleGrapheChangee();
+    echgraphe(0);
+    redessinerRunEnCours();
+}
+
 void ModeleFeuilleP::out01_Click(int index) {
     if (index < 0 || index > courbes_.nbCourbes || index >= nombreEmplacements) return;
     tander(tempsCurseur, courbes_.emplacement(index));

@@ -21,6 +21,8 @@ public:
     virtual int hauteurGraphe() = 0;
     // What was drawn on the graph is to show.
     virtual void grapheDessine() = 0;
+    // The graph was enlarged or brought back: the picture takes its size.
+    virtual void tailleGrapheChangee() = 0;
     // The graph's origin is set: the hint and the buttons on it follow.
     virtual void placerOutilsGraphe() = 0;
 

@@ -105,7 +105,6 @@ public:
     // Graph tools: the readout under the mouse (picture units), the menu of
     // the kept runs, their tangents, the enlarged graph.
     void Picture2_MouseMove(float x, float y);
-    void Command12_Click();
     // Runs each time the window becomes the active window of the program.
     void activation();
     // Lays the grid and its header labels out in `Frame3`.
@@ -142,6 +141,7 @@ private:
     int hauteurGraphe() override { return Picture2->imageADessiner().height(); }
     void grapheDessine() override { Picture2->update(); }
     void placerOutilsGraphe() override;
+    void tailleGrapheChangee() override;
     // Copies the model's rows into the grid's cells.
     void afficherTableau() override;
     void afficherLigneTableau(int ligne) override;

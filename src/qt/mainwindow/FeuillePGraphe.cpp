@@ -3,6 +3,7 @@
 #include "mainwindow/FeuilleP.h"
 
 #include "mainwindow/Indices.h"
+#include "platform/DessinQt.h"
 
 #include <QTextCursor>
 
@@ -45,7 +46,7 @@ void FeuilleP::afficherTableau() {
 
 void FeuilleP::afficherLigneTableau(int ligne) {
     if (ligne < 0 || ligne >= modele_.tableau.nombreLignes() || ligne >= MSFlexGrid1->rowCount()) return;
-    const QColor couleurQr = modele_.reglages.afficherQr ? Qt::black : Qt::white;
+    const QColor couleurQr = couleurQt(modele_.couleurQr());
     const LigneTableau& cellules = modele_.tableau.ligne(ligne);
     for (int c = 0; c < colonnesTableau; ++c) {
         // An empty cell needs no item: most of a table before its run.
@@ -62,8 +63,7 @@ void FeuilleP::afficherLigneTableau(int ligne) {
 }
 
 void FeuilleP::Check3_Click() {
-    // On the white grid a white Qr is hidden; the header stays.
-    const QColor couleur = modele_.reglages.afficherQr ? Qt::black : Qt::white;
+    const QColor couleur = couleurQt(modele_.couleurQr());
     for (int r = 0; r < MSFlexGrid1->rowCount(); ++r)
         if (QTableWidgetItem* element = MSFlexGrid1->item(r, 5)) element->setForeground(couleur);
 }

@@ -53,7 +53,7 @@ void FeuilleP::installerOutilsGraphe() {
     Picture2->installEventFilter(new SourisGraphe(*this));
     // The hint sits over the plot area once enlarged: it must not take the clicks.
     Label5->setAttribute(Qt::WA_TransparentForMouseEvents);
-    connect(Command12, &QToolButton::clicked, this, &FeuilleP::Command12_Click);
+    connect(Command12, &QToolButton::clicked, this, [this] { modele_.Command12_Click(); });
 }
 
 void FeuilleP::Picture2_MouseMove(float x, float y) {
@@ -70,28 +70,22 @@ void FeuilleP::Picture2_MouseMove(float x, float y) {
     Label5->setVisible(modele_.indiceTangente);
 }
 
-void FeuilleP::Command12_Click() {
+void FeuilleP::tailleGrapheChangee() {
     // Positions of the hint are in the picture's units before the redraw.
     const QPoint origine = Picture2->origine().toPoint();
-    if (Picture2->width() == largeurGrapheNormal) {
+    const bool agrandi = modele_.grapheAgrandi;
+    if (agrandi)
         Picture2->resize(largeurGrapheAgrandi, hauteurGrapheAgrandi);
-        Command12->setIcon(iconeRestaurer());
-        Command12->setToolTip("Restaurer");
-        Label5->setFont(policeArial(12));
-        Label5->move(QPoint(275, 10) - origine);
-    } else {
+    else
         Picture2->resize(largeurGrapheNormal, hauteurGrapheNormal);
-        Command12->setIcon(iconeAgrandir());
-        Command12->setToolTip("Agrandir");
-        Label5->setFont(policeArial(8));
-        Label5->move(QPoint(150, -44) - origine);
-    }
+    Command12->setIcon(agrandi ? iconeRestaurer() : iconeAgrandir());
+    Command12->setToolTip(modele_.infoBulleCommand12());
+    Label5->setFont(policeArial(agrandi ? 12 : 8));
+    Label5->move((agrandi ? QPoint(275, 10) : QPoint(150, -44)) - origine);
     Label5->adjustSize();
     Picture2->raise();
     // The table, when shown again, must still cover the graph.
     Frame3->raise();
-    modele_.echgraphe(0);
-    modele_.redessinerRunEnCours();
 }
 
 } // namespace vedo

@@ -36,6 +36,11 @@ public:
     int hauteurGraphe() override { return hauteur; }
     void grapheDessine() override { noter("graphe"); }
     void placerOutilsGraphe() override { noter("outils"); }
+    void tailleGrapheChangee() override {
+        largeur = largeur == vedo::largeurGrapheNormal ? vedo::largeurGrapheAgrandi : vedo::largeurGrapheNormal;
+        hauteur = hauteur == vedo::hauteurGrapheNormal ? vedo::hauteurGrapheAgrandi : vedo::hauteurGrapheNormal;
+        noter("taille");
+    }
     void afficherTableau() override { noter("tableau"); }
     void afficherLigneTableau(int ligne) override { noter("ligne " + std::to_string(ligne)); }
     void afficherHistorique(const std::vector<vedo::MorceauHistorique>& morceaux) override {

@@ -235,6 +235,27 @@ ESSAI(reglagesDuSuivi) {
                  COMPARE(f.courbes.nbCourbes, 0);
                  COMPARE(f.courbes.emplacement(0).courbeDuree, 20);
              }},
+            {"the enlarged graph draws the finished run again at twice the scale",
+             [](FenetreEssai& f) {
+                 f.modele.Command3_Click();
+                 f.modele.Command12_Click();
+             },
+             [](const FenetreEssai& f) {
+                 COMPARE(f.modele.facteurGraphe, 2);
+                 COMPARE(std::string(f.modele.infoBulleCommand12()), std::string("Restaurer"));
+                 VERIFIE(f.vue.dernierRang("taille") < f.vue.dernierRang("graphe"));
+                 VERIFIE(!f.modele.dessinGraphe.traces().empty());
+                 COMPARE(f.modele.dessinGraphe.largeur(), largeurGrapheAgrandi);
+             }},
+            {"enlarged twice the graph is back to its size",
+             [](FenetreEssai& f) {
+                 f.modele.Command12_Click();
+                 f.modele.Command12_Click();
+             },
+             [](const FenetreEssai& f) {
+                 COMPARE(f.modele.facteurGraphe, 1);
+                 COMPARE(std::string(f.modele.infoBulleCommand12()), std::string("Agrandir"));
+             }},
             {"more rows asked for prepares the table again",
              [](FenetreEssai& f) {
                  f.modele.reglages.defilementLignes = 10;

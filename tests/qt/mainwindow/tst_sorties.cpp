@@ -96,7 +96,7 @@ private slots:
         }
         if (scenario.contains("animated")) f->Command5->click();
         for (int tick = 0; tick < 40 && scenario.contains("animated"); ++tick) {
-            if (tick == 20 && scenario.startsWith("enlarged")) f->Command12_Click();
+            if (tick == 20 && scenario.startsWith("enlarged")) f->modele().Command12_Click();
             if (tick == 20 && scenario.startsWith("colour")) {
                 f.prompteur.reponsesCouleurs = {couleurDe(QColor(Qt::red))};
                 f->modele().Label4_Click(1);
