@@ -2,6 +2,7 @@
 
 #include "engine/Durations.h"
 #include "engine/Reaction.h"
+#include "view/Apparatus.h"
 
 namespace vedo {
 
@@ -40,6 +41,22 @@ CouleursCourbes ModeleFeuilleP::couleurs() const {
     for (std::size_t i = 0; i < c.size(); ++i)
         c[i] = couleurDepuisEntier(static_cast<std::uint32_t>(reglages.couleurs[i]));
     return c;
+}
+
+void ModeleFeuilleP::fondi() {
+    const bool distillation = reglages.distiller;
+    ConsigneFondi consigne;
+    vue_.dessinerAppareil([&](Surface& surface, int largeur, int hauteur) {
+        consigne = vedo::fondi(surface, largeur, hauteur, reglages.temperature, distillation, alea);
+    });
+    // Distilling heats to the maximum; the bar's own handler redraws.
+    if (consigne.temperatureImposee) {
+        reglages.temperature = static_cast<std::int16_t>(*consigne.temperatureImposee);
+        vue_.reglageChange(15);
+    }
+    const int temperature = reglages.temperature;
+    vue_.decrireAppareil("Montage : " + decrireMontage(choisirMontage(temperature, distillation)) +
+                         " ; température : " + legendeTemperature(temperature) + ".");
 }
 
 bool ModeleFeuilleP::chargeconfig(const LectureConfiguration& lecture) {

@@ -18,6 +18,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <random>
 
 namespace vedo {
 
@@ -69,6 +70,8 @@ struct ModeleFeuilleP {
     // shows, and a click asks for the tangents; "Cliquer pour obtenir la
     // tangente" (`Label5`) shows too when runs are kept.
     bool curseurSurGraphe = false;
+    // Places the ice of the apparatus picture; the shell seeds it.
+    std::mt19937 alea;
     // The graph covers the window's pictures (`Command12`, "Agrandir").
     bool grapheAgrandi = false;
     bool indiceTangente = false;
@@ -106,6 +109,9 @@ struct ModeleFeuilleP {
     // Sets records 2 to `dernierEnregistrement` of `c`, in that order, each
     // one's control showing it and its handlers running.
     void appliquerReglages(const Configuration& c, int dernierEnregistrement);
+
+    // Draws the apparatus for the temperature and the distillation.
+    void fondi();
 
     // Resets the run: timer off, amounts from the boxes, graph and table rebuilt.
     void initialise();

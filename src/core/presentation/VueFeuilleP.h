@@ -6,6 +6,7 @@
 #include "drawing/Toile.h"
 #include "engine/History.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,11 @@ public:
     virtual void tailleGrapheChangee() = 0;
     // The graph's origin is set: the hint and the buttons on it follow.
     virtual void placerOutilsGraphe() = 0;
+
+    // `animpic`: the apparatus picture, drawn by `dessin` on a surface of
+    // the picture's size, and what it shows in words.
+    virtual void dessinerAppareil(const std::function<void(Surface&, int largeur, int hauteur)>& dessin) = 0;
+    virtual void decrireAppareil(const std::string& description) = 0;
 
     // The table of values was prepared again, or only one of its rows written.
     virtual void afficherTableau() = 0;

@@ -225,7 +225,7 @@ void FeuilleP::relier() {
     auto* saisie = new SaisieQuantite([this](int index) { modele_.Text1_LostFocus(index); }, this);
     for (int k = 0; k < 4; ++k)
         saisie->surveiller(Picture4->Text1[k], k);
-    connect(Picture3, &PanneauConditions::apparatusChange, this, &FeuilleP::fondi);
+    connect(Picture3, &PanneauConditions::apparatusChange, this, [this] { modele_.fondi(); });
     connect(Picture1, &PanneauSuivi::dureeChangee, this, [this] { modele_.VScroll2_Change(); });
     connect(Picture1, &PanneauSuivi::lignesChangees, this, [this] { modele_.VScroll3_Change(); });
     connect(Picture1, &PanneauSuivi::representationChangee, this, [this] { modele_.Option1_Click(); });
@@ -344,7 +344,7 @@ void FeuilleP::chargement() {
     Picture4->Combo2->setCurrentIndex(0);
     Picture1->VScroll2->setValue(positionDureeDemarrage);
     Picture1->VScroll3->setValue(60);
-    fondi();
+    modele_.fondi();
     grilleEnAttente_ = false;
     modele_.Command9_Click();
 }
@@ -352,7 +352,7 @@ void FeuilleP::chargement() {
 void FeuilleP::activation() {
     ++nombreActivations_;
     colorer(rtf1, QPalette::Base, couleurs::panneau);
-    alea_.seed(static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay() / 1000));
+    modele_.alea.seed(static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay() / 1000));
     application.courbes.nbCourbes = -1;
     recevoirExerciceTransmis(application);
     disposerTableau();
@@ -383,23 +383,16 @@ void FeuilleP::reglagesAppliques(int dernierEnregistrement) {
     update();
 }
 
-void FeuilleP::fondi() {
-    const bool distillation = modele_.reglages.distiller;
-    ConsigneFondi consigne;
-    {
-        QImage& image = animpic->imageADessiner();
-        QPainter peintre(&image);
-        SurfaceQt surface(peintre, image.size());
-        consigne = vedo::fondi(surface, image.width(), image.height(), modele_.reglages.temperature, distillation,
-                               alea_);
-    }
-    // Distilling heats to the maximum; the bar's own handler redraws.
-    if (consigne.temperatureImposee) Picture3->HScroll1->setValue(*consigne.temperatureImposee);
-    const int temperature = modele_.reglages.temperature;
-    animpic->setAccessibleDescription(
-        "Montage : " + QString::fromStdString(decrireMontage(choisirMontage(temperature, distillation))) +
-        " ; température : " +
-        legendeTemperature(temperature) + ".\n" + indice(animpic->objectName(), {}, {}, {}));
+void FeuilleP::dessinerAppareil(const std::function<void(Surface&, int, int)>& dessin) {
+    QImage& image = animpic->imageADessiner();
+    QPainter peintre(&image);
+    SurfaceQt surface(peintre, image.size());
+    dessin(surface, image.width(), image.height());
+}
+
+void FeuilleP::decrireAppareil(const std::string& description) {
+    animpic->setAccessibleDescription(QString::fromStdString(description) + "\n" +
+                                      indice(animpic->objectName(), {}, {}, {}));
 }
 
 void FeuilleP::Combo1_Click() {

@@ -90,9 +90,6 @@ public:
     ModeleFeuilleP& modele() { return modele_; }
     const ModeleFeuilleP& modele() const { return modele_; }
 
-    // Draws the apparatus.
-    void fondi();
-
     // Event handlers that other pieces call as the user's action would.
     void Check3_Click();
     void Command8_Click();  // the calculator, modal
@@ -141,6 +138,8 @@ private:
     int hauteurGraphe() override { return Picture2->imageADessiner().height(); }
     void grapheDessine() override { Picture2->update(); }
     void placerOutilsGraphe() override;
+    void dessinerAppareil(const std::function<void(Surface&, int, int)>& dessin) override;
+    void decrireAppareil(const std::string& description) override;
     void tailleGrapheChangee() override;
     // Copies the model's rows into the grid's cells.
     void afficherTableau() override;
@@ -164,7 +163,6 @@ private:
     QuestionsFenetre questions_{application.prompteur, this};
     ModeleFeuilleP modele_{application.courbes, *this, minuterie_, questions_};
     LiaisonReglages liaison_{modele_.reglages};
-    std::mt19937 alea_;                                      // places the ice of the apparatus picture
     std::unique_ptr<class ChoixImprimante> choixImprimante_; // kept between printings
     Exportation exportation_;                                // the folder of the last file saved
     class FenetreAide* aide_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "common/NumberText.h"
 #include "common/Rounding.h"
+#include "engine/Conditions.h"
 #include "mainwindow/CouleursFenetre.h"
 #include "mainwindow/LiaisonReglages.h"
 
@@ -13,9 +14,11 @@ const QString texteTemperature = QStringLiteral("Température du système :");
 const QString texteVolatile = QStringLiteral("Espèce chimique la plus volatile : ");
 } // namespace
 
-QString legendeTemperature(int dixiemes) {
-    return QString::fromStdString(texteGeneral(dixiemes / 10.0)) + " °C";
+namespace {
+QString legende(int dixiemes) {
+    return QString::fromStdString(legendeTemperature(dixiemes));
 }
+} // namespace
 
 PanneauConditions::PanneauConditions(LiaisonReglages& liaison, QWidget* parent) : Panneau("Picture3", parent) {
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
@@ -25,7 +28,7 @@ PanneauConditions::PanneauConditions(LiaisonReglages& liaison, QWidget* parent) 
     HScroll1->setSingleStep(1);
     HScroll1->setPageStep(10);
     HScroll1->setValue(200);
-    Label6 = new QLabel(legendeTemperature(200), this);
+    Label6 = new QLabel(legende(200), this);
     Label6->setObjectName("Label6");
     Label6->setGeometry(176, 16, 97, 17);
     Check5 = new QCheckBox("Ajouter un catalyseur", this);
@@ -55,13 +58,13 @@ PanneauConditions::PanneauConditions(LiaisonReglages& liaison, QWidget* parent) 
 }
 
 void PanneauConditions::HScroll1_Change() {
-    Label6->setText(legendeTemperature(HScroll1->value()));
+    Label6->setText(legende(HScroll1->value()));
     nommerTemperature();
     emit apparatusChange();
 }
 
 void PanneauConditions::nommerTemperature() {
-    HScroll1->setAccessibleName(texteTemperature + ' ' + legendeTemperature(HScroll1->value()));
+    HScroll1->setAccessibleName(texteTemperature + ' ' + legende(HScroll1->value()));
 }
 
 void PanneauConditions::dessiner() {
@@ -71,7 +74,7 @@ void PanneauConditions::dessiner() {
     const QRect barre = HScroll1->geometry();
     placer(18, barre.top() - 32);
     imprimer(texteTemperature, false);
-    Label6->setText(legendeTemperature(HScroll1->value()));
+    Label6->setText(legende(HScroll1->value()));
 
     const int x1 = barre.left() - 20;
     const int x2 = barre.left() + barre.width() + 20;

@@ -12,9 +12,6 @@
 
 namespace vedo {
 
-// "20 °C" for 200, "20,5 °C" for 205: the bar holds tenths of a degree.
-QString legendeTemperature(int dixiemes);
-
 class PanneauConditions : public Panneau {
     Q_OBJECT
 public:

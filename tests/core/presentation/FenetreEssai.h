@@ -41,6 +41,12 @@ public:
         hauteur = hauteur == vedo::hauteurGrapheNormal ? vedo::hauteurGrapheAgrandi : vedo::hauteurGrapheNormal;
         noter("taille");
     }
+    void dessinerAppareil(const std::function<void(vedo::Surface&, int, int)>& dessin) override {
+        appareil.oublier();
+        dessin(appareil, 361, 235);
+        noter("appareil");
+    }
+    void decrireAppareil(const std::string& texte) override { descriptionAppareil = texte; }
     void afficherTableau() override { noter("tableau"); }
     void afficherLigneTableau(int ligne) override { noter("ligne " + std::to_string(ligne)); }
     void afficherHistorique(const std::vector<vedo::MorceauHistorique>& morceaux) override {
@@ -66,6 +72,8 @@ public:
 
     vedo::SurfaceEnregistree surface;
     vedo::Toile toile{surface};
+    vedo::SurfaceEnregistree appareil;
+    std::string descriptionAppareil;
     int largeur = vedo::largeurGrapheNormal;
     int hauteur = vedo::hauteurGrapheNormal;
     std::vector<std::string> journal;

@@ -4,6 +4,7 @@
 #include "EssaiCoeur.h"
 #include "FenetreEssai.h"
 
+#include <cstring>
 #include <functional>
 
 using namespace vedo;
@@ -326,5 +327,34 @@ ESSAI(configurationChargee) {
             COMPARE(f.courbes.nbCourbes, l.charge ? -1 : 0);
             const auto messages = f.questions.messages();
             COMPARE(messages.empty() ? std::string() : messages.back(), l.message);
+        });
+}
+
+// Distilling heats to the maximum: the bar is told before the picture is described.
+ESSAI(appareil) {
+    struct Ligne {
+        const char* nom;
+        bool distiller;
+        int temperature;
+        bool imposee;
+        const char* legende;
+    };
+    essai::lignes<Ligne>(
+        {
+            {"a water bath keeps its temperature", false, 505, false, "température : 50,5 °C."},
+            {"distilling heats to the maximum", true, 200, true, "température : 100 °C."},
+        },
+        [](const Ligne& l) {
+            FenetreEssai f;
+            f.modele.reglages.distiller = l.distiller;
+            f.modele.reglages.temperature = static_cast<std::int16_t>(l.temperature);
+            f.modele.fondi();
+            VERIFIE(!f.vue.appareil.appels().empty());
+            COMPARE(f.vue.rang("reglage 15") > f.vue.rang("appareil"), l.imposee);
+            COMPARE(f.modele.reglages.temperature, l.imposee ? 1000 : l.temperature);
+            const std::string& d = f.vue.descriptionAppareil;
+            VERIFIE(d.rfind("Montage : ", 0) == 0 && d.size() > std::strlen(l.legende) &&
+                        d.compare(d.size() - std::strlen(l.legende), std::string::npos, l.legende) == 0,
+                    d);
         });
 }

@@ -165,7 +165,7 @@ private slots:
         QFETCH(QString, legende);
         (*f)->Picture3->HScroll1->setValue(valeur);
         QCOMPARE((*f)->Picture3->Label6->text(), legende);
-        QCOMPARE(legendeTemperature(valeur), legende);
+        QCOMPARE(QString::fromStdString(legendeTemperature(valeur)), legende);
     }
 
     void reaction_data() {
