@@ -43,6 +43,11 @@ CouleursCourbes ModeleFeuilleP::couleurs() const {
     return c;
 }
 
+void ModeleFeuilleP::Form_Activate(unsigned graine) {
+    alea.seed(graine);
+    courbes_.nbCourbes = -1;
+}
+
 void ModeleFeuilleP::fondi() {
     const bool distillation = reglages.distiller;
     ConsigneFondi consigne;

@@ -110,6 +110,10 @@ struct ModeleFeuilleP {
     // one's control showing it and its handlers running.
     void appliquerReglages(const Configuration& c, int dernierEnregistrement);
 
+    // The window became the program's active one: the ice is placed anew
+    // from `graine` and the kept runs are forgotten, though the graph still
+    // shows them until it is rebuilt.
+    void Form_Activate(unsigned graine);
     // Draws the apparatus for the temperature and the distillation.
     void fondi();
 

@@ -352,8 +352,7 @@ void FeuilleP::chargement() {
 void FeuilleP::activation() {
     ++nombreActivations_;
     colorer(rtf1, QPalette::Base, couleurs::panneau);
-    modele_.alea.seed(static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay() / 1000));
-    application.courbes.nbCourbes = -1;
+    modele_.Form_Activate(static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay() / 1000));
     recevoirExerciceTransmis(application);
     disposerTableau();
 }

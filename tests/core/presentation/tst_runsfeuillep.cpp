@@ -72,6 +72,15 @@ ESSAI(runsEtCourbesConservees) {
                  f.modele.Command6_Click();
              },
              -1, false, false},
+            {"the window made active again forgets the kept runs but not the graph", true,
+             [&](FenetreEssai& f) {
+                 etatFinal(f);
+                 const std::size_t traces = f.modele.dessinGraphe.traces().size();
+                 f.modele.Form_Activate(1);
+                 COMPARE(f.modele.dessinGraphe.traces().size(), traces);
+                 f.modele.makehisto();
+             },
+             -1, true, false},
             {"Début de la réaction sets the timer going", false, [](FenetreEssai& f) { f.modele.Command5_Click(); },
              -1, false, true},
             {"the animated run stores itself at its end", true,
