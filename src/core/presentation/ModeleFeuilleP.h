@@ -45,7 +45,6 @@ struct ModeleFeuilleP {
 
     // The graph's scale, rebuilt by every `echgraphe`.
     std::int16_t facteurGraphe = 1;
-    std::int16_t uniteTemps = 1;
     float ymax = 0.0f;
 
     // The table of values shown by `MSFlexGrid1`.

@@ -36,7 +36,6 @@ void ModeleFeuilleP::echgraphe(int rafraichirTableau) {
     ymax = ymaxGraphe(initiales, cadre.affichees, reglages.conserverCourbes ? &courbes_ : nullptr);
 
     duree = dureeSelectionnee();
-    uniteTemps = vedo::uniteTemps(duree);
     cadre.echelle = {facteurGraphe, duree, ymax};
     graphe.setEpaisseur(1);
     const bool dessine =

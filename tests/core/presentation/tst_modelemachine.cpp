@@ -33,6 +33,7 @@ ESSAI(clicsEtAffichage) {
             {"an error is told in the display", "Bpo B2 EXE", Calculatrice::messageErreur(CodeErreur::parentheses)},
             {"a control the window does not have does nothing", "B7 nulle", "7"},
             {"a frame is not a key", "B7 Angles", "7"},
+            {"M- takes the result off the memory", "B9 EXE Command1 B2 EXE Command2 Command3 EXE", " 7"},
         },
         [](const Ligne& l) {
             double memoire = 0.0;

@@ -81,6 +81,14 @@ ESSAI(runsEtCourbesConservees) {
                  f.modele.makehisto();
              },
              -1, true, false},
+            {"unticking Conserver les courbes forgets the kept runs", true,
+             [&](FenetreEssai& f) {
+                 etatFinal(f);
+                 etatFinal(f);
+                 f.modele.reglages.conserverCourbes = false;
+                 f.modele.Check2_Click();
+             },
+             -1, false, false},
             {"Début de la réaction sets the timer going", false, [](FenetreEssai& f) { f.modele.Command5_Click(); },
              -1, false, true},
             {"the animated run stores itself at its end", true,
@@ -124,7 +132,11 @@ ESSAI(runsEtCourbesConservees) {
 // run is stored once drawn, and its last row is the final state.
 ESSAI(ordreEtatFinal) {
     FenetreEssai f;
+    f.modele.reglages.quantites[3] = "0,05";
     f.modele.Command3_Click();
+    COMPARE(f.modele.n0[3], 0.05f);
+    // Both rate constants of the run stay in the run state, for the tangents.
+    VERIFIE(f.modele.kDirect > 0 && f.modele.kInverse > 0);
     const int derniere = f.modele.tableau.nombreLignes() - 1;
     const auto& journal = f.vue;
     VERIFIE(journal.rang("tableau") >= 0);
@@ -185,6 +197,34 @@ ESSAI(questionsDeLaFenetre) {
                  return f.modele.dessinGraphe.traces().size();
              },
              "couleur  #ff00ff", 0},
+            {"each kept run has its tangent in the menu",
+             [](FenetreEssai& f) {
+                 f.modele.reglages.conserverCourbes = true;
+                 f.modele.Command3_Click();
+                 f.modele.reglages.temperature = 800;
+                 f.modele.Command3_Click();
+                 VERIFIE(f.modele.Picture2_MouseMove(200, 100).has_value());
+                 f.questions.reponsesMenus.push_back(1);
+                 const std::size_t avant = f.modele.dessinGraphe.traces().size();
+                 f.modele.Picture2_Click({10, 20});
+                 return avant;
+             },
+             "menu  Tangente à la courbe n° 1|Tangente à la courbe n° 2", 4},
+            {"the fourth swatch is the fourth species'",
+             [](FenetreEssai& f) {
+                 f.questions.reponsesCouleurs.push_back(Couleur{1, 2, 3});
+                 f.modele.Label4_Click(3);
+                 COMPARE(f.modele.reglages.couleurs[3], 0x030201);
+                 return f.modele.dessinGraphe.traces().size();
+             },
+             "couleur  #00c000", 0},
+            {"a swatch the window does not have asks nothing",
+             [](FenetreEssai& f) {
+                 f.modele.Label4_Click(4);
+                 f.modele.Label4_Click(-1);
+                 return f.modele.dessinGraphe.traces().size();
+             },
+             "", 0},
             {"a click off the plot area asks nothing",
              [](FenetreEssai& f) {
                  f.modele.Command3_Click();
@@ -248,7 +288,9 @@ ESSAI(reglagesDuSuivi) {
             {"the enlarged graph draws the finished run again at twice the scale",
              [](FenetreEssai& f) {
                  f.modele.Command3_Click();
+                 const Quantites fin = f.modele.n;
                  f.modele.Command12_Click();
+                 for (std::size_t i = 0; i < 4; ++i) COMPARE(texteCellule(f.modele.n[i]), texteCellule(fin[i]));
              },
              [](const FenetreEssai& f) {
                  COMPARE(f.modele.facteurGraphe, 2);
@@ -298,6 +340,7 @@ ESSAI(configurationChargee) {
         bool charge;
         int dernierApplique; // 1: none
         std::string message;
+        bool pendantAnimation = false;
     };
     const LectureConfiguration entiere = decoderConfiguration(*coderConfiguration(fichier));
     LectureConfiguration etrangere;
@@ -309,6 +352,7 @@ ESSAI(configurationChargee) {
     essai::lignes<Ligne>(
         {
             {"a whole file", entiere, true, 27, ""},
+            {"a whole file while a run is animated", entiere, true, 27, "", true},
             {"a file of another program", etrangere, false, 1,
              "Fichier non valide: Ce fichier ne correspond pas à cette application"},
             {"a file that cannot be read past the reaction", interrompue, false, 6,
@@ -318,6 +362,7 @@ ESSAI(configurationChargee) {
             FenetreEssai f;
             f.modele.reglages.conserverCourbes = true;
             f.modele.Command3_Click();
+            if (l.pendantAnimation) f.modele.Command5_Click();
             const Configuration avant = f.modele.reglages;
             f.vue.journal.clear();
             COMPARE(f.modele.chargeconfig(l.lecture), l.charge);
@@ -333,7 +378,8 @@ ESSAI(configurationChargee) {
             }
             // The reset comes after the settings, and only for a whole file.
             COMPARE(f.vue.rang("tableau") > f.vue.rang("appliques 27"), l.charge);
-            COMPARE(f.courbes.nbCourbes, l.charge ? -1 : 0);
+            COMPARE(f.courbes.nbCourbes, l.charge || l.pendantAnimation ? -1 : 0);
+            COMPARE(f.modele.enAnimation(), !l.charge && l.pendantAnimation);
             const auto messages = f.questions.messages();
             COMPARE(messages.empty() ? std::string() : messages.back(), l.message);
         });
@@ -366,4 +412,19 @@ ESSAI(appareil) {
                         d.compare(d.size() - std::strlen(l.legende), std::string::npos, l.legende) == 0,
                     d);
         });
+}
+
+// The animation reads the conditions at every tick: a hotter bath forms more ester.
+ESSAI(animationAuxConditionsDuMoment) {
+    FenetreEssai froid, chaud;
+    for (FenetreEssai* f : {&froid, &chaud}) {
+        f->modele.Command5_Click();
+        f->modele.Timer1_Timer();
+    }
+    chaud.modele.reglages.temperature = 800;
+    for (int i = 0; i < 20; ++i) {
+        froid.modele.Timer1_Timer();
+        chaud.modele.Timer1_Timer();
+    }
+    VERIFIE(chaud.modele.n[2] > froid.modele.n[2] * 1.5);
 }
