@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <functional>
+#include <sstream>
 
 using namespace vedo;
 using essai::FenetreEssai;
@@ -86,7 +87,9 @@ ESSAI(runsEtCourbesConservees) {
                  etatFinal(f);
                  etatFinal(f);
                  f.modele.reglages.conserverCourbes = false;
+                 f.vue.journal.clear();
                  f.modele.Check2_Click();
+                 VERIFIE(f.vue.rang("tableau") >= 0);
              },
              -1, false, false},
             {"Début de la réaction sets the timer going", false, [](FenetreEssai& f) { f.modele.Command5_Click(); },
@@ -427,4 +430,38 @@ ESSAI(animationAuxConditionsDuMoment) {
         chaud.modele.Timer1_Timer();
     }
     VERIFIE(chaud.modele.n[2] > froid.modele.n[2] * 1.5);
+}
+
+// The animated run ends where "État final" ends, at the digits the table shows.
+ESSAI(animationJusquALEtatFinal) {
+    FenetreEssai anime, direct;
+    anime.modele.Command5_Click();
+    VERIFIE(animerJusquAuBout(anime));
+    direct.modele.Command3_Click();
+    const int derniere = direct.modele.tableau.nombreLignes() - 1;
+    for (std::size_t c = 0; c < colonnesTableau; ++c)
+        COMPARE(anime.modele.tableau.ligne(derniere)[c], direct.modele.tableau.ligne(derniere)[c]);
+}
+
+// "Tracer en gras": the curves of the run drawn again two pixels wide.
+ESSAI(traceGras) {
+    struct Ligne {
+        const char* nom;
+        bool gras;
+        const char* largeur;
+    };
+    essai::lignes<Ligne>({{"thin curves", false, "1"}, {"bold curves", true, "2"}}, [](const Ligne& l) {
+        FenetreEssai f;
+        f.modele.reglages.traceGras = l.gras;
+        f.vue.surface.oublier();
+        f.modele.Check1_Click();
+        const auto& appels = f.vue.surface.appels();
+        const auto trait = std::find_if(appels.rbegin(), appels.rend(),
+                                        [](const std::string& a) { return a.rfind("trait", 0) == 0; });
+        VERIFIE(trait != appels.rend());
+        std::istringstream mots(*trait);
+        std::string mot, de, a, couleur, largeur;
+        mots >> mot >> de >> a >> couleur >> largeur;
+        COMPARE(largeur, std::string(l.largeur));
+    });
 }
