@@ -130,8 +130,6 @@ struct ModeleFeuilleP {
     // rows of the table are written as it reaches them.
     void speed(Quantites& quantites, std::int32_t dureeTableau, const Conditions& conditions,
                const CouleursCourbes& couleurs, bool remplirTableau);
-    // One tick of the animated run.
-    void direct();
     bool enAnimation() const { return minuterie_.enMarche(); }
     // Draws the current run again after the graph changed size: the animated
     // run as far as it went, or the finished one.
@@ -143,7 +141,7 @@ struct ModeleFeuilleP {
     void Command5_Click(); // "Début de la réaction"
     void Command6_Click(); // "Effacer"
     void Command9_Click(); // "Retour état initial"
-    void Timer1_Timer();
+    void Timer1_Timer(); // one tick of the animated run
     void Check1_Click(); // "Tracer en gras"
     void Check2_Click(); // "Conserver les courbes"
     void option2_Click(); // a species' curve shown or hidden
@@ -177,7 +175,7 @@ struct ModeleFeuilleP {
 
 private:
     class SinkRunCourant;
-    // Ends the animated run that `direct` found finished.
+    // Ends the animated run that a tick found finished.
     void finRunAnime();
     void afficherEffacer();
     // The four boxes, where they hold a number, into the amounts.

@@ -127,10 +127,6 @@ void ModeleFeuilleP::Timer1_Timer() {
     if (tick == Tick::terminee) finRunAnime();
 }
 
-void ModeleFeuilleP::direct() {
-    Timer1_Timer();
-}
-
 void ModeleFeuilleP::finRunAnime() {
     minuterie_.arreter();
     debutActif = true;
