@@ -9,4 +9,12 @@ ElementsMenu menuSimple(const std::vector<std::string>& legendes, const std::vec
     return elements;
 }
 
+bool choixPossible(const ElementsMenu& elements, int choix) {
+    for (const ElementMenu& e : elements) {
+        if (e.legende.empty() || !e.actif) continue;
+        if (e.sousMenu.empty() ? e.choix == choix : choixPossible(e.sousMenu, choix)) return true;
+    }
+    return false;
+}
+
 } // namespace vedo

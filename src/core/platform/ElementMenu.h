@@ -27,4 +27,8 @@ inline ElementMenu sousMenu(std::string legende, ElementsMenu elements, bool act
 // caption. Without `actifs`, every item is enabled.
 ElementsMenu menuSimple(const std::vector<std::string>& legendes, const std::vector<bool>& actifs = {});
 
+// Whether a person could choose the item `choix`: enabled, and reached
+// through enabled sub-menus.
+bool choixPossible(const ElementsMenu& elements, int choix);
+
 } // namespace vedo

@@ -5,16 +5,6 @@
 namespace vedo {
 
 namespace {
-// Whether a person could choose the item `choix`: enabled, and reached
-// through enabled sub-menus.
-bool choisissable(const ElementsMenu& elements, int choix) {
-    for (const ElementMenu& e : elements) {
-        if (e.legende.empty() || !e.actif) continue;
-        if (e.sousMenu.empty() ? e.choix == choix : choisissable(e.sousMenu, choix)) return true;
-    }
-    return false;
-}
-
 // "a|b|c[d|e]": the captions in order, a sub-menu's items in brackets after its caption.
 std::string legendes(const ElementsMenu& elements) {
     std::string l;
@@ -44,7 +34,7 @@ Bouton QuestionsScriptees::message(Icone icone, const std::string& titre, const 
 int QuestionsScriptees::menu(const ElementsMenu& elements, Pixel) {
     questions.push_back({"menu", {}, legendes(elements), Icone::aucune, {}});
     const int choix = prendreReponse(reponsesMenus).value_or(-1);
-    return choisissable(elements, choix) ? choix : -1;
+    return choixPossible(elements, choix) ? choix : -1;
 }
 
 std::optional<Couleur> QuestionsScriptees::couleur(Couleur initiale) {

@@ -43,6 +43,14 @@ CouleursCourbes ModeleFeuilleP::couleurs() const {
     return c;
 }
 
+void ModeleFeuilleP::Command4_Click(Pixel position) {
+    const ElementsMenu menu = menucop(vue_.copiesPossibles());
+    questions_.menuPuis(menu, position, [this, menu](int choix) {
+        if (choixPossible(menu, choix)) vue_.copier(static_cast<ChoixCopie>(choix));
+        vue_.afficherInfo(std::string(messageCopie));
+    });
+}
+
 void ModeleFeuilleP::Form_Activate(unsigned graine) {
     alea.seed(graine);
     courbes_.nbCourbes = -1;

@@ -142,6 +142,9 @@ struct ModeleFeuilleP {
     void Command6_Click(); // "Effacer"
     void Command9_Click(); // "Retour état initial"
     void Timer1_Timer(); // one tick of the animated run
+    // "Co&pier": `menucop` at `position` on the screen, then what was
+    // chosen; `info` confirms the copy whatever the choice.
+    void Command4_Click(Pixel position);
     void Check1_Click(); // "Tracer en gras"
     void Check2_Click(); // "Conserver les courbes"
     void option2_Click(); // a species' curve shown or hidden

@@ -5,6 +5,7 @@
 
 #include "drawing/Toile.h"
 #include "engine/History.h"
+#include "presentation/MenuCopie.h"
 
 #include <functional>
 #include <string>
@@ -48,6 +49,12 @@ public:
     virtual void reglageChange(int numero) = 0;
     // Records 2 to `dernierEnregistrement` of a configuration were applied.
     virtual void reglagesAppliques(int dernierEnregistrement) = 0;
+
+    // What the window has to copy, and the copy or save chosen in `menucop`.
+    virtual CopiesPossibles copiesPossibles() = 0;
+    virtual void copier(ChoixCopie choix) = 0;
+    // The line of hints `info` shows `texte`.
+    virtual void afficherInfo(const std::string& texte) = 0;
 };
 
 } // namespace vedo

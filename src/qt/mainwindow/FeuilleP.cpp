@@ -328,7 +328,7 @@ void FeuilleP::chargement() {
     annoncerEnMarche(application, true);
     appliquerTaille();
     info->setText(QString::fromUtf8(indiceFenetre.data(), static_cast<int>(indiceFenetre.size())));
-    messageCopie = vedo::messageCopie();
+    messageCopie = QString::fromUtf8(vedo::messageCopie.data(), static_cast<int>(vedo::messageCopie.size()));
     grilleEnAttente_ = true;
 
     QComboBox* reactions = Picture4->Combo1;

@@ -158,6 +158,9 @@ private:
         update();
     }
     void reglagesAppliques(int dernierEnregistrement) override;
+    CopiesPossibles copiesPossibles() override;
+    void copier(ChoixCopie choix) override;
+    void afficherInfo(const std::string& texte) override { info->setText(QString::fromStdString(texte)); }
 
     MinuterieQt minuterie_{this, "Timer1"};
     QuestionsFenetre questions_{application.prompteur, this};

@@ -7,6 +7,7 @@
 #include "output/Confimp.h"
 #include "output/Copie.h"
 #include "output/Vues.h"
+#include "platform/DessinQt.h"
 #include "view/TableauCsv.h"
 
 #include <QCoreApplication>
@@ -30,7 +31,15 @@ Vues vuesDe(const FeuilleP& f) {
 } // namespace
 
 void FeuilleP::Command4_Click() {
-    info->setText(copier(application.prompteur, this, QCursor::pos(), vuesDe(*this), exportation_));
+    modele_.Command4_Click(pixelDe(QCursor::pos()));
+}
+
+CopiesPossibles FeuilleP::copiesPossibles() {
+    return vedo::copiesPossibles(vuesDe(*this));
+}
+
+void FeuilleP::copier(ChoixCopie choix) {
+    vedo::copier(choix, application.prompteur, this, vuesDe(*this), exportation_);
 }
 
 ChoixImprimante& FeuilleP::choixImprimante() {

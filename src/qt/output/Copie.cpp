@@ -9,11 +9,6 @@
 
 namespace vedo {
 
-QString messageCopie() {
-    return QStringLiteral(
-        "L'image est copiée : vous pouvez la retrouver depuis toute application Windows (coller)");
-}
-
 void copierImage(const QImage& image) {
     QClipboard* pressePapiers = QGuiApplication::clipboard();
     pressePapiers->clear();
@@ -30,20 +25,13 @@ void copierImageTableau(const QTableWidget& grille, const EnTeteGrille& enTete) 
     copierImage(imageGrille(grille, enTete).image);
 }
 
-QString copier(Prompter& prompter, QWidget* parent, const QPoint& position, const Vues& vues,
-               Exportation& exportation) {
-    const ElementsMenu menucop = {
-        elementMenu("Copier l'animation", cop001, !vues.animation.isNull()),
-        elementMenu("Copier le graphe", Cop002, !vues.graphe.isNull()),
-        sousMenu("Copier le tableau",
-                 {elementMenu("Copier le contenu du tableau", cop0031),
-                  elementMenu("Copier une image du tableau", cop0032)},
-                 vues.tableau != nullptr),
-        ElementMenu{},
-        elementMenu("Enregistrer le graphe…", copEnregistrerGraphe, vues.dessinGraphe != nullptr),
-        elementMenu("Enregistrer le tableau…", copEnregistrerTableau, !vues.tableauCsv.isEmpty()),
-    };
-    switch (prompter.menu(parent, menucop, position)) {
+CopiesPossibles copiesPossibles(const Vues& vues) {
+    return {!vues.animation.isNull(), !vues.graphe.isNull(), vues.tableau != nullptr, vues.dessinGraphe != nullptr,
+            !vues.tableauCsv.isEmpty()};
+}
+
+void copier(ChoixCopie choix, Prompter& prompter, QWidget* parent, const Vues& vues, Exportation& exportation) {
+    switch (choix) {
     case cop001:
         copierImage(vues.animation);
         break;
@@ -62,10 +50,7 @@ QString copier(Prompter& prompter, QWidget* parent, const QPoint& position, cons
     case copEnregistrerTableau:
         exportation.enregistrerTableau(prompter, parent, vues);
         break;
-    default:
-        break;
     }
-    return messageCopie();
 }
 
 } // namespace vedo

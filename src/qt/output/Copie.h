@@ -1,12 +1,11 @@
 #pragma once
-// "Co&pier": the pop-up menu `menucop` puts the apparatus picture, the graph,
-// the table's cells as text or a picture of the table on the clipboard, or
-// saves the graph or the table to a file.
+// What "Co&pier"'s menu `menucop` does on the desktop: the apparatus
+// picture, the graph, the table's cells as text or a picture of the table
+// put on the clipboard, or the graph or the table saved to a file.
 
 #include "output/Vues.h"
+#include "presentation/MenuCopie.h"
 
-#include <QPoint>
-#include <QString>
 
 class QWidget;
 
@@ -15,22 +14,15 @@ namespace vedo {
 class Exportation;
 class Prompter;
 
-// `messageCopie`, the copy confirmation shown in `info`.
-QString messageCopie();
-
 // Each clears the clipboard, then puts one thing on it.
 void copierImage(const QImage& image);
 void copierContenuTableau(const QTableWidget& grille);
 void copierImageTableau(const QTableWidget& grille, const EnTeteGrille& enTete);
 
-// The items of `menucop` that do something, as the menu returns them.
-enum ChoixCopie { cop001, Cop002, cop0031, cop0032, copEnregistrerGraphe, copEnregistrerTableau };
+// What `vues` has to copy or save.
+CopiesPossibles copiesPossibles(const Vues& vues);
 
-// "Co&pier" (`Command4`): pops up `menucop` at `position` (global), with
-// "Copier le tableau" opening a sub-menu of its two items and, after a
-// separator, the two saves, then does what was chosen. Returns what `info`
-// shows next: `messageCopie`, even when nothing was chosen.
-QString copier(Prompter& prompter, QWidget* parent, const QPoint& position, const Vues& vues,
-               Exportation& exportation);
+// Does what `menucop`'s item `choix` asks.
+void copier(ChoixCopie choix, Prompter& prompter, QWidget* parent, const Vues& vues, Exportation& exportation);
 
 } // namespace vedo

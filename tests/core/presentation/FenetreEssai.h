@@ -58,6 +58,9 @@ public:
     void especesNommees() override { noter("especes"); }
     void reglageChange(int numero) override { noter("reglage " + std::to_string(numero)); }
     void reglagesAppliques(int dernier) override { noter("appliques " + std::to_string(dernier)); }
+    vedo::CopiesPossibles copiesPossibles() override { return possibles; }
+    void copier(vedo::ChoixCopie choix) override { noter("copier " + std::to_string(choix)); }
+    void afficherInfo(const std::string& texte) override { noter("info " + texte); }
 
     // Where the first entry `quoi` stands in the log, or the last; -1 when
     // it is not there.
@@ -79,6 +82,7 @@ public:
     std::vector<std::string> journal;
     std::vector<vedo::MorceauHistorique> historique;
     std::string description;
+    vedo::CopiesPossibles possibles{true, true, true, true, true};
 
 private:
     // A run redraws the graph often: one entry for a row of them.

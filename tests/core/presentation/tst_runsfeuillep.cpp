@@ -465,3 +465,39 @@ ESSAI(traceGras) {
         COMPARE(largeur, std::string(l.largeur));
     });
 }
+
+// "Co&pier": one menu, its table items in a sub-menu; what was chosen, if a
+// person could choose it; then the confirmation, whatever the choice.
+ESSAI(menuCopier) {
+    struct Ligne {
+        const char* nom;
+        int reponse;
+        CopiesPossibles possibles;
+        std::vector<std::string> journal;
+    };
+    const std::string info = "info " + std::string(messageCopie);
+    const CopiesPossibles tout{true, true, true, true, true};
+    essai::lignes<Ligne>(
+        {
+            {"the apparatus picture", cop001, tout, {"copier 0", info}},
+            {"the table's cells, from the sub-menu", cop0031, tout, {"copier 2", info}},
+            {"the table saved", copEnregistrerTableau, tout, {"copier 5", info}},
+            {"the menu closed", -1, tout, {info}},
+            {"an item the menu does not have", 9, tout, {info}},
+            {"the table's items while there is no table", cop0032, {true, true, false, true, true}, {info}},
+            {"the graph's save while nothing was drawn", copEnregistrerGraphe, {true, true, true, false, true},
+             {info}},
+        },
+        [](const Ligne& l) {
+            FenetreEssai f;
+            f.vue.possibles = l.possibles;
+            f.questions.reponsesMenus.push_back(l.reponse);
+            f.modele.Command4_Click({5, 6});
+            COMPARE(f.vue.journal, l.journal);
+            COMPARE(f.questions.questions.size(), std::size_t{1});
+            COMPARE(f.questions.questions[0].texte,
+                    std::string("Copier l'animation|Copier le graphe|Copier le tableau"
+                                "[Copier le contenu du tableau|Copier une image du tableau]"
+                                "||Enregistrer le graphe…|Enregistrer le tableau…"));
+        });
+}

@@ -11,6 +11,8 @@
 
 using namespace vedo;
 
+Q_DECLARE_METATYPE(vedo::Vues)
+
 namespace {
 const QString texteIntact = QStringLiteral("presse-papiers intact");
 
@@ -31,23 +33,6 @@ class TestCopie : public QObject {
 private slots:
     void init() { QGuiApplication::clipboard()->setText(texteIntact); }
 
-    // What `info` shows once the menu closes, whatever was chosen.
-    void copyMessage_data() {
-        QTest::addColumn<int>("choix");
-        QTest::newRow("Copier l'animation") << int(cop001);
-        QTest::newRow("Copier le graphe") << int(Cop002);
-        QTest::newRow("Copier le contenu du tableau") << int(cop0031);
-        QTest::newRow("Copier une image du tableau") << int(cop0032);
-        QTest::newRow("menu closed") << -1;
-    }
-    void copyMessage() {
-        QFETCH(int, choix);
-        ScriptedPrompter prompter;
-        prompter.reponsesMenus = {choix};
-        QCOMPARE(copier(prompter, nullptr, {}, vues(), exportation_),
-                 QString("L'image est copiée : vous pouvez la retrouver depuis toute application Windows (coller)"));
-    }
-
     void pictureOnClipboard_data() {
         QTest::addColumn<int>("choix");
         QTest::addColumn<QSize>("taille");
@@ -60,9 +45,7 @@ private slots:
         QFETCH(int, choix);
         QFETCH(QSize, taille);
         ScriptedPrompter prompter;
-        prompter.reponsesMenus = {choix};
-        const QString info = copier(prompter, nullptr, {10, 10}, vues(), exportation_);
-        QCOMPARE(info, messageCopie());
+        copier(ChoixCopie(choix), prompter, nullptr, vues(), exportation_);
         const QImage copiee = QGuiApplication::clipboard()->image();
         QCOMPARE(copiee.size(), taille);
         QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
@@ -70,8 +53,7 @@ private slots:
 
     void tableTextOnClipboard() {
         ScriptedPrompter prompter;
-        prompter.reponsesMenus = {cop0031};
-        QCOMPARE(copier(prompter, nullptr, {}, vues(), exportation_), messageCopie());
+        copier(cop0031, prompter, nullptr, vues(), exportation_);
         const QString texte = QGuiApplication::clipboard()->text();
         const QStringList lignes = texte.split('\n');
         QCOMPARE(lignes.size(), 3);
@@ -81,38 +63,31 @@ private slots:
         QVERIFY(!texte.contains('\r'));
     }
 
-    // "Copier le tableau" opens a sub-menu of the same pop-up, not a second pop-up.
-    void oneMenuWithItsSubMenu() {
-        ScriptedPrompter prompter;
-        prompter.reponsesMenus = {cop0031};
-        copier(prompter, nullptr, {}, vues(), exportation_);
-        QCOMPARE(prompter.questions.size(), 1);
-        QCOMPARE(prompter.questions[0].texte,
-                 std::string("Copier l'animation|Copier le graphe|Copier le tableau"
-                         "[Copier le contenu du tableau|Copier une image du tableau]"
-                         "||Enregistrer le graphe…|Enregistrer le tableau…"));
+    // Each item is enabled when the window has its thing.
+    void whatCanBeCopied_data() {
+        QTest::addColumn<Vues>("vues");
+        QTest::addColumn<QList<bool>>("possibles");
+        const Vues toutes = vues();
+        QTest::newRow("pictures and table") << toutes << QList<bool>{true, true, true, false, false};
+        Vues sansTableau = toutes;
+        sansTableau.tableau = nullptr;
+        QTest::newRow("no table") << sansTableau << QList<bool>{true, true, false, false, false};
+        Vues sansImages{};
+        sansImages.tableauCsv = "t";
+        QTest::newRow("no picture, a CSV") << sansImages << QList<bool>{false, false, false, false, true};
+    }
+    void whatCanBeCopied() {
+        QFETCH(Vues, vues);
+        QFETCH(QList<bool>, possibles);
+        const CopiesPossibles p = copiesPossibles(vues);
+        QCOMPARE((QList<bool>{p.animation, p.graphe, p.tableau, p.dessinGraphe, p.tableauCsv}), possibles);
     }
 
-    void nothingChosenStillConfirms_data() {
-        QTest::addColumn<int>("choix");
-        QTest::newRow("menu closed") << -1;
-        QTest::newRow("no such item") << 9;
-    }
-    void nothingChosenStillConfirms() {
-        QFETCH(int, choix);
+    void withoutTableItsCopyIsHarmless() {
         ScriptedPrompter prompter;
-        prompter.reponsesMenus = {choix};
-        QCOMPARE(copier(prompter, nullptr, {}, vues(), exportation_), messageCopie());
-        QCOMPARE(QGuiApplication::clipboard()->text(), texteIntact);
-    }
-
-    void withoutTableItsItemIsOffAndHarmless() {
-        ScriptedPrompter prompter;
-        prompter.reponsesMenus = {cop0031};
         Vues sansTableau = vues();
         sansTableau.tableau = nullptr;
-        QCOMPARE(copier(prompter, nullptr, {}, sansTableau, exportation_), messageCopie());
-        QCOMPARE(prompter.questions.size(), 1);
+        copier(cop0031, prompter, nullptr, sansTableau, exportation_);
         QCOMPARE(QGuiApplication::clipboard()->text(), texteIntact);
     }
 };
