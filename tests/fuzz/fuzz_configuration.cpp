@@ -3,6 +3,7 @@
 // table drawn. A hang is a finding: scripts/fuzz.sh gives each input one
 // second (configuration.options).
 
+#include "ControlesFeuilleP.h"
 #include "ApplicationFuzz.h"
 #include "engine/Durations.h"
 #include "mainwindow/ChargementConfiguration.h"
@@ -27,12 +28,12 @@ Session* session = nullptr;
 
 // "État final", then every picture drawn: the graph at both sizes and the table.
 void toutDessiner(vedo::FeuilleP& fenetre) {
-    fenetre.Command3->click();
+    controles(fenetre).Command3->click();
     fenetre.grab();
-    fenetre.Command12->click();
+    controles(fenetre).Command12->click();
     fenetre.grab();
-    fenetre.Command12->click();
-    fenetre.Picture1->Option1[1]->click();
+    controles(fenetre).Command12->click();
+    controles(fenetre).Picture1->Option1[1]->click();
     fenetre.grab();
 }
 } // namespace
@@ -65,9 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     vedo::chargeconfig(fenetre);
     // With every curve hidden a run steps a hundredth of a second at a time:
     // bounded by the duration, but at 200 h far longer than an input may take.
-    const auto& courbes = fenetre.Picture1->option2;
+    const auto& courbes = controles(fenetre).Picture1->option2;
     if (std::none_of(courbes.begin(), courbes.end(), [](const QCheckBox* c) { return c->isChecked(); }))
-        fenetre.Picture1->VScroll2->setValue(vedo::positionDureeDemarrage);
+        controles(fenetre).Picture1->VScroll2->setValue(vedo::positionDureeDemarrage);
     toutDessiner(fenetre);
     return 0;
 }

@@ -40,14 +40,9 @@ SessionHorsEcran::SessionHorsEcran(const OptionsFenetre& options) {
         etat_.fichcourant = QDir::toNativeSeparators(QFileInfo(options.configuration).absoluteFilePath());
         configurationChargee_ = chargeconfig(*fenetre);
     }
-    if (options.onglet > 0) {
-        BandeOnglets* onglets = fenetre->Onglets;
-        const int milieu =
-            (onglets->bordsOnglets[options.onglet - 1] + onglets->bordsOnglets[options.onglet]) / 2;
-        onglets->relacher(milieu, onglets->hauteurTitre() / 2);
-    }
-    if (options.etatFinal) fenetre->Command3->click();
-    if (options.agrandi) fenetre->Command12->click();
+    if (options.onglet > 0) fenetre->choisirOnglet(options.onglet);
+    if (options.etatFinal) fenetre->modele().Command3_Click();
+    if (options.agrandi) fenetre->modele().Command12_Click();
     QApplication::processEvents();
 }
 

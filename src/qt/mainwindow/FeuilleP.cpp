@@ -248,6 +248,11 @@ void FeuilleP::relier() {
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
 }
 
+void FeuilleP::choisirOnglet(int onglet) {
+    const int milieu = (Onglets->bordsOnglets[onglet - 1] + Onglets->bordsOnglets[onglet]) / 2;
+    Onglets->relacher(milieu, Onglets->hauteurTitre() / 2);
+}
+
 void FeuilleP::installerIndices() {
     auto* survol = new SurvolIndices(info, messageCopie, this);
     for (QWidget* controle : std::initializer_list<QWidget*>{

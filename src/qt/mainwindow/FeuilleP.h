@@ -43,6 +43,40 @@ public:
 
     ApplicationState& application;
 
+    // The window's settings and run state.
+    ModeleFeuilleP& modele() { return modele_; }
+    const ModeleFeuilleP& modele() const { return modele_; }
+
+    // Event handlers that other pieces call as the user's action would.
+    void Check3_Click();
+    void Command8_Click();  // the calculator, modal
+    void Command4_Click();  // copies, through the pop-up menu `menucop`
+    void Command10_Click(); // the print dialog
+    void Command7_Click();  // the help
+    // The printer the program prints on, kept between printings.
+    class ChoixImprimante& choixImprimante();
+    void Combo1_Click();
+    // Graph tools: the readout under the mouse (picture units), the menu of
+    // the kept runs, their tangents, the enlarged graph.
+    void Picture2_MouseMove(float x, float y);
+    // Runs each time the window becomes the active window of the program.
+    void activation();
+    // Lays the grid and its header labels out in `Frame3`.
+    void disposerTableau();
+    // Clicks the middle of tab `onglet`'s title (1 to 5), as the user would.
+    void choisirOnglet(int onglet);
+    int nombreActivations() const { return nombreActivations_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    // Tab and Shift+Tab skip the controls that another one hides.
+    bool focusNextPrevChild(bool suivant) override;
+
+private:
     // Button row.
     QPushButton* Command2;  // "&Ouvrir"
     QPushButton* Command11; // "&Enregistrer"
@@ -86,38 +120,6 @@ public:
     // Copy confirmation shown in `info` after a copy.
     QString messageCopie;
 
-    // The window's settings and run state.
-    ModeleFeuilleP& modele() { return modele_; }
-    const ModeleFeuilleP& modele() const { return modele_; }
-
-    // Event handlers that other pieces call as the user's action would.
-    void Check3_Click();
-    void Command8_Click();  // the calculator, modal
-    void Command4_Click();  // copies, through the pop-up menu `menucop`
-    void Command10_Click(); // the print dialog
-    void Command7_Click();  // the help
-    // The printer the program prints on, kept between printings.
-    class ChoixImprimante& choixImprimante();
-    void Combo1_Click();
-    // Graph tools: the readout under the mouse (picture units), the menu of
-    // the kept runs, their tangents, the enlarged graph.
-    void Picture2_MouseMove(float x, float y);
-    // Runs each time the window becomes the active window of the program.
-    void activation();
-    // Lays the grid and its header labels out in `Frame3`.
-    void disposerTableau();
-    int nombreActivations() const { return nombreActivations_; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    // Tab and Shift+Tab skip the controls that another one hides.
-    bool focusNextPrevChild(bool suivant) override;
-
-private:
     void construireBoutons();
     void construireGraphe();
     void construireTableau();
@@ -158,6 +160,8 @@ private:
         update();
     }
     void reglagesAppliques(int dernierEnregistrement) override;
+    // Its pictures and table, for a copy, a save or a printing.
+    struct Vues vues() const;
     CopiesPossibles copiesPossibles() override;
     void copier(ChoixCopie choix) override;
     void afficherInfo(const std::string& texte) override { info->setText(QString::fromStdString(texte)); }

@@ -23,13 +23,13 @@ namespace {
 // to the window.
 class SourisGraphe : public QObject {
 public:
-    explicit SourisGraphe(FeuilleP& fenetre) : QObject(&fenetre), fenetre_(fenetre) {}
+    SourisGraphe(FeuilleP& fenetre, PictureBox& graphe) : QObject(&fenetre), fenetre_(fenetre), graphe_(graphe) {}
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() != QEvent::MouseMove && event->type() != QEvent::MouseButtonRelease) return false;
         const auto* souris = static_cast<QMouseEvent*>(event);
-        PictureBox* graphe = fenetre_.Picture2;
+        PictureBox* graphe = &graphe_;
         const QPoint position = souris->position().toPoint();
         // What a button on the graph passes on belongs to the button.
         if (graphe->childAt(position)) return false;
@@ -44,13 +44,14 @@ protected:
 
 private:
     FeuilleP& fenetre_;
+    PictureBox& graphe_;
 };
 
 } // namespace
 
 void FeuilleP::installerOutilsGraphe() {
     Picture2->setMouseTracking(true);
-    Picture2->installEventFilter(new SourisGraphe(*this));
+    Picture2->installEventFilter(new SourisGraphe(*this, *Picture2));
     // The hint sits over the plot area once enlarged: it must not take the clicks.
     Label5->setAttribute(Qt::WA_TransparentForMouseEvents);
     connect(Command12, &QToolButton::clicked, this, [this] { modele_.Command12_Click(); });

@@ -15,31 +15,29 @@
 
 namespace vedo {
 
-namespace {
-Vues vuesDe(const FeuilleP& f) {
+Vues FeuilleP::vues() const {
     // The window's header labels, `Label1`(6) standing over the species' columns.
-    EnTeteGrille enTete{{}, f.Label1[6]->text(), 1, 4};
+    EnTeteGrille enTete{{}, Label1[6]->text(), 1, 4};
     for (int c = 0; c < 6; ++c)
-        enTete.colonnes << f.Label1[c]->text();
-    Vues vues{f.animpic->image(), f.Picture2->image(), f.MSFlexGrid1, enTete};
-    vues.dessinGraphe = &f.modele().dessinGraphe;
-    vues.ratioPixels = f.Picture2->devicePixelRatioF();
-    vues.tableauCsv = QByteArray::fromStdString(tableauCsv(f.modele().tableau, f.modele().reglages.reaction));
-    vues.configuration = f.application.fichcourant;
+        enTete.colonnes << Label1[c]->text();
+    Vues vues{animpic->image(), Picture2->image(), MSFlexGrid1, enTete};
+    vues.dessinGraphe = &modele_.dessinGraphe;
+    vues.ratioPixels = Picture2->devicePixelRatioF();
+    vues.tableauCsv = QByteArray::fromStdString(tableauCsv(modele_.tableau, modele_.reglages.reaction));
+    vues.configuration = application.fichcourant;
     return vues;
 }
-} // namespace
 
 void FeuilleP::Command4_Click() {
     modele_.Command4_Click(pixelDe(QCursor::pos()));
 }
 
 CopiesPossibles FeuilleP::copiesPossibles() {
-    return vedo::copiesPossibles(vuesDe(*this));
+    return vedo::copiesPossibles(vues());
 }
 
 void FeuilleP::copier(ChoixCopie choix) {
-    vedo::copier(choix, application.prompteur, this, vuesDe(*this), exportation_);
+    vedo::copier(choix, application.prompteur, this, vues(), exportation_);
 }
 
 ChoixImprimante& FeuilleP::choixImprimante() {
@@ -48,7 +46,7 @@ ChoixImprimante& FeuilleP::choixImprimante() {
 }
 
 void FeuilleP::Command10_Click() {
-    imprimerFenetre(application.prompteur, choixImprimante(), vuesDe(*this), this);
+    imprimerFenetre(application.prompteur, choixImprimante(), vues(), this);
 }
 
 void FeuilleP::Command7_Click() {

@@ -475,7 +475,8 @@ ESSAI(menuCopier) {
         CopiesPossibles possibles;
         std::vector<std::string> journal;
     };
-    const std::string info = "info " + std::string(messageCopie);
+    const std::string info =
+        "info L'image est copiée : vous pouvez la retrouver depuis toute application Windows (coller)";
     const CopiesPossibles tout{true, true, true, true, true};
     essai::lignes<Ligne>(
         {

@@ -2,6 +2,7 @@
 // The main window's "&Enregistrer" and "&Ouvrir" played as a user would:
 // the dialog opened by the button, a name typed, the dialog's button clicked.
 
+#include "ControlesFeuilleP.h"
 #include "FenetreDeTest.h"
 #include "persistence/DialogueEnregistrer.h"
 #include "persistence/DialogueOuvrir.h"
@@ -17,7 +18,7 @@ inline int enregistrerSous(FenetreDeTest& f, const QString& nom) {
         resultat = dialogue->result();
         return resultat;
     });
-    f->Command11->click();
+    controles(f).Command11->click();
     return resultat;
 }
 
@@ -35,6 +36,6 @@ inline int ouvrirFichier(FenetreDeTest& f, const QString& chemin, int* courbesAp
         resultat = dialogue->result();
         return resultat;
     });
-    f->Command2->click();
+    controles(f).Command2->click();
     return resultat;
 }

@@ -24,9 +24,5 @@ struct FenetreDeTest {
 
     vedo::FeuilleP* operator->() { return fenetre.get(); }
 
-    // Clicks the middle of a tab's title, as the user would.
-    void choisirOnglet(int onglet) {
-        auto* bande = fenetre->Onglets;
-        bande->relacher((bande->bordsOnglets[onglet - 1] + bande->bordsOnglets[onglet]) / 2, 5);
-    }
+    void choisirOnglet(int onglet) { fenetre->choisirOnglet(onglet); }
 };

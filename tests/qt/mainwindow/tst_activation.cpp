@@ -1,3 +1,4 @@
+#include "ControlesFeuilleP.h"
 #include "TestRegistry.h"
 
 #include "FenetreDeTest.h"
@@ -40,26 +41,26 @@ private slots:
         auto menuExercice = [](int element) {
             return [element](FenetreDeTest& f) {
                 f.prompteur.reponsesMenus.push_back(element);
-                f->btexo->click();
+                controles(f).btexo->click();
             };
         };
         QTest::newRow("open dialog closes")
-            << Geste([](FenetreDeTest& f) { f->Command2->click(); }) << "dialogue" << true;
+            << Geste([](FenetreDeTest& f) { controles(f).Command2->click(); }) << "dialogue" << true;
         QTest::newRow("save dialog closes")
-            << Geste([](FenetreDeTest& f) { f->Command11->click(); }) << "dialogue" << true;
+            << Geste([](FenetreDeTest& f) { controles(f).Command11->click(); }) << "dialogue" << true;
         QTest::newRow("exercise window closes")
             << Geste(menuExercice(MenuExercice::openexo)) << "dialogue" << true;
         QTest::newRow("calculator closes")
-            << Geste([](FenetreDeTest& f) { f->Command8->click(); }) << "dialogue" << true;
+            << Geste([](FenetreDeTest& f) { controles(f).Command8->click(); }) << "dialogue" << true;
         QTest::newRow("print dialog closes")
-            << Geste([](FenetreDeTest& f) { f->Command10->click(); }) << "dialogue" << true;
+            << Geste([](FenetreDeTest& f) { controles(f).Command10->click(); }) << "dialogue" << true;
 
         QTest::newRow("back from another program") << Geste([](FenetreDeTest& f) {
             QEvent active(QEvent::WindowActivate);
             QApplication::sendEvent(f.fenetre.get(), &active);
         }) << "" << false;
         QTest::newRow("amount message answered") << Geste([](FenetreDeTest& f) {
-            f->Picture4->Text1[0]->setText("20");
+            controles(f).Picture4->Text1[0]->setText("20");
             f->modele().Text1_LostFocus(0);
         }) << "message" << false;
         QTest::newRow("close question cancelled") << Geste([](FenetreDeTest& f) {
@@ -80,20 +81,20 @@ private slots:
         }) << "imprimante" << false;
         QTest::newRow("copy menu dismissed") << Geste([](FenetreDeTest& f) {
             f.prompteur.reponsesMenus.push_back(-1);
-            f->Command4->click();
+            controles(f).Command4->click();
         }) << "menu" << false;
         QTest::newRow("help window opened")
-            << Geste([](FenetreDeTest& f) { f->Command7->click(); }) << "" << false;
+            << Geste([](FenetreDeTest& f) { controles(f).Command7->click(); }) << "" << false;
     }
     void activeAgainOnlyAfterTheProgramsOwnWindows() {
         QFETCH(Geste, geste);
         QFETCH(QString, demande);
         QFETCH(bool, activee);
         FenetreDeTest f;
-        f->frame2->Check2->click();
+        controles(f).frame2->Check2->click();
         for (int temperature : {200, 500, 800}) {
-            f->Picture3->HScroll1->setValue(temperature);
-            f->Command3->click();
+            controles(f).Picture3->HScroll1->setValue(temperature);
+            controles(f).Command3->click();
         }
         QCOMPARE(int(f.etat.courbes.nbCourbes), 2);
         const int avant = f->nombreActivations();
@@ -105,8 +106,8 @@ private slots:
         QCOMPARE(f->nombreActivations() - avant, activee ? 1 : 0);
         QCOMPARE(int(f.etat.courbes.nbCourbes), activee ? -1 : 2);
         // The next run draws what the store holds: the kept runs and itself.
-        f->Command3->click();
-        QCOMPARE(f->rtf1->toPlainText().count(QString::fromUtf8("\u2022")), activee ? 1 : 4);
+        controles(f).Command3->click();
+        QCOMPARE(controles(f).rtf1->toPlainText().count(QString::fromUtf8("\u2022")), activee ? 1 : 4);
     }
 };
 

@@ -1,3 +1,4 @@
+#include "ControlesFeuilleP.h"
 #include "TestRegistry.h"
 
 #include "ChienDeGarde.h"
@@ -35,23 +36,23 @@ QString fichierModifie(const QTemporaryDir& dossier, const QMap<int, QString>& r
 void reglerConfigurationConnue(FeuilleP& w) {
     const QStringList quantites = {"0,5", "1", "0", "0,25"};
     for (int k = 0; k < 4; ++k)
-        w.Picture4->Text1[k]->setText(quantites[k]);
-    w.Picture4->Combo1->setCurrentIndex(1);
-    w.Picture4->Combo2->setCurrentIndex(2);
-    w.Picture3->Combo3->setCurrentIndex(1);
+        controles(w).Picture4->Text1[k]->setText(quantites[k]);
+    controles(w).Picture4->Combo1->setCurrentIndex(1);
+    controles(w).Picture4->Combo2->setCurrentIndex(2);
+    controles(w).Picture3->Combo3->setCurrentIndex(1);
     const QColor couleurs[] = {QColor(10, 20, 30), QColor(255, 255, 255), QColor(0, 0, 0), QColor(0, 128, 0)};
     for (int i = 0; i < 4; ++i)
-        w.Picture1->setCouleurCourbe(i, couleurs[i]);
-    w.Picture1->VScroll2->setValue(5);
-    w.Picture1->VScroll3->setValue(100);
-    w.Picture3->HScroll1->setValue(755);
-    w.frame2->HScroll2->setValue(1000);
-    w.Picture1->option2[2]->click();
-    w.Picture1->Option1[1]->click();
-    w.frame2->Check1->click();
-    w.frame2->Check2->click();
-    w.frame2->Check3->click();
-    w.Picture3->Check5->click();
+        controles(w).Picture1->setCouleurCourbe(i, couleurs[i]);
+    controles(w).Picture1->VScroll2->setValue(5);
+    controles(w).Picture1->VScroll3->setValue(100);
+    controles(w).Picture3->HScroll1->setValue(755);
+    controles(w).frame2->HScroll2->setValue(1000);
+    controles(w).Picture1->option2[2]->click();
+    controles(w).Picture1->Option1[1]->click();
+    controles(w).frame2->Check1->click();
+    controles(w).frame2->Check2->click();
+    controles(w).frame2->Check3->click();
+    controles(w).Picture3->Check5->click();
 }
 } // namespace
 
@@ -95,7 +96,7 @@ private slots:
         w.setWindowTitle("autre");
         QCOMPARE(ouvrirFichier(*f, chemin), int(QDialog::Accepted));
         QVERIFY(w.modele().reglages == demarrage);
-        QCOMPARE(w.Picture3->Combo3->currentIndex(), -1);
+        QCOMPARE(controles(w).Picture3->Combo3->currentIndex(), -1);
         QCOMPARE(w.windowTitle(), "Vedoriruvirivi - " + chemin);
         QVERIFY(f->prompteur.messages().isEmpty());
     }
@@ -231,10 +232,10 @@ private slots:
         QCOMPARE(ouvrirFichier(*f, fichierModifie(dossier, remplaces), &courbes), int(QDialog::Accepted));
         QCOMPARE(f->prompteur.messages(),
                  QStringList{"Erreur lors du chargement du fichier: Lecture impossible sur disque"});
-        QCOMPARE(w.Picture4->Text1[0]->text(), QString("3"));
-        QCOMPARE(w.Picture4->Combo1->currentIndex(), reactionAttendue);
+        QCOMPARE(controles(w).Picture4->Text1[0]->text(), QString("3"));
+        QCOMPARE(controles(w).Picture4->Combo1->currentIndex(), reactionAttendue);
         // Record 16 comes after the error: not applied; no restart, caption unchanged.
-        QCOMPARE(w.frame2->HScroll2->value(), 50);
+        QCOMPARE(controles(w).frame2->HScroll2->value(), 50);
         QCOMPARE(courbes, 0);
         QCOMPARE(w.windowTitle(), QString("Vedoriruvirivi"));
     }
@@ -273,23 +274,23 @@ private slots:
         FeuilleP& w = *f->fenetre;
         ouvrirFichier(*f, fichierModifie(dossier, {{numero, texte}}));
         QVERIFY(f->prompteur.messages().isEmpty());
-        const QCheckBox* boite = numero == 23   ? w.frame2->Check1
-                                 : numero == 25 ? w.frame2->Check3
-                                 : numero == 20 ? w.Picture1->option2[1]
-                                 : numero == 26 ? w.Picture3->Check4
-                                                : w.Picture3->Check5;
+        const QCheckBox* boite = numero == 23   ? controles(w).frame2->Check1
+                                 : numero == 25 ? controles(w).frame2->Check3
+                                 : numero == 20 ? controles(w).Picture1->option2[1]
+                                 : numero == 26 ? controles(w).Picture3->Check4
+                                                : controles(w).Picture3->Check5;
         QCOMPARE(boite->isChecked(), coche);
         // The box's own handler ran: distilling heats to the maximum.
-        if (numero == 26) QCOMPARE(w.Picture3->HScroll1->value(), coche ? 1000 : 200);
+        if (numero == 26) QCOMPARE(controles(w).Picture3->HScroll1->value(), coche ? 1000 : 200);
     }
 
     void amountsAbove10MolAppliedSilently() {
         FeuilleP& w = *f->fenetre;
         ouvrirFichier(*f, fichierModifie(dossier, {{2, "6"}, {3, "6"}, {4, "5,5"}, {5, "abc"}}));
         QVERIFY(f->prompteur.messages().isEmpty());
-        QCOMPARE(w.Picture4->Text1[0]->text(), QString("6"));
-        QCOMPARE(w.Picture4->Text1[2]->text(), QString("5,5"));
-        QCOMPARE(w.Picture4->Text1[3]->text(), QString("abc"));
+        QCOMPARE(controles(w).Picture4->Text1[0]->text(), QString("6"));
+        QCOMPARE(controles(w).Picture4->Text1[2]->text(), QString("5,5"));
+        QCOMPARE(controles(w).Picture4->Text1[3]->text(), QString("abc"));
         // "Retour état initial" took the amounts.
         QCOMPARE(w.modele().n[0], 6.0);
         QCOMPARE(w.modele().n[2], 5.5);
@@ -321,14 +322,14 @@ private slots:
         ouvrirFichier(*f, fichierModifie(dossier, {{2, quantites[0]}, {3, quantites[1]}, {4, quantites[2]},
                                                    {5, quantites[3]}, {24, "1"}}));
         QCOMPARE(w.modele().ymax, ymax);
-        w.Command3->click();
-        w.Command12->click();
+        controles(w).Command3->click();
+        controles(w).Command12->click();
         QCOMPARE(w.modele().ymax, ymax);
         // The amount axis is drawn only when the scale reaches 1E-9 mol.
-        const QColor axe = w.Picture2->pixel(QPointF(50, 100));
+        const QColor axe = controles(w).Picture2->pixel(QPointF(50, 100));
         QCOMPARE(axe, ymax >= 1e-9f ? QColor(Qt::black) : QColor(Qt::white));
-        w.Picture1->Option1[1]->click();
-        QCOMPARE(w.MSFlexGrid1->rowCount(), 51);
+        controles(w).Picture1->Option1[1]->click();
+        QCOMPARE(controles(w).MSFlexGrid1->rowCount(), 51);
         QVERIFY(!w.grab().isNull());
         QVERIFY(f->prompteur.messages().isEmpty());
     }
@@ -351,14 +352,14 @@ private slots:
         FeuilleP& w = *f->fenetre;
         // From the other display first, so that loading has to switch.
         if (tableauVisible)
-            w.Picture1->Option1[0]->click();
+            controles(w).Picture1->Option1[0]->click();
         else
-            w.Picture1->Option1[1]->click();
+            controles(w).Picture1->Option1[1]->click();
         ouvrirFichier(*f, fichierModifie(dossier, {{17, graphe}, {18, tableau}}));
-        QCOMPARE(w.Frame3->isVisible(), tableauVisible);
-        QCOMPARE(w.Picture1->Option1[0]->isChecked(), graphe == "1");
-        QCOMPARE(w.Picture1->Option1[1]->isChecked(), tableau == "1");
-        QCOMPARE(w.Picture1->option2[0]->isEnabled(), !tableauVisible);
+        QCOMPARE(controles(w).Frame3->isVisible(), tableauVisible);
+        QCOMPARE(controles(w).Picture1->Option1[0]->isChecked(), graphe == "1");
+        QCOMPARE(controles(w).Picture1->Option1[1]->isChecked(), tableau == "1");
+        QCOMPARE(controles(w).Picture1->option2[0]->isEnabled(), !tableauVisible);
     }
 
     void handlersRunAsForTheUser() {
@@ -377,20 +378,20 @@ private slots:
                                                {24, "1"}}),
                       &courbes);
         QCOMPARE(w.modele().nomEspece[1], std::string("Ester"));
-        QCOMPARE(w.Picture3->Combo3->currentText().toStdString(), w.modele().nomEspece[3]);
-        QCOMPARE(w.Picture1->couleurCourbe(0), QColor(255, 0, 0));
-        QCOMPARE(w.Picture1->couleurCourbe(3), QColor(0, 255, 0));
+        QCOMPARE(controles(w).Picture3->Combo3->currentText().toStdString(), w.modele().nomEspece[3]);
+        QCOMPARE(controles(w).Picture1->couleurCourbe(0), QColor(255, 0, 0));
+        QCOMPARE(controles(w).Picture1->couleurCourbe(3), QColor(0, 255, 0));
         QCOMPARE(w.modele().tagDuree, 20);
         QCOMPARE(w.modele().duree, 20);
-        QCOMPARE(w.MSFlexGrid1->rowCount(), 20);
-        QCOMPARE(w.Picture3->Label6->text(), QString("45,5 °C"));
+        QCOMPARE(controles(w).MSFlexGrid1->rowCount(), 20);
+        QCOMPARE(controles(w).Picture3->Label6->text(), QString("45,5 °C"));
         QCOMPARE(courbes, -1);
     }
 
     void reactionPanelTakesTheLoadedColours() {
         FeuilleP& w = *f->fenetre;
         const auto pixels = [&](const QColor& couleur) {
-            const QImage image = w.Picture4->image();
+            const QImage image = controles(w).Picture4->image();
             int n = 0;
             for (int y = 0; y < image.height(); ++y)
                 for (int x = 0; x < image.width(); ++x)

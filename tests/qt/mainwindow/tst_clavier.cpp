@@ -1,3 +1,4 @@
+#include "ControlesFeuilleP.h"
 #include "TestRegistry.h"
 
 #include "FenetreDeTest.h"
@@ -88,16 +89,16 @@ private slots:
         QFETCH(bool, conserver);
         QFETCH(bool, agrandi);
         QFETCH(QStringList, ordre);
-        (*f)->Picture4->Combo1->setCurrentIndex(reaction);
+        controles(*f).Picture4->Combo1->setCurrentIndex(reaction);
         if (conserver) {
-            (*f)->frame2->Check2->click();
-            (*f)->Command3->click();
+            controles(*f).frame2->Check2->click();
+            controles(*f).Command3->click();
         }
-        if (tableau) (*f)->Picture1->Option1[1]->click();
-        if (agrandi) (*f)->Command12->click();
+        if (tableau) controles(*f).Picture1->Option1[1]->click();
+        if (agrandi) controles(*f).Command12->click();
         f->choisirOnglet(onglet);
         activer();
-        (*f)->Command2->setFocus(Qt::OtherFocusReason);
+        controles(*f).Command2->setFocus(Qt::OtherFocusReason);
 
         QStringList visites;
         for (int i = 0; i < ordre.size(); ++i)
@@ -145,7 +146,7 @@ private slots:
         QFETCH(int, modificateurs);
         QFETCH(int, attendu);
         QFETCH(QString, focusApres);
-        BandeOnglets* bande = (*f)->Onglets;
+        BandeOnglets* bande = controles(*f).Onglets;
         f->choisirOnglet(depart);
         activer();
         (*f)->findChild<QWidget*>(focus)->setFocus(Qt::TabFocusReason);
@@ -154,8 +155,8 @@ private slots:
         QCOMPARE(apres(touche, Qt::KeyboardModifiers(modificateurs)), focusApres);
         QCOMPARE(int(bande->ongletActif), attendu);
         QCOMPARE(bande->nombreDessins() - dessins, attendu == depart ? 0 : 1);
-        const std::array<QWidget*, 5> panneaux = {(*f)->Picture4, (*f)->Picture3, (*f)->frame2,
-                                                  (*f)->Picture1, (*f)->rtf1};
+        const std::array<QWidget*, 5> panneaux = {controles(*f).Picture4, controles(*f).Picture3, controles(*f).frame2,
+                                                  controles(*f).Picture1, controles(*f).rtf1};
         for (int i = 0; i < 5; ++i)
             QCOMPARE(panneaux[i]->isVisible(), i == attendu - 1);
         // Assistive technologies see the same tab selected.
@@ -252,14 +253,14 @@ private slots:
         QFETCH(int, positionDuree);
         QFETCH(QStringList, boites);
         QFETCH(QStringList, colonnes);
-        (*f)->Picture4->Combo1->setCurrentIndex(2);
-        (*f)->Picture4->Combo1->setCurrentIndex(reaction);
-        (*f)->Picture1->VScroll2->setValue(positionDuree);
-        (*f)->Command9->click();
+        controles(*f).Picture4->Combo1->setCurrentIndex(2);
+        controles(*f).Picture4->Combo1->setCurrentIndex(reaction);
+        controles(*f).Picture1->VScroll2->setValue(positionDuree);
+        controles(*f).Command9->click();
         for (int k = 0; k < 4; ++k)
-            QCOMPARE(texteAccessible((*f)->Picture4->Text1[k], QAccessible::Name), boites[k]);
+            QCOMPARE(texteAccessible(controles(*f).Picture4->Text1[k], QAccessible::Name), boites[k]);
         QAccessibleTableInterface* grille =
-            QAccessible::queryAccessibleInterface((*f)->MSFlexGrid1)->tableInterface();
+            QAccessible::queryAccessibleInterface(controles(*f).MSFlexGrid1)->tableInterface();
         for (int c = 0; c < 6; ++c) {
             // Qt makes the header cells it hands out and leaves them to the caller,
             // whose only way to delete one is through the registry.
@@ -317,15 +318,15 @@ private slots:
         QFETCH(int, temperature);
         QFETCH(bool, distillation);
         QFETCH(QString, description);
-        (*f)->Picture4->Combo1->setCurrentIndex(reaction);
-        (*f)->Picture1->VScroll2->setValue(positionDuree);
+        controles(*f).Picture4->Combo1->setCurrentIndex(reaction);
+        controles(*f).Picture1->VScroll2->setValue(positionDuree);
         for (int i = 0; i < 4; ++i)
-            if (courbesCachees & (1 << i)) (*f)->Picture1->option2[i]->click();
-        if (experiences > 0) (*f)->frame2->Check2->click();
+            if (courbesCachees & (1 << i)) controles(*f).Picture1->option2[i]->click();
+        if (experiences > 0) controles(*f).frame2->Check2->click();
         for (int i = 0; i < experiences; ++i)
-            (*f)->Command3->click();
-        (*f)->Picture3->HScroll1->setValue(temperature);
-        if (distillation) (*f)->Picture3->Check4->click();
+            controles(*f).Command3->click();
+        controles(*f).Picture3->HScroll1->setValue(temperature);
+        if (distillation) controles(*f).Picture3->Check4->click();
         const QString texte = texteAccessible((*f)->findChild<QWidget*>(image), QAccessible::Description);
         QCOMPARE(texte.section('\n', 0, 0), description);
     }

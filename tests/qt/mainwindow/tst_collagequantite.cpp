@@ -1,3 +1,4 @@
+#include "ControlesFeuilleP.h"
 #include "TestRegistry.h"
 
 #include "FenetreDeTest.h"
@@ -47,7 +48,7 @@ private slots:
         QFETCH(QString, avantValidation);
         QFETCH(QString, apresValidation);
         QFETCH(int, messages);
-        QLineEdit* boite = (*f)->Picture4->Text1[2];
+        QLineEdit* boite = controles(*f).Picture4->Text1[2];
         QApplication::clipboard()->setText(collage);
         boite->selectAll();
         QTest::keyClick(boite, Qt::Key_V, Qt::ControlModifier);
@@ -55,8 +56,8 @@ private slots:
         QTest::keyClick(boite, Qt::Key_Return);
         QCOMPARE(boite->text(), apresValidation);
         QCOMPARE(f->prompteur.questions.size(), messages);
-        QCOMPARE((*f)->Picture4->Text1[0]->text(), QString("0,1"));
-        QCOMPARE((*f)->Picture4->Text1[1]->text(), QString("0,1"));
+        QCOMPARE(controles(*f).Picture4->Text1[0]->text(), QString("0,1"));
+        QCOMPARE(controles(*f).Picture4->Text1[1]->text(), QString("0,1"));
     }
 };
 

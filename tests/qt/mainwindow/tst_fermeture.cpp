@@ -1,3 +1,4 @@
+#include "ControlesFeuilleP.h"
 #include "TestRegistry.h"
 
 #include "FenetreDeTest.h"
@@ -78,7 +79,7 @@ private slots:
         for (auto r : reponses)
             f.prompteur.reponsesMessages.push_back(boutonDe(r));
         if (origine == "&Fermer")
-            f->Command1->click();
+            controles(f).Command1->click();
         else
             f->close();
         QCOMPARE(f.prompteur.messages(), questions);
@@ -172,7 +173,7 @@ private slots:
         // Record 31 emptied at the first activation, though it held nothing.
         QCOMPARE(lire(echange).size(), 31 * 128);
         QCOMPARE(enregistrement(echange, 31), QString());
-        QCOMPARE(f->Picture4->Combo1->currentIndex(), 0);
+        QCOMPARE(controles(f).Picture4->Combo1->currentIndex(), 0);
         QVERIFY(f.prompteur.questions.empty());
     }
 

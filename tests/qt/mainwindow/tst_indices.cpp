@@ -1,3 +1,4 @@
+#include "ControlesFeuilleP.h"
 #include "TestRegistry.h"
 
 #include "FenetreDeTest.h"
@@ -100,11 +101,11 @@ private slots:
         QFETCH(QString, texte);
         QFETCH(QString, decrit);
         f->choisirOnglet(onglet);
-        (*f)->info->setText("avant");
+        controles(*f).info->setText("avant");
         auto* w = controle == "feuilleP" ? f->fenetre.get() : (*f)->findChild<QWidget*>(controle);
         QVERIFY(w);
         survoler(w, position);
-        QCOMPARE((*f)->info->text(), texte);
+        QCOMPARE(controles(*f).info->text(), texte);
         // The pictures first say what they show.
         auto* d = decrit == "feuilleP" ? f->fenetre.get() : (*f)->findChild<QWidget*>(decrit);
         const QString description = QAccessible::queryAccessibleInterface(d)->text(QAccessible::Description);
@@ -126,7 +127,7 @@ private slots:
         QFETCH(QString, fenetre);
         QFETCH(QString, controle);
         QFETCH(QString, texte);
-        Fichexo fichexo(f->etat, (*f)->menuExercice->zone(), f->fenetre.get());
+        Fichexo fichexo(f->etat, controles(*f).menuExercice->zone(), f->fenetre.get());
         QWidget* w = fenetre == "Fichexo" ? static_cast<QWidget*>(&fichexo) : f->fenetre.get();
         const auto* c = w->findChild<QWidget*>(controle);
         QVERIFY(c);
@@ -134,27 +135,28 @@ private slots:
     }
 
     void effacerQuandVisible() {
-        (*f)->Command6->show();
-        survoler((*f)->Command6, {2, 2});
-        QCOMPARE((*f)->info->text(), QString("Effacer les courbes"));
-        QCOMPARE((*f)->Command6->accessibleDescription(), QString("Effacer les courbes"));
+        controles(*f).Command6->show();
+        survoler(controles(*f).Command6, {2, 2});
+        QCOMPARE(controles(*f).info->text(), QString("Effacer les courbes"));
+        QCOMPARE(controles(*f).Command6->accessibleDescription(), QString("Effacer les courbes"));
     }
 
     void controleSansIndiceLaisseLeTexte() {
-        (*f)->info->setText("avant");
-        survoler((*f)->Command3, {2, 2});
+        controles(*f).info->setText("avant");
+        survoler(controles(*f).Command3, {2, 2});
         // A move over a child without a hint is not a move over the window.
-        survoler(f->fenetre.get(), (*f)->Command3->geometry().center());
-        QCOMPARE((*f)->info->text(), QString("avant"));
+        survoler(f->fenetre.get(), controles(*f).Command3->geometry().center());
+        QCOMPARE(controles(*f).info->text(), QString("avant"));
     }
 
     void copieConfirmeeGardee() {
-        (*f)->info->setText((*f)->messageCopie);
-        survoler((*f)->Command4, {2, 2});
-        QCOMPARE((*f)->info->text(), (*f)->messageCopie);
-        survoler((*f)->Command2, {2, 2});
-        survoler((*f)->Command4, {2, 2});
-        QVERIFY((*f)->info->text().startsWith("Copier pour placer"));
+        const QString copie = QString::fromUtf8(messageCopie.data(), static_cast<int>(messageCopie.size()));
+        controles(*f).info->setText(copie);
+        survoler(controles(*f).Command4, {2, 2});
+        QCOMPARE(controles(*f).info->text(), copie);
+        survoler(controles(*f).Command2, {2, 2});
+        survoler(controles(*f).Command4, {2, 2});
+        QVERIFY(controles(*f).info->text().startsWith("Copier pour placer"));
     }
 };
 

@@ -1,3 +1,4 @@
+#include "ControlesFeuilleP.h"
 #include "TestRegistry.h"
 
 #include "FenetreDeTest.h"
@@ -20,14 +21,14 @@ const QString questionAbandon = "Abandon des données?: Attention: perte des mod
 struct Essai : FenetreDeTest {
     RepertoireExercices exercices;
 
-    Essai() { fenetre->menuExercice->zone().repertoireApplication = exercices.chemin(); }
+    Essai() { controles(fenetre).menuExercice->zone().repertoireApplication = exercices.chemin(); }
 
-    MenuExercice& menu() { return *fenetre->menuExercice; }
+    MenuExercice& menu() { return *controles(fenetre).menuExercice; }
 
     // Chooses an item of the menu under `btexo`, as the user would; -1 dismisses it.
     void choisir(int element) {
         prompteur.reponsesMenus.push_back(element);
-        fenetre->btexo->click();
+        controles(fenetre).btexo->click();
     }
 
     // "Ouvrir un exercice (énoncé + configuration)", then `nom` in the list and `ouvreur`.
@@ -45,8 +46,8 @@ struct Essai : FenetreDeTest {
     }
 
     void taper(const QString& texte) {
-        fenetre->supertext->moveCursor(QTextCursor::End);
-        QTest::keyClicks(fenetre->supertext, texte);
+        controles(fenetre).supertext->moveCursor(QTextCursor::End);
+        QTest::keyClicks(controles(fenetre).supertext, texte);
     }
 
     int dialogues() const {
@@ -70,7 +71,7 @@ private slots:
                  std::string("Prise en main||Ouvrir un exercice (énoncé + configuration)|Voir la correction||"
                          "Enregistrer le contenu de la fenêtre exercice|Retrouver un texte|"
                          "Imprimer le contenu de la fenêtre exercice||Fermer l'exercice"));
-        QCOMPARE(e.menu().positionMenu(), e->btexo->mapToGlobal(QPoint(0, e->btexo->height())));
+        QCOMPARE(e.menu().positionMenu(), controles(e).btexo->mapToGlobal(QPoint(0, controles(e).btexo->height())));
     }
 
     void itemsAreEnabledByTheOpenExercise_data() {
@@ -108,10 +109,10 @@ private slots:
 
     void disabledItemDoesNothing() {
         Essai e;
-        const QString avant = e->supertext->toPlainText();
+        const QString avant = controles(e).supertext->toPlainText();
         e.choisir(MenuExercice::Closexo);
         e.choisir(MenuExercice::opencor);
-        QCOMPARE(e->supertext->toPlainText(), avant);
+        QCOMPARE(controles(e).supertext->toPlainText(), avant);
         QCOMPARE(e.prompteur.messages(), QStringList());
     }
 
@@ -119,9 +120,9 @@ private slots:
         Essai e;
         const QString chemin = e.exercices.ajouter("EXO");
         e.ouvrir("EXO.E39");
-        QCOMPARE(e->supertext->toPlainText(), QString("Énoncé de EXO"));
-        QCOMPARE(e->fich->text(), chemin);
-        QCOMPARE(e->Picture3->HScroll1->value(), 650);
+        QCOMPARE(controles(e).supertext->toPlainText(), QString("Énoncé de EXO"));
+        QCOMPARE(controles(e).fich->text(), chemin);
+        QCOMPARE(controles(e).Picture3->HScroll1->value(), 650);
         QCOMPARE(e.etat.fichcourant, e.exercices.chemin("EXO.C15"));
         QVERIFY(e.etat.correctionDisponible);
         QVERIFY(!e.etat.texteModifie);
@@ -132,13 +133,13 @@ private slots:
         OptionsExercice o;
         o.configuration = false;
         e.exercices.ajouter("EXO", o);
-        e->Picture3->HScroll1->setValue(430);
-        e->Picture4->Text1[0]->setText("0,7");
+        controles(e).Picture3->HScroll1->setValue(430);
+        controles(e).Picture4->Text1[0]->setText("0,7");
         e.etat.fichcourant = "avant";
         e.ouvrir("EXO.E39");
-        QCOMPARE(e->supertext->toPlainText(), QString("Énoncé de EXO"));
-        QCOMPARE(e->Picture3->HScroll1->value(), 430);
-        QCOMPARE(e->Picture4->Text1[0]->text(), QString("0,7"));
+        QCOMPARE(controles(e).supertext->toPlainText(), QString("Énoncé de EXO"));
+        QCOMPARE(controles(e).Picture3->HScroll1->value(), 430);
+        QCOMPARE(controles(e).Picture4->Text1[0]->text(), QString("0,7"));
         QCOMPARE(e.etat.fichcourant, QString("avant"));
     }
 
@@ -147,8 +148,8 @@ private slots:
         e.exercices.ajouter("EXO");
         e.ouvrir("EXO.E39");
         e.choisir(MenuExercice::opencor);
-        QCOMPARE(e->supertext->toPlainText(), QString("Correction de EXO"));
-        QCOMPARE(e->Picture3->HScroll1->value(), 350);
+        QCOMPARE(controles(e).supertext->toPlainText(), QString("Correction de EXO"));
+        QCOMPARE(controles(e).Picture3->HScroll1->value(), 350);
         QCOMPARE(e.etat.fichcourant, e.exercices.chemin("EXO_C.C15"));
         QVERIFY(!e.etat.texteModifie);
     }
@@ -160,7 +161,7 @@ private slots:
         QVERIFY(!e.etat.texteModifie);
         e.ouvrir("EXO.E39");
         QVERIFY(!e.prompteur.messages().contains(questionAbandon));
-        QCOMPARE(e->supertext->toPlainText(), QString("Énoncé de EXO"));
+        QCOMPARE(controles(e).supertext->toPlainText(), QString("Énoncé de EXO"));
     }
 
     void typingAfterOpeningAsks_data() {
@@ -179,8 +180,8 @@ private slots:
         e.ouvrir("EXO.E39");
         e.taper(" Ma reponse");
         QVERIFY(e.etat.texteModifie);
-        const QString texte = e->supertext->toPlainText();
-        const QString fich = e->fich->text();
+        const QString texte = controles(e).supertext->toPlainText();
+        const QString fich = controles(e).fich->text();
         const int dialoguesAvant = e.dialogues();
         // Cancel: nothing changes, no dialog opens.
         e.prompteur.reponsesMessages.push_back(Bouton::annuler);
@@ -188,8 +189,8 @@ private slots:
         e.choisir(commande);
         QCOMPARE(e.prompteur.messages().last(), questionAbandon);
         QCOMPARE(e.prompteur.questions.back().icone, Icone::question);
-        QCOMPARE(e->supertext->toPlainText(), texte);
-        QCOMPARE(e->fich->text(), fich);
+        QCOMPARE(controles(e).supertext->toPlainText(), texte);
+        QCOMPARE(controles(e).fich->text(), fich);
         QVERIFY(e.etat.texteModifie);
         QVERIFY(e.etat.correctionDisponible);
         QCOMPARE(e.dialogues(), dialoguesAvant);
@@ -203,19 +204,19 @@ private slots:
         e.taper("!");
         e.prompteur.reponsesMessages.push_back(Bouton::ok);
         e.choisir(MenuExercice::Closexo);
-        QVERIFY(e->supertext->toPlainText().startsWith("Vedoriruvirivi"));
-        QCOMPARE(e->fich->text(), QString());
+        QVERIFY(controles(e).supertext->toPlainText().startsWith("Vedoriruvirivi"));
+        QCOMPARE(controles(e).fich->text(), QString());
         QVERIFY(!e.etat.texteModifie);
         QVERIFY(!e.etat.correctionDisponible);
         // The configuration of the exercise stays.
-        QCOMPARE(e->Picture3->HScroll1->value(), 650);
+        QCOMPARE(controles(e).Picture3->HScroll1->value(), 650);
     }
 
     void gettingStartedTextAtStartUp() {
         Essai e;
-        QVERIFY(e->supertext->toPlainText().startsWith("Vedoriruvirivi"));
-        QVERIFY(e->supertext->toPlainText().endsWith("dans le menu Exercices."));
-        QCOMPARE(e->fich->text(), QString());
+        QVERIFY(controles(e).supertext->toPlainText().startsWith("Vedoriruvirivi"));
+        QVERIFY(controles(e).supertext->toPlainText().endsWith("dans le menu Exercices."));
+        QCOMPARE(controles(e).fich->text(), QString());
     }
 
     void gettingStarted_data() {
@@ -238,12 +239,12 @@ private slots:
         QFETCH(QStringList, messages);
         Essai e;
         if (installation != "absente") e.exercices.ajouterPriseEnMain(installation == "complete");
-        const QString accueil = e->supertext->toPlainText();
+        const QString accueil = controles(e).supertext->toPlainText();
         e.choisir(MenuExercice::PRISENMAIN);
         QCOMPARE(e.prompteur.messages(), messages);
-        QCOMPARE(e->supertext->toPlainText(), texte.isEmpty() ? accueil : texte);
-        QCOMPARE(e->fich->text(), texte.isEmpty() ? QString() : e.exercices.chemin(nomPriseEnMain));
-        QCOMPARE(e->Picture3->HScroll1->value(), texte.isEmpty() ? 200 : 800);
+        QCOMPARE(controles(e).supertext->toPlainText(), texte.isEmpty() ? accueil : texte);
+        QCOMPARE(controles(e).fich->text(), texte.isEmpty() ? QString() : e.exercices.chemin(nomPriseEnMain));
+        QCOMPARE(controles(e).Picture3->HScroll1->value(), texte.isEmpty() ? 200 : 800);
         QVERIFY(!e.etat.correctionDisponible);
     }
 
@@ -320,20 +321,20 @@ private slots:
         e.prompteur.reponsesFichiers.push_back(chemin.toStdString());
         e.choisir(MenuExercice::opentexte);
         if (lisible) {
-            QCOMPARE(e->supertext->toPlainText(), QString("Correction de EXO"));
-            QCOMPARE(e->fich->text(), "Texte: " + chemin);
+            QCOMPARE(controles(e).supertext->toPlainText(), QString("Correction de EXO"));
+            QCOMPARE(controles(e).fich->text(), "Texte: " + chemin);
             QVERIFY(!e.etat.correctionDisponible);
             e.taper("x");
             QVERIFY(e.etat.texteModifie);
         } else {
             QCOMPARE(e.prompteur.messages(),
                      QStringList{"Erreur de lecture.: Vérifier l'état du lecteur et le nom du fichier."});
-            QCOMPARE(e->supertext->toPlainText(), QString("Énoncé de EXO"));
+            QCOMPARE(controles(e).supertext->toPlainText(), QString("Énoncé de EXO"));
             QVERIFY(!e.etat.correctionDisponible);
         }
         // Undoing never brings back the text of another file than `fich` names.
-        e->supertext->undo();
-        QCOMPARE(e->supertext->toPlainText(), lisible ? QString("Correction de EXO") : QString("Énoncé de EXO"));
+        controles(e).supertext->undo();
+        QCOMPARE(controles(e).supertext->toPlainText(), lisible ? QString("Correction de EXO") : QString("Énoncé de EXO"));
     }
 
     void chooserPreviewsItsFirstFileOnceShown() {
@@ -357,9 +358,9 @@ private slots:
         Essai e;
         const QString chemin = e.exercices.ajouter("UN_NOM_ASSEZ_LONG_POUR_DEPASSER_LA_BOITE");
         e.ouvrir("UN_NOM_ASSEZ_LONG_POUR_DEPASSER_LA_BOITE.E39");
-        QCOMPARE(e->fich->text(), chemin);
-        QCOMPARE(e->fich->cursorPosition(), chemin.size());
-        QCOMPARE(e->fich->toolTip(), chemin);
+        QCOMPARE(controles(e).fich->text(), chemin);
+        QCOMPARE(controles(e).fich->cursorPosition(), chemin.size());
+        QCOMPARE(controles(e).fich->toolTip(), chemin);
     }
 
     void handedOverExerciseOpensOnce() {
@@ -374,16 +375,16 @@ private slots:
         }
         FenetreDeTest e(echange);
         e->activation();
-        QCOMPARE(e->supertext->toPlainText(), QString("Énoncé de EXO"));
-        QCOMPARE(e->fich->text(), installation.chemin("EXO.E39"));
+        QCOMPARE(controles(e).supertext->toPlainText(), QString("Énoncé de EXO"));
+        QCOMPARE(controles(e).fich->text(), installation.chemin("EXO.E39"));
         QVERIFY(e.etat.correctionDisponible);
-        QCOMPARE(e->Picture3->HScroll1->value(), 650);
+        QCOMPARE(controles(e).Picture3->HScroll1->value(), 650);
         // Later activations find the request served.
-        e->Picture3->HScroll1->setValue(300);
-        e->supertext->setPlainText("Ma réponse");
+        controles(e).Picture3->HScroll1->setValue(300);
+        controles(e).supertext->setPlainText("Ma réponse");
         e->activation();
-        QCOMPARE(e->supertext->toPlainText(), QString("Ma réponse"));
-        QCOMPARE(e->Picture3->HScroll1->value(), 300);
+        QCOMPARE(controles(e).supertext->toPlainText(), QString("Ma réponse"));
+        QCOMPARE(controles(e).Picture3->HScroll1->value(), 300);
     }
 
     // A request arrives while the student writes in a reopened text.
@@ -402,10 +403,10 @@ private slots:
         FenetreDeTest e(echange);
         e.prompteur.reponsesMenus.push_back(MenuExercice::opentexte);
         e.prompteur.reponsesFichiers.push_back(installation.chemin("EXO_C.RTF").toStdString());
-        e->btexo->click();
-        e->supertext->append("Ma réponse");
+        controles(e).btexo->click();
+        controles(e).supertext->append("Ma réponse");
         QVERIFY(e.etat.texteModifie);
-        const QString fich = e->fich->text();
+        const QString fich = controles(e).fich->text();
         {
             QFile f(echange);
             QVERIFY(f.open(QIODevice::ReadWrite));
@@ -414,9 +415,9 @@ private slots:
         e.prompteur.reponsesMessages.push_back(boutonDe(reponse));
         e->activation();
         QCOMPARE(e.prompteur.messages().last(), questionAbandon);
-        QCOMPARE(e->fich->text(), ouvert ? installation.chemin("EXO.E39") : fich);
+        QCOMPARE(controles(e).fich->text(), ouvert ? installation.chemin("EXO.E39") : fich);
         QCOMPARE(e.etat.correctionDisponible, ouvert);
-        QCOMPARE(e->menuExercice->actifs()[MenuExercice::opencor], ouvert);
+        QCOMPARE(controles(e).menuExercice->actifs()[MenuExercice::opencor], ouvert);
     }
 };
 

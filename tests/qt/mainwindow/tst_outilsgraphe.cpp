@@ -1,3 +1,4 @@
+#include "ControlesFeuilleP.h"
 #include "TestRegistry.h"
 
 #include "FenetreDeTest.h"
@@ -19,39 +20,39 @@ const QColor rouge(255, 0, 0);
 
 void regler(FenetreDeTest& f, const QStringList& quantites) {
     for (int i = 0; i < 4; ++i)
-        f->Picture4->Text1[i]->setText(quantites[i]);
+        controles(f).Picture4->Text1[i]->setText(quantites[i]);
 }
 
 // 100 degC with the catalyst: the curves bend well within ten minutes.
 void chaufferAvecCatalyseur(FenetreDeTest& f) {
-    f->Picture3->HScroll1->setValue(1000);
-    f->Picture3->Check5->setChecked(true);
+    controles(f).Picture3->HScroll1->setValue(1000);
+    controles(f).Picture3->Check5->setChecked(true);
 }
 
 void montrerSeulement(FenetreDeTest& f, int espece) {
     for (int i = 0; i < 4; ++i)
-        f->Picture1->option2[i]->setChecked(i == espece);
+        controles(f).Picture1->option2[i]->setChecked(i == espece);
     f->modele().option2_Click();
 }
 
 // The mouse at a point of the picture, in its user units.
 void survoler(FenetreDeTest& f, double x, double y) {
-    const QPointF local = QPointF(x, y) - f->Picture2->origine();
-    QMouseEvent deplacement(QEvent::MouseMove, local, f->Picture2->mapToGlobal(local), Qt::NoButton,
+    const QPointF local = QPointF(x, y) - controles(f).Picture2->origine();
+    QMouseEvent deplacement(QEvent::MouseMove, local, controles(f).Picture2->mapToGlobal(local), Qt::NoButton,
                             Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(f->Picture2, &deplacement);
+    QApplication::sendEvent(controles(f).Picture2, &deplacement);
 }
 
 void cliquer(FenetreDeTest& f, double x, double y) {
     survoler(f, x, y);
-    const QPointF local = QPointF(x, y) - f->Picture2->origine();
-    const QPointF global = f->Picture2->mapToGlobal(local);
+    const QPointF local = QPointF(x, y) - controles(f).Picture2->origine();
+    const QPointF global = controles(f).Picture2->mapToGlobal(local);
     QMouseEvent appui(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
-    QApplication::sendEvent(f->Picture2, &appui);
+    QApplication::sendEvent(controles(f).Picture2, &appui);
     QMouseEvent relache(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
                         Qt::NoModifier);
-    QApplication::sendEvent(f->Picture2, &relache);
+    QApplication::sendEvent(controles(f).Picture2, &relache);
 }
 
 int nombreMenus(FenetreDeTest& f) {
@@ -69,7 +70,7 @@ QList<int> lignesDeCouleur(const PictureBox* graphe, int x, const QColor& c, int
     return lignes;
 }
 QList<int> lignesDeCouleur(FenetreDeTest& f, int x, const QColor& c, int haut = -8, int bas = 460) {
-    return lignesDeCouleur(f->Picture2, x, c, haut, bas);
+    return lignesDeCouleur(controles(f).Picture2, x, c, haut, bas);
 }
 
 bool colonneSansCourbe(FenetreDeTest& f, int x, int k) {
@@ -96,7 +97,7 @@ bool aUnPixelPres(const QImage& a, const QImage& b) {
 bool rougeAutour(FenetreDeTest& f, int x, int y) {
     for (int dx = -1; dx <= 1; ++dx)
         for (int dy = -1; dy <= 1; ++dy)
-            if (f->Picture2->pixel(QPointF(x + dx, y + dy)) == rouge) return true;
+            if (controles(f).Picture2->pixel(QPointF(x + dx, y + dy)) == rouge) return true;
     return false;
 }
 
@@ -128,23 +129,23 @@ private slots:
         QFETCH(QString, lecture);
         FenetreDeTest f;
         regler(f, {"1", "2", "0", "0"});
-        f->Command9->click();
-        if (agrandi) f->Command12->click();
+        controles(f).Command9->click();
+        if (agrandi) controles(f).Command12->click();
         f->modele().tempsCurseur = -1;
         survoler(f, x, y);
-        QCOMPARE(f->Picture2->toolTip(), lecture);
-        QCOMPARE(f->Picture2->cursor().shape(), Qt::CrossCursor);
+        QCOMPARE(controles(f).Picture2->toolTip(), lecture);
+        QCOMPARE(controles(f).Picture2->cursor().shape(), Qt::CrossCursor);
         QCOMPARE(f->modele().tempsCurseur, tempsCurseur);
-        QCOMPARE(f->info->text(),
+        QCOMPARE(controles(f).info->text(),
                  QString("Vous pouvez lire les coordonnées d'un point et tracer la tangente à une courbe"));
     }
 
     void hoursMinutesAndSecondsOnALongRun() {
         FenetreDeTest f;
-        f->Picture1->VScroll2->setValue(6); // 5 h
+        controles(f).Picture1->VScroll2->setValue(6); // 5 h
         QCOMPARE(f->modele().duree, 18000);
         survoler(f, 50 + 3725.0 / 60, 110); // 60 s a pixel
-        QCOMPARE(f->Picture2->toolTip().section(" ; ", 0, 0), QString("t = 1 h 2 min 5 s"));
+        QCOMPARE(controles(f).Picture2->toolTip().section(" ; ", 0, 0), QString("t = 1 h 2 min 5 s"));
         QCOMPARE(f->modele().tempsCurseur, 3725);
     }
 
@@ -160,14 +161,14 @@ private slots:
         QFETCH(double, x);
         QFETCH(double, y);
         FenetreDeTest f;
-        f->Command3->click();
+        controles(f).Command3->click();
         survoler(f, 200, 100);
-        QVERIFY(f->Label5->isVisible());
+        QVERIFY(controles(f).Label5->isVisible());
         const std::int32_t avant = f->modele().tempsCurseur;
         survoler(f, x, y);
-        QCOMPARE(f->Picture2->cursor().shape(), Qt::ArrowCursor);
-        QVERIFY(f->Picture2->toolTip().isEmpty());
-        QVERIFY(!f->Label5->isVisible());
+        QCOMPARE(controles(f).Picture2->cursor().shape(), Qt::ArrowCursor);
+        QVERIFY(controles(f).Picture2->toolTip().isEmpty());
+        QVERIFY(!controles(f).Label5->isVisible());
         QCOMPARE(f->modele().tempsCurseur, avant);
     }
 
@@ -186,9 +187,9 @@ private slots:
         QFETCH(int, runs);
         QFETCH(QString, elements);
         FenetreDeTest f;
-        if (conserver) f->frame2->Check2->click();
+        if (conserver) controles(f).frame2->Check2->click();
         for (int i = 0; i < runs; ++i)
-            f->Command3->click();
+            controles(f).Command3->click();
         f.prompteur.reponsesMenus.push_back(-1);
         cliquer(f, 200, 100);
         QCOMPARE(nombreMenus(f), 1);
@@ -209,12 +210,12 @@ private slots:
         QFETCH(double, x);
         QFETCH(double, y);
         FenetreDeTest f;
-        if (run) f->Command3->click();
-        const QImage avant = f->Picture2->image().copy();
+        if (run) controles(f).Command3->click();
+        const QImage avant = controles(f).Picture2->image().copy();
         cliquer(f, x, y);
         QCOMPARE(nombreMenus(f), 0);
-        QVERIFY(!f->Label5->isVisible());
-        QCOMPARE(f->Picture2->image(), avant);
+        QVERIFY(!controles(f).Label5->isVisible());
+        QCOMPARE(controles(f).Picture2->image(), avant);
     }
 
     // The red line crosses the cursor's column where the curve does.
@@ -237,8 +238,8 @@ private slots:
         regler(f, {"1", "2", "0", "0"});
         chaufferAvecCatalyseur(f);
         montrerSeulement(f, espece);
-        f->Command3->click();
-        if (agrandi) f->Command12->click();
+        controles(f).Command3->click();
+        if (agrandi) controles(f).Command12->click();
         const QColor couleur = espece == 0 ? bleu : orange;
         // The curve's rows in the cursor's column and six columns either side.
         QList<QList<int>> courbe;
@@ -267,8 +268,8 @@ private slots:
         FenetreDeTest f;
         regler(f, {"1", "1", "0", "0"});
         chaufferAvecCatalyseur(f);
-        f->Picture1->VScroll2->setValue(1); // 200 h
-        f->Command3->click();
+        controles(f).Picture1->VScroll2->setValue(1); // 200 h
+        controles(f).Command3->click();
         f.prompteur.reponsesMenus.push_back(0);
         cliquer(f, 300, 100);
         // A and B at 1/3 mol, C and D at 2/3 mol on a 1 mol axis.
@@ -281,9 +282,9 @@ private slots:
         FenetreDeTest f;
         regler(f, {"1,5", "1", "0", "0"});
         chaufferAvecCatalyseur(f);
-        f->Picture1->VScroll2->setValue(8); // 1 h
+        controles(f).Picture1->VScroll2->setValue(8); // 1 h
         montrerSeulement(f, 0);
-        f->Command3->click();
+        controles(f).Command3->click();
         // Smaller amounts typed afterwards lower the axis under the kept curve's start.
         regler(f, {"1", "1", "0", "0"});
         f->modele().Text1_LostFocus(0);
@@ -308,10 +309,10 @@ private slots:
 
     void tangentLeavesTheRunsConstants() {
         FenetreDeTest f;
-        f->frame2->Check2->click();
-        f->Command3->click(); // 20 degC
+        controles(f).frame2->Check2->click();
+        controles(f).Command3->click(); // 20 degC
         chaufferAvecCatalyseur(f);
-        f->Command3->click();
+        controles(f).Command3->click();
         QCOMPARE(f->modele().kDirect, 1.08e-3f);
         f.prompteur.reponsesMenus.push_back(0);
         cliquer(f, 200, 100);
@@ -321,22 +322,22 @@ private slots:
 
     void enlargedLayout() {
         FenetreDeTest f;
-        const QPoint coin = f->Picture2->pos();
-        f->Command12->click();
-        QCOMPARE(f->Picture2->size(), QSize(789, 503));
-        QCOMPARE(f->Picture2->pos(), coin);
+        const QPoint coin = controles(f).Picture2->pos();
+        controles(f).Command12->click();
+        QCOMPARE(controles(f).Picture2->size(), QSize(789, 503));
+        QCOMPARE(controles(f).Picture2->pos(), coin);
         QCOMPARE(int(f->modele().facteurGraphe), 2);
-        QCOMPARE(f->Command12->toolTip(), QString("Restaurer"));
-        QCOMPARE(f->Command12->icon().pixmap(16, 16).toImage(), iconeRestaurer().pixmap(16, 16).toImage());
-        QCOMPARE(f->Command12->geometry().topRight(), QPoint(788, 0));
-        QCOMPARE(f->Label5->font().pixelSize(), 16);
-        QCOMPARE(f->Label5->pos(), QPoint(275, 18));
+        QCOMPARE(controles(f).Command12->toolTip(), QString("Restaurer"));
+        QCOMPARE(controles(f).Command12->icon().pixmap(16, 16).toImage(), iconeRestaurer().pixmap(16, 16).toImage());
+        QCOMPARE(controles(f).Command12->geometry().topRight(), QPoint(788, 0));
+        QCOMPARE(controles(f).Label5->font().pixelSize(), 16);
+        QCOMPARE(controles(f).Label5->pos(), QPoint(275, 18));
         // Over the panels.
-        const QWidget* dessus = f->childAt(f->Onglets->geometry().center());
-        QVERIFY(dessus == f->Picture2 || f->Picture2->isAncestorOf(dessus));
+        const QWidget* dessus = f->childAt(controles(f).Onglets->geometry().center());
+        QVERIFY(dessus == controles(f).Picture2 || controles(f).Picture2->isAncestorOf(dessus));
         // The axes of a 600 x 400 plot area.
-        QCOMPARE(f->Picture2->pixel(QPointF(50, 300)), QColor(Qt::black));
-        QCOMPARE(f->Picture2->pixel(QPointF(600, 410)), QColor(Qt::black));
+        QCOMPARE(controles(f).Picture2->pixel(QPointF(50, 300)), QColor(Qt::black));
+        QCOMPARE(controles(f).Picture2->pixel(QPointF(600, 410)), QColor(Qt::black));
     }
 
     void agrandirTwiceGivesBackTheSameGraph_data() {
@@ -352,34 +353,34 @@ private slots:
         FenetreDeTest f;
         regler(f, {"1", "2", "0", "0"});
         chaufferAvecCatalyseur(f);
-        f->Command9->click();
-        if (gras) f->frame2->Check1->click();
-        if (run) f->Command3->click();
-        const QImage avant = f->Picture2->image().copy();
-        const QRect rectangle = f->Picture2->geometry();
-        const QPoint etiquette = f->Label5->pos();
-        f->Command12->click();
-        f->Command12->click();
-        QCOMPARE(f->Picture2->geometry(), rectangle);
+        controles(f).Command9->click();
+        if (gras) controles(f).frame2->Check1->click();
+        if (run) controles(f).Command3->click();
+        const QImage avant = controles(f).Picture2->image().copy();
+        const QRect rectangle = controles(f).Picture2->geometry();
+        const QPoint etiquette = controles(f).Label5->pos();
+        controles(f).Command12->click();
+        controles(f).Command12->click();
+        QCOMPARE(controles(f).Picture2->geometry(), rectangle);
         // The table's instants no longer cut the steps: a curve may shift by a pixel.
-        QVERIFY(aUnPixelPres(f->Picture2->image(), avant));
-        QVERIFY(aUnPixelPres(avant, f->Picture2->image()));
-        const QImage deuxFois = f->Picture2->image().copy();
-        f->Command12->click();
-        f->Command12->click();
-        QCOMPARE(f->Picture2->image(), deuxFois);
+        QVERIFY(aUnPixelPres(controles(f).Picture2->image(), avant));
+        QVERIFY(aUnPixelPres(avant, controles(f).Picture2->image()));
+        const QImage deuxFois = controles(f).Picture2->image().copy();
+        controles(f).Command12->click();
+        controles(f).Command12->click();
+        QCOMPARE(controles(f).Picture2->image(), deuxFois);
         QCOMPARE(int(f->modele().facteurGraphe), 1);
-        QCOMPARE(f->Command12->toolTip(), QString("Agrandir"));
-        QCOMPARE(f->Command12->icon().pixmap(16, 16).toImage(), iconeAgrandir().pixmap(16, 16).toImage());
-        QCOMPARE(f->Label5->font().pixelSize(), 11);
-        QCOMPARE(f->Label5->pos(), etiquette);
+        QCOMPARE(controles(f).Command12->toolTip(), QString("Agrandir"));
+        QCOMPARE(controles(f).Command12->icon().pixmap(16, 16).toImage(), iconeAgrandir().pixmap(16, 16).toImage());
+        QCOMPARE(controles(f).Label5->font().pixelSize(), 11);
+        QCOMPARE(controles(f).Label5->pos(), etiquette);
         // The panels are within reach again.
-        QVERIFY(!f->Picture2->isAncestorOf(f->childAt(f->Onglets->geometry().center())));
+        QVERIFY(!controles(f).Picture2->isAncestorOf(f->childAt(controles(f).Onglets->geometry().center())));
     }
 
     void enlargingBeforeAnyRunShowsTheEmptyGraph() {
         FenetreDeTest f;
-        f->Command12->click();
+        controles(f).Command12->click();
         for (int x = 60; x <= 640; x += 20)
             QVERIFY2(colonneSansCourbe(f, x, 2), qPrintable(QString::number(x)));
     }
@@ -389,18 +390,18 @@ private slots:
         regler(f, {"1", "2", "0", "0"});
         chaufferAvecCatalyseur(f);
         montrerSeulement(f, 0);
-        f->Command5->click();
+        controles(f).Command5->click();
         for (int i = 0; i < 40; ++i) // 200 s at 5 s a tick
             f->modele().Timer1_Timer();
-        f->Command12->click();
-        QVERIFY(f->Timer1->isActive());
+        controles(f).Command12->click();
+        QVERIFY(controles(f).Timer1->isActive());
         // Drawn at the new scale up to 200 s (x = 250), nothing beyond.
         QVERIFY(!lignesDeCouleur(f, 240, bleu, 10, 410).isEmpty());
         QVERIFY(colonneSansCourbe(f, 300, 2));
-        for (int i = 0; i < 10 && f->Timer1->isActive(); ++i)
+        for (int i = 0; i < 10 && controles(f).Timer1->isActive(); ++i)
             f->modele().Timer1_Timer();
         QVERIFY(!lignesDeCouleur(f, 300, bleu, 10, 410).isEmpty());
-        while (f->Timer1->isActive())
+        while (controles(f).Timer1->isActive())
             f->modele().Timer1_Timer();
         QVERIFY(!lignesDeCouleur(f, 648, bleu, 10, 410).isEmpty());
         QCOMPARE(int(f.etat.courbes.nbCourbes), 0);
@@ -413,12 +414,12 @@ private slots:
         regler(f, {"1", "2", "0", "0"});
         chaufferAvecCatalyseur(f);
         montrerSeulement(f, 0);
-        f->Command3->click();
+        controles(f).Command3->click();
         const QColor sarcelle(0, 128, 128);
         f.prompteur.reponsesCouleurs.push_back(couleurDe(sarcelle));
         f->modele().Label4_Click(0);
-        f->Picture4->Text1[0]->setText("3");
-        f->Command12->click();
+        controles(f).Picture4->Text1[0]->setText("3");
+        controles(f).Command12->click();
         QCOMPARE(f->modele().ymax, 3.0f);
         for (int x = 60; x <= 640; x += 20) {
             QVERIFY2(!lignesDeCouleur(f, x, sarcelle, 10, 410).isEmpty(), qPrintable(QString::number(x)));
@@ -434,10 +435,10 @@ private slots:
         QVERIFY(options.agrandi);
         QCOMPARE(arguments, QStringList({"-o", "w.png"}));
         SessionHorsEcran session(options);
-        QCOMPARE(session.fenetre().Picture2->width(), 789);
-        QCOMPARE(session.fenetre().Command12->toolTip(), QString("Restaurer"));
+        QCOMPARE(controles(session.fenetre()).Picture2->width(), 789);
+        QCOMPARE(controles(session.fenetre()).Command12->toolTip(), QString("Restaurer"));
         // The run of "État final" drawn again at the new size.
-        QVERIFY(!lignesDeCouleur(session.fenetre().Picture2, 400, QColor(255, 0, 255), 10, 410).isEmpty());
+        QVERIFY(!lignesDeCouleur(controles(session.fenetre()).Picture2, 400, QColor(255, 0, 255), 10, 410).isEmpty());
     }
 };
 

@@ -1,3 +1,4 @@
+#include "ControlesFeuilleP.h"
 #include "TestRegistry.h"
 
 #include "FenetreDeTest.h"
@@ -12,8 +13,8 @@ class TestPanneaux : public QObject {
 
     PictureBox* panneau(int onglet) {
         f->choisirOnglet(onglet);
-        const std::array<PictureBox*, 4> panneaux = {(*f)->Picture4, (*f)->Picture3, (*f)->frame2,
-                                                     (*f)->Picture1};
+        const std::array<PictureBox*, 4> panneaux = {controles(*f).Picture4, controles(*f).Picture3, controles(*f).frame2,
+                                                     controles(*f).Picture1};
         return panneaux[onglet - 1];
     }
 
@@ -74,8 +75,8 @@ private slots:
         QFETCH(int, reaction);
         QFETCH(bool, classe);
         PictureBox* p = panneau(1);
-        (*f)->Picture4->Combo1->setCurrentIndex(reaction);
-        QCOMPARE((*f)->Picture4->Combo2->isVisible(), classe);
+        controles(*f).Picture4->Combo1->setCurrentIndex(reaction);
+        QCOMPARE(controles(*f).Picture4->Combo2->isVisible(), classe);
         // "État initial" stays on the same line: its first letter has ink there.
         const double y = 36 + 4 * p->hauteurTexte() + 8;
         bool encre = false;
@@ -94,8 +95,8 @@ private slots:
 
     void especesDansLeurCouleur() {
         PictureBox* p = panneau(1);
-        (*f)->Picture4->Combo1->setCurrentIndex(2); // "Eau" over B, in the colour of B
-        const QRect boite = (*f)->Picture4->Text1[1]->geometry();
+        controles(*f).Picture4->Combo1->setCurrentIndex(2); // "Eau" over B, in the colour of B
+        const QRect boite = controles(*f).Picture4->Text1[1]->geometry();
         bool magenta = false;
         for (int x = boite.left(); x < boite.right(); ++x)
             for (int y = boite.top() - 21; y < boite.top() - 8; ++y)
@@ -143,7 +144,7 @@ private slots:
 
     void etiquettesQuiSuiventLeTexte() {
         panneau(4);
-        PanneauSuivi* s = (*f)->Picture1;
+        PanneauSuivi* s = controles(*f).Picture1;
         s->setGras(true);
         // The caption's own width in the panel's bold font, measured apart
         // from the panel.

@@ -1,3 +1,4 @@
+#include "ControlesFeuilleP.h"
 #include "TestRegistry.h"
 
 #include "FenetreDeTest.h"
@@ -21,31 +22,31 @@ struct GesteReglage {
 
 const std::vector<GesteReglage>& gestesReglages() {
     static const std::vector<GesteReglage> gestes = {
-        {"an amount typed", 3, [](FeuilleP& w) { QTest::keyClicks(w.Picture4->Text1[1], "5"); }, "0,15"},
-        {"an amount replaced", 5, [](FeuilleP& w) { w.Picture4->Text1[3]->setText("2"); }, "2"},
-        {"the reaction chosen", 6, [](FeuilleP& w) { w.Picture4->Combo1->setCurrentIndex(2); }, " 2"},
-        {"the class chosen", 7, [](FeuilleP& w) { w.Picture4->Combo2->setCurrentIndex(1); }, " 1"},
-        {"the volatile species chosen", 8, [](FeuilleP& w) { w.Picture3->Combo3->setCurrentIndex(3); }, " 3"},
+        {"an amount typed", 3, [](FeuilleP& w) { QTest::keyClicks(controles(w).Picture4->Text1[1], "5"); }, "0,15"},
+        {"an amount replaced", 5, [](FeuilleP& w) { controles(w).Picture4->Text1[3]->setText("2"); }, "2"},
+        {"the reaction chosen", 6, [](FeuilleP& w) { controles(w).Picture4->Combo1->setCurrentIndex(2); }, " 2"},
+        {"the class chosen", 7, [](FeuilleP& w) { controles(w).Picture4->Combo2->setCurrentIndex(1); }, " 1"},
+        {"the volatile species chosen", 8, [](FeuilleP& w) { controles(w).Picture3->Combo3->setCurrentIndex(3); }, " 3"},
         {"a curve colour", 11,
-         [](FeuilleP& w) { w.Picture1->setCouleurCourbe(2, QColor(1, 2, 3)); }, " 197121"},
-        {"the duration moved", 13, [](FeuilleP& w) { w.Picture1->VScroll2->setValue(3); }, " 3"},
-        {"the number of lines", 14, [](FeuilleP& w) { w.Picture1->VScroll3->setValue(100); }, " 100"},
+         [](FeuilleP& w) { controles(w).Picture1->setCouleurCourbe(2, QColor(1, 2, 3)); }, " 197121"},
+        {"the duration moved", 13, [](FeuilleP& w) { controles(w).Picture1->VScroll2->setValue(3); }, " 3"},
+        {"the number of lines", 14, [](FeuilleP& w) { controles(w).Picture1->VScroll3->setValue(100); }, " 100"},
         {"the temperature dragged", 15,
-         [](FeuilleP& w) { w.Picture3->HScroll1->triggerAction(QAbstractSlider::SliderPageStepAdd); }, " 210"},
-        {"the speed of the animation", 16, [](FeuilleP& w) { w.frame2->HScroll2->setValue(0); }, " 0"},
-        {"the table of values chosen", 17, [](FeuilleP& w) { w.Picture1->Option1[1]->click(); }, "0"},
+         [](FeuilleP& w) { controles(w).Picture3->HScroll1->triggerAction(QAbstractSlider::SliderPageStepAdd); }, " 210"},
+        {"the speed of the animation", 16, [](FeuilleP& w) { controles(w).frame2->HScroll2->setValue(0); }, " 0"},
+        {"the table of values chosen", 17, [](FeuilleP& w) { controles(w).Picture1->Option1[1]->click(); }, "0"},
         {"the graph chosen again", 18,
          [](FeuilleP& w) {
-             w.Picture1->Option1[1]->click();
-             w.Picture1->Option1[0]->click();
+             controles(w).Picture1->Option1[1]->click();
+             controles(w).Picture1->Option1[0]->click();
          },
          "0"},
-        {"a curve hidden", 21, [](FeuilleP& w) { w.Picture1->option2[2]->click(); }, "0"},
-        {"bold lines", 23, [](FeuilleP& w) { w.frame2->Check1->click(); }, "1"},
-        {"kept runs", 24, [](FeuilleP& w) { w.frame2->Check2->click(); }, "1"},
-        {"Qr hidden", 25, [](FeuilleP& w) { w.frame2->Check3->click(); }, "0"},
-        {"distillation", 26, [](FeuilleP& w) { w.Picture3->Check4->click(); }, "1"},
-        {"the catalyst", 27, [](FeuilleP& w) { w.Picture3->Check5->click(); }, "1"},
+        {"a curve hidden", 21, [](FeuilleP& w) { controles(w).Picture1->option2[2]->click(); }, "0"},
+        {"bold lines", 23, [](FeuilleP& w) { controles(w).frame2->Check1->click(); }, "1"},
+        {"kept runs", 24, [](FeuilleP& w) { controles(w).frame2->Check2->click(); }, "1"},
+        {"Qr hidden", 25, [](FeuilleP& w) { controles(w).frame2->Check3->click(); }, "0"},
+        {"distillation", 26, [](FeuilleP& w) { controles(w).Picture3->Check4->click(); }, "1"},
+        {"the catalyst", 27, [](FeuilleP& w) { controles(w).Picture3->Check5->click(); }, "1"},
     };
     return gestes;
 }
@@ -63,23 +64,19 @@ private slots:
     void demarrage() {
         FeuilleP& w = *f->fenetre;
         QCOMPARE(w.windowTitle(), QString("Vedoriruvirivi"));
-        QCOMPARE(w.Picture4->Combo1->currentIndex(), 0);
-        QCOMPARE(w.Picture4->Combo2->currentText(), QString("Alcool primaire"));
-        QCOMPARE(w.Picture1->VScroll2->value(), 11);
+        QCOMPARE(controles(w).Picture4->Combo1->currentIndex(), 0);
+        QCOMPARE(controles(w).Picture4->Combo2->currentText(), QString("Alcool primaire"));
+        QCOMPARE(controles(w).Picture1->VScroll2->value(), 11);
         QCOMPARE(w.modele().tagDuree, 600);
         QCOMPARE(w.modele().duree, 600);
-        QCOMPARE(w.Picture1->Label3->text(), QString("51"));
-        QCOMPARE(w.MSFlexGrid1->rowCount(), 51);
-        QCOMPARE(w.Picture3->HScroll1->value(), 200);
-        QCOMPARE(w.frame2->HScroll2->value(), 50);
-        QCOMPARE(w.Picture3->Combo3->currentIndex(), -1);
+        QCOMPARE(controles(w).Picture1->Label3->text(), QString("51"));
+        QCOMPARE(controles(w).MSFlexGrid1->rowCount(), 51);
+        QCOMPARE(controles(w).Picture3->HScroll1->value(), 200);
+        QCOMPARE(controles(w).frame2->HScroll2->value(), 50);
+        QCOMPARE(controles(w).Picture3->Combo3->currentIndex(), -1);
         QCOMPARE(w.application.courbes.nbCourbes, -1);
-        QVERIFY(!w.Timer1->isActive());
-        QVERIFY(!w.Command6->isVisible());
-        QCOMPARE(
-            w.messageCopie,
-            QString(
-                "L'image est copiée : vous pouvez la retrouver depuis toute application Windows (coller)"));
+        QVERIFY(!controles(w).Timer1->isActive());
+        QVERIFY(!controles(w).Command6->isVisible());
         QVERIFY(f->prompteur.questions.empty());
     }
 
@@ -105,11 +102,11 @@ private slots:
     // A handler that runs on the change already finds the new setting.
     void gestionnaireVoitLeNouveauReglage() {
         FeuilleP& w = *f->fenetre;
-        w.Picture4->Combo1->setCurrentIndex(3);
-        QCOMPARE(w.Label1[1]->text(), QString::fromStdString(nomsEspeces(3)[0]));
-        QVERIFY(!w.Picture3->Check5->isEnabled());
+        controles(w).Picture4->Combo1->setCurrentIndex(3);
+        QCOMPARE(controles(w).Label1[1]->text(), QString::fromStdString(nomsEspeces(3)[0]));
+        QVERIFY(!controles(w).Picture3->Check5->isEnabled());
         QVERIFY(!w.modele().reglages.catalyseur);
-        w.Picture1->VScroll2->setValue(16);
+        controles(w).Picture1->VScroll2->setValue(16);
         QCOMPARE(w.modele().duree, 20);
     }
 
@@ -122,9 +119,9 @@ private slots:
             const FenetreDeTest autre;
             QCOMPARE(QGuiApplication::font(), temoin);
             for (const QWidget* zone : std::initializer_list<const QWidget*>{
-                     autre.fenetre->fich, autre.fenetre->Picture4->Text1[0], autre.fenetre->supertext})
+                     controles(autre.fenetre).fich, controles(autre.fenetre).Picture4->Text1[0], controles(autre.fenetre).supertext})
                 QCOMPARE(zone->font(), autre.fenetre->font());
-            QCOMPARE(autre.fenetre->rtf1->document()->defaultFont(), autre.fenetre->font());
+            QCOMPARE(controles(autre.fenetre).rtf1->document()->defaultFont(), autre.fenetre->font());
         }
         QGuiApplication::setFont(avant);
     }
@@ -148,8 +145,8 @@ private slots:
         QFETCH(int, position);
         QFETCH(QString, legende);
         QFETCH(QString, tag);
-        (*f)->Picture1->VScroll2->setValue(position);
-        QCOMPARE((*f)->Picture1->Label2->text(), legende);
+        controles(*f).Picture1->VScroll2->setValue(position);
+        QCOMPARE(controles(*f).Picture1->Label2->text(), legende);
         QCOMPARE(QString::number((*f)->modele().tagDuree), tag);
     }
 
@@ -163,8 +160,8 @@ private slots:
     void temperature() {
         QFETCH(int, valeur);
         QFETCH(QString, legende);
-        (*f)->Picture3->HScroll1->setValue(valeur);
-        QCOMPARE((*f)->Picture3->Label6->text(), legende);
+        controles(*f).Picture3->HScroll1->setValue(valeur);
+        QCOMPARE(controles(*f).Picture3->Label6->text(), legende);
         QCOMPARE(QString::fromStdString(legendeTemperature(valeur)), legende);
     }
 
@@ -192,38 +189,38 @@ private slots:
         QFETCH(QStringList, especes);
         QFETCH(QString, courbeB);
         FeuilleP& w = *f->fenetre;
-        w.Picture4->Combo1->setCurrentIndex(reaction);
-        QCOMPARE(w.Picture4->Combo2->isVisible(), classe);
-        QCOMPARE(w.Picture3->Combo3->count(), 4);
+        controles(w).Picture4->Combo1->setCurrentIndex(reaction);
+        QCOMPARE(controles(w).Picture4->Combo2->isVisible(), classe);
+        QCOMPARE(controles(w).Picture3->Combo3->count(), 4);
         for (int i = 0; i < 4; ++i) {
-            QCOMPARE(w.Picture3->Combo3->itemText(i), especes[i]);
+            QCOMPARE(controles(w).Picture3->Combo3->itemText(i), especes[i]);
             QCOMPARE(QString::fromStdString(w.modele().nomEspece[i + 1]), especes[i]);
-            QCOMPARE(w.Label1[i + 1]->text(), especes[i]);
+            QCOMPARE(controles(w).Label1[i + 1]->text(), especes[i]);
         }
-        QCOMPARE(w.Picture3->Combo3->currentIndex(), -1);
+        QCOMPARE(controles(w).Picture3->Combo3->currentIndex(), -1);
         f->choisirOnglet(4);
-        QCOMPARE(w.Picture1->option2[1]->text(), courbeB);
+        QCOMPARE(controles(w).Picture1->option2[1]->text(), courbeB);
     }
 
     void catalyseurEtReaction3() {
         FeuilleP& w = *f->fenetre;
-        QCheckBox* catalyseur = w.Picture3->Check5;
+        QCheckBox* catalyseur = controles(w).Picture3->Check5;
         catalyseur->setChecked(true);
-        w.Picture4->Combo1->setCurrentIndex(3);
+        controles(w).Picture4->Combo1->setCurrentIndex(3);
         QVERIFY(!catalyseur->isChecked());
         QVERIFY(!catalyseur->isEnabled());
-        w.Picture4->Combo1->setCurrentIndex(0);
+        controles(w).Picture4->Combo1->setCurrentIndex(0);
         QVERIFY(catalyseur->isEnabled());
         QVERIFY(!catalyseur->isChecked());
         catalyseur->setChecked(true);
-        w.Picture4->Combo1->setCurrentIndex(2);
+        controles(w).Picture4->Combo1->setCurrentIndex(2);
         QVERIFY(catalyseur->isChecked());
     }
 
     void distillationChauffeAuMaximum() {
-        (*f)->Picture3->Check4->click();
-        QCOMPARE((*f)->Picture3->HScroll1->value(), 1000);
-        QCOMPARE((*f)->Picture3->Label6->text(), QString("100 °C"));
+        controles(*f).Picture3->Check4->click();
+        QCOMPARE(controles(*f).Picture3->HScroll1->value(), 1000);
+        QCOMPARE(controles(*f).Picture3->Label6->text(), QString("100 °C"));
     }
 
     void historiqueDansLOngletCinq() {
@@ -231,28 +228,28 @@ private slots:
         w.application.courbes.nbCourbes = 0;
         w.application.courbes.enrcourbe(CourbeConservee{}, 1.0f);
         w.modele().makehisto();
-        const QString texte = w.rtf1->toPlainText();
+        const QString texte = controles(w).rtf1->toPlainText();
         QVERIFY2(texte.startsWith(" \u2022 \nRéaction 1 : Acide carboxylique et alcool\n"),
                  qPrintable(texte));
         w.application.courbes.nbCourbes = -1;
         w.modele().makehisto();
-        QVERIFY(w.rtf1->toPlainText().isEmpty());
+        QVERIFY(controles(w).rtf1->toPlainText().isEmpty());
     }
 
     void especeVolatileChoisieAuPremierDessin() {
         f->choisirOnglet(2);
-        QCOMPARE((*f)->Picture3->Combo3->currentIndex(), 0);
+        QCOMPARE(controles(*f).Picture3->Combo3->currentIndex(), 0);
     }
 
     void grapheOuTableau() {
         FeuilleP& w = *f->fenetre;
-        w.Picture1->Option1[1]->setChecked(true);
-        QVERIFY(w.Frame3->isVisible());
-        for (QCheckBox* c : w.Picture1->option2)
+        controles(w).Picture1->Option1[1]->setChecked(true);
+        QVERIFY(controles(w).Frame3->isVisible());
+        for (QCheckBox* c : controles(w).Picture1->option2)
             QVERIFY(!c->isEnabled());
-        w.Picture1->Option1[0]->setChecked(true);
-        QVERIFY(!w.Frame3->isVisible());
-        for (QCheckBox* c : w.Picture1->option2)
+        controles(w).Picture1->Option1[0]->setChecked(true);
+        QVERIFY(!controles(w).Frame3->isVisible());
+        for (QCheckBox* c : controles(w).Picture1->option2)
             QVERIFY(c->isEnabled());
     }
 
@@ -276,14 +273,14 @@ private slots:
         QFETCH(QString, entete);
         QFETCH(QString, derniere);
         FeuilleP& w = *f->fenetre;
-        w.Picture1->VScroll2->setValue(position);
-        w.Picture1->VScroll3->setValue(lignes);
+        controles(w).Picture1->VScroll2->setValue(position);
+        controles(w).Picture1->VScroll3->setValue(lignes);
         w.modele().prepatab();
-        QCOMPARE(w.MSFlexGrid1->rowCount(), 111 - lignes);
-        QCOMPARE(w.Label1[0]->text(), entete);
-        QCOMPARE(w.MSFlexGrid1->item(0, 0)->text(), QString("0,0"));
-        QCOMPARE(w.MSFlexGrid1->item(w.MSFlexGrid1->rowCount() - 1, 0)->text(), derniere);
-        QCOMPARE(w.MSFlexGrid1->item(0, 1)->text(), w.Picture4->Text1[0]->text());
+        QCOMPARE(controles(w).MSFlexGrid1->rowCount(), 111 - lignes);
+        QCOMPARE(controles(w).Label1[0]->text(), entete);
+        QCOMPARE(controles(w).MSFlexGrid1->item(0, 0)->text(), QString("0,0"));
+        QCOMPARE(controles(w).MSFlexGrid1->item(controles(w).MSFlexGrid1->rowCount() - 1, 0)->text(), derniere);
+        QCOMPARE(controles(w).MSFlexGrid1->item(0, 1)->text(), controles(w).Picture4->Text1[0]->text());
     }
 
     void taille_data() {

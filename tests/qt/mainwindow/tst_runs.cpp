@@ -1,3 +1,4 @@
+#include "ControlesFeuilleP.h"
 #include "TestRegistry.h"
 
 #include "FenetreDeTest.h"
@@ -9,13 +10,13 @@ using namespace vedo;
 namespace {
 
 QColor pixelGraphe(FenetreDeTest& f, int x, int y) {
-    return f->Picture2->pixel(QPointF(x, y));
+    return controles(f).Picture2->pixel(QPointF(x, y));
 }
 
 QStringList ligne(FenetreDeTest& f, int r) {
     QStringList cellules;
     for (int c = 0; c < 6; ++c) {
-        const QTableWidgetItem* e = f->MSFlexGrid1->item(r, c);
+        const QTableWidgetItem* e = controles(f).MSFlexGrid1->item(r, c);
         cellules << (e ? e->text() : QString());
     }
     return cellules;
@@ -23,13 +24,13 @@ QStringList ligne(FenetreDeTest& f, int r) {
 
 void regler(FenetreDeTest& f, const QStringList& quantites) {
     for (int i = 0; i < 4; ++i)
-        f->Picture4->Text1[i]->setText(quantites[i]);
+        controles(f).Picture4->Text1[i]->setText(quantites[i]);
 }
 
 // Runs the animation tick by tick until it stops by itself.
 int animerJusquAuBout(FenetreDeTest& f) {
     int ticks = 0;
-    while (f->Timer1->isActive() && ticks < 100000) {
+    while (controles(f).Timer1->isActive() && ticks < 100000) {
         f->modele().Timer1_Timer();
         ++ticks;
     }
@@ -44,28 +45,28 @@ private slots:
     void finalStateDrawsTheCurvesAndFillsTheTable() {
         FenetreDeTest f;
         regler(f, {"1", "2", "0", "0"});
-        f->Picture3->HScroll1->setValue(1000);
-        f->Command3->click();
+        controles(f).Picture3->HScroll1->setValue(1000);
+        controles(f).Command3->click();
         QCOMPARE(f->modele().ymax, 2.0f);
         // B starts at the top of the axis, C and D at its foot, in their colours.
         QCOMPARE(pixelGraphe(f, 50, 10), QColor(255, 0, 255));
         QCOMPARE(pixelGraphe(f, 50, 110), QColor(0, 0, 255));
-        QCOMPARE(f->MSFlexGrid1->rowCount(), 51);
+        QCOMPARE(controles(f).MSFlexGrid1->rowCount(), 51);
         const QStringList derniere = ligne(f, 50);
         QCOMPARE(derniere[0], QString("10,0"));
         for (int c = 1; c < 6; ++c)
             QVERIFY2(!derniere[c].isEmpty(), qPrintable(derniere.join('|')));
         QCOMPARE(int(f.etat.courbes.nbCourbes), 0);
-        QVERIFY(f->rtf1->toPlainText().contains("Réaction 1 : Acide carboxylique et alcool"));
+        QVERIFY(controles(f).rtf1->toPlainText().contains("Réaction 1 : Acide carboxylique et alcool"));
     }
 
     void curvesAreDrawnInTheirColours() {
         FenetreDeTest f;
         regler(f, {"1", "1", "0", "0"});
-        f->Picture3->HScroll1->setValue(1000);
-        f->Picture3->Check5->setChecked(true);
-        f->Picture1->VScroll2->setValue(1); // 200 h: the equilibrium is reached
-        f->Command3->click();
+        controles(f).Picture3->HScroll1->setValue(1000);
+        controles(f).Picture3->Check5->setChecked(true);
+        controles(f).Picture1->VScroll2->setValue(1); // 200 h: the equilibrium is reached
+        controles(f).Command3->click();
         // At the end, A and B sit at 1/3 mol, C and D at 2/3 mol, on a 1 mol axis.
         QCOMPARE(pixelGraphe(f, 349, 143), QColor(255, 0, 255)); // B over A
         QCOMPARE(pixelGraphe(f, 349, 77), QColor(0, 192, 0));    // D over C
@@ -82,10 +83,10 @@ private slots:
         QFETCH(int, defilement);
         QFETCH(int, lignes);
         FenetreDeTest f;
-        f->Picture1->VScroll3->setValue(defilement);
-        QCOMPARE(f->Picture1->Label3->text(), QString::number(lignes));
-        f->Command3->click();
-        QCOMPARE(f->MSFlexGrid1->rowCount(), lignes);
+        controles(f).Picture1->VScroll3->setValue(defilement);
+        QCOMPARE(controles(f).Picture1->Label3->text(), QString::number(lignes));
+        controles(f).Command3->click();
+        QCOMPARE(controles(f).MSFlexGrid1->rowCount(), lignes);
         QCOMPARE(ligne(f, lignes - 1)[0], QString("10,0"));
         QVERIFY(!ligne(f, lignes - 1)[1].isEmpty());
     }
@@ -111,14 +112,14 @@ private slots:
         QFETCH(QString, qr);
         FenetreDeTest f;
         regler(f, quantites);
-        f->Picture3->HScroll1->setValue(1000);
-        f->Picture3->Check5->setChecked(true);
-        f->Picture3->Check4->setChecked(distiller);
-        f->Picture3->Combo3->setCurrentIndex(2);
-        f->Command3->click();
+        controles(f).Picture3->HScroll1->setValue(1000);
+        controles(f).Picture3->Check5->setChecked(true);
+        controles(f).Picture3->Check4->setChecked(distiller);
+        controles(f).Picture3->Combo3->setCurrentIndex(2);
+        controles(f).Command3->click();
         if (!distiller) QVERIFY(ligne(f, 50)[5] != qr); // the run did move the mixture
         if (reconstruction == "lignes")
-            f->Picture1->VScroll3->setValue(50);
+            controles(f).Picture1->VScroll3->setValue(50);
         else
             f->modele().Text1_LostFocus(0);
         QCOMPARE(ligne(f, 0).mid(1, 4), quantites.mid(0, 2) << (distiller ? "0" : quantites[2]) << quantites[3]);
@@ -127,46 +128,46 @@ private slots:
 
     void qrColumnColour() {
         FenetreDeTest f;
-        f->Command3->click();
-        QCOMPARE(f->MSFlexGrid1->item(10, 5)->foreground().color(), QColor(Qt::black));
-        f->frame2->Check3->click();
-        QCOMPARE(f->MSFlexGrid1->item(10, 5)->foreground().color(), QColor(Qt::white));
+        controles(f).Command3->click();
+        QCOMPARE(controles(f).MSFlexGrid1->item(10, 5)->foreground().color(), QColor(Qt::black));
+        controles(f).frame2->Check3->click();
+        QCOMPARE(controles(f).MSFlexGrid1->item(10, 5)->foreground().color(), QColor(Qt::white));
         // A new run keeps the column hidden while the box is unticked.
-        f->Command3->click();
-        QCOMPARE(f->MSFlexGrid1->item(10, 5)->foreground().color(), QColor(Qt::white));
-        f->frame2->Check3->click();
-        QCOMPARE(f->MSFlexGrid1->item(10, 5)->foreground().color(), QColor(Qt::black));
+        controles(f).Command3->click();
+        QCOMPARE(controles(f).MSFlexGrid1->item(10, 5)->foreground().color(), QColor(Qt::white));
+        controles(f).frame2->Check3->click();
+        QCOMPARE(controles(f).MSFlexGrid1->item(10, 5)->foreground().color(), QColor(Qt::black));
     }
 
     void keptRunsCounter() {
         FenetreDeTest f;
-        f->frame2->Check2->click();
+        controles(f).frame2->Check2->click();
         for (int run = 1; run <= 12; ++run) {
-            f->Picture3->HScroll1->setValue(run * 50);
-            f->Command3->click();
+            controles(f).Picture3->HScroll1->setValue(run * 50);
+            controles(f).Command3->click();
         }
         QCOMPARE(int(f.etat.courbes.nbCourbes), 10);
         QCOMPARE(int(f.etat.courbes.emplacement(10).courbeParam[1]), 600);
-        QVERIFY(f->Command6->isVisible());
-        QCOMPARE(f->rtf1->toPlainText().count(QString::fromUtf8("\u2022")), 11);
+        QVERIFY(controles(f).Command6->isVisible());
+        QCOMPARE(controles(f).rtf1->toPlainText().count(QString::fromUtf8("\u2022")), 11);
         // "Retour état initial" right after a run forgets that run.
-        f->Command9->click();
+        controles(f).Command9->click();
         QCOMPARE(int(f.etat.courbes.nbCourbes), 9);
-        f->Command6->click();
+        controles(f).Command6->click();
         QCOMPARE(int(f.etat.courbes.nbCourbes), -1);
-        QVERIFY(!f->Command6->isVisible());
-        QVERIFY(f->rtf1->toPlainText().isEmpty());
+        QVERIFY(!controles(f).Command6->isVisible());
+        QVERIFY(controles(f).rtf1->toPlainText().isEmpty());
     }
 
     // A box that holds no number leaves the amount the run had read: the kept
     // run stores what its run started from, to be drawn again the same.
     void keptRunStoresWhatItsRunStartedFrom() {
         FenetreDeTest f;
-        f->frame2->Check2->click();
+        controles(f).frame2->Check2->click();
         regler(f, {"1", "1", "0,5", "0"});
-        f->Command3->click();
-        f->Picture4->Text1[2]->setText("");
-        f->Command3->click();
+        controles(f).Command3->click();
+        controles(f).Picture4->Text1[2]->setText("");
+        controles(f).Command3->click();
         const CourbeConservee& c = f.etat.courbes.emplacement(1);
         for (int i = 0; i < 4; ++i)
             QCOMPARE(c.courbeQuantite[i + 1], f->modele().n0[i]);
@@ -175,25 +176,25 @@ private slots:
 
     void untickingKeepForgetsTheRuns() {
         FenetreDeTest f;
-        f->frame2->Check2->click();
-        f->Command3->click();
-        f->Command3->click();
+        controles(f).frame2->Check2->click();
+        controles(f).Command3->click();
+        controles(f).Command3->click();
         QCOMPARE(int(f.etat.courbes.nbCourbes), 1);
-        f->frame2->Check2->click();
+        controles(f).frame2->Check2->click();
         QCOMPARE(int(f.etat.courbes.nbCourbes), -1);
     }
 
     void animatedRunFillsTheSameRows() {
         FenetreDeTest f;
         regler(f, {"1", "1", "0", "0"});
-        f->Picture3->HScroll1->setValue(800);
-        f->Command3->click();
+        controles(f).Picture3->HScroll1->setValue(800);
+        controles(f).Command3->click();
         QList<QStringList> complet;
         for (int r = 0; r < 51; ++r)
             complet << ligne(f, r);
 
-        f->Command5->click();
-        QVERIFY(f->Timer1->isActive());
+        controles(f).Command5->click();
+        QVERIFY(controles(f).Timer1->isActive());
         const int ticks = animerJusquAuBout(f);
         QCOMPARE(ticks, 600 * 10 / 50 + 1); // the last tick finds the end
         for (int r = 1; r < 51; ++r) {
@@ -206,20 +207,20 @@ private slots:
                     qPrintable(QString("row %1 col %2: %3 vs %4").arg(r).arg(c).arg(obtenu).arg(attendu)));
             }
         }
-        QVERIFY(f->Command5->isEnabled());
+        QVERIFY(controles(f).Command5->isEnabled());
         QCOMPARE(int(f.etat.courbes.nbCourbes), 0);
     }
 
     void speedZeroStandsStill() {
         FenetreDeTest f;
-        f->frame2->HScroll2->setValue(0);
-        f->Command5->click();
+        controles(f).frame2->HScroll2->setValue(0);
+        controles(f).Command5->click();
         for (int i = 0; i < 20; ++i)
             f->modele().Timer1_Timer();
-        QVERIFY(f->Timer1->isActive());
+        QVERIFY(controles(f).Timer1->isActive());
         QCOMPARE(f->modele().animation.tempsEcoule, 0);
         QVERIFY(ligne(f, 1)[1].isEmpty());
-        f->frame2->HScroll2->setValue(1000);
+        controles(f).frame2->HScroll2->setValue(1000);
         f->modele().Timer1_Timer();
         QCOMPARE(f->modele().animation.tempsEcoule, 1000);
         QVERIFY(!ligne(f, 1)[1].isEmpty());
@@ -227,20 +228,20 @@ private slots:
 
     void boldStopsTheAnimationAndDrawsTheWholeRun() {
         FenetreDeTest f;
-        f->Command5->click();
+        controles(f).Command5->click();
         f->modele().Timer1_Timer();
-        f->frame2->Check1->click();
-        QVERIFY(!f->Timer1->isActive());
-        QCOMPARE(f->Picture2->epaisseur(), 2);
+        controles(f).frame2->Check1->click();
+        QVERIFY(!controles(f).Timer1->isActive());
+        QCOMPARE(controles(f).Picture2->epaisseur(), 2);
         QVERIFY(!ligne(f, 50)[1].isEmpty());
     }
 
     void durationChangeDuringAnimationRunsTheFinalState() {
         FenetreDeTest f;
-        f->Command5->click();
+        controles(f).Command5->click();
         f->modele().Timer1_Timer();
-        f->Picture1->VScroll2->setValue(12); // 5 min
-        QVERIFY(!f->Timer1->isActive());
+        controles(f).Picture1->VScroll2->setValue(12); // 5 min
+        QVERIFY(!controles(f).Timer1->isActive());
         QCOMPARE(ligne(f, 50)[0], QString("300,0")); // below 10 min the table is in seconds
         QVERIFY(!ligne(f, 50)[1].isEmpty());
     }
@@ -250,7 +251,7 @@ private slots:
     void negativeAmountStartsOnTheTimeAxis() {
         FenetreDeTest f;
         regler(f, {"-1", "1", "0,5", "0,5"});
-        f->Command9->click();
+        controles(f).Command9->click();
         QCOMPARE(f->modele().ymax, 1.5f);
         QCOMPARE(pixelGraphe(f, 50, 210), QColor(0, 0, 255));
         QCOMPARE(pixelGraphe(f, 50, 143), QColor(0, 192, 0)); // D over C at 0,5 mol
@@ -271,32 +272,32 @@ private slots:
         QFETCH(QString, avant);
         QFETCH(QString, run);
         FenetreDeTest f;
-        if (avant == "garder") f->frame2->Check2->click();
-        if (!avant.isEmpty()) f->Command3->click();
+        if (avant == "garder") controles(f).frame2->Check2->click();
+        if (!avant.isEmpty()) controles(f).Command3->click();
         regler(f, {"0", "1", "0", "0"});
         for (int i = 1; i < 4; ++i)
-            f->Picture1->option2[i]->click();
-        f->Command9->click();
+            controles(f).Picture1->option2[i]->click();
+        controles(f).Command9->click();
         if (run == "final") {
-            f->Command3->click();
-            f->Command3->click();
+            controles(f).Command3->click();
+            controles(f).Command3->click();
         } else {
-            f->Command5->click();
+            controles(f).Command5->click();
             animerJusquAuBout(f);
         }
         QVERIFY(f->modele().ymax < 1e-9f);
-        QImage blanche(f->Picture2->image().size(), f->Picture2->image().format());
+        QImage blanche(controles(f).Picture2->image().size(), controles(f).Picture2->image().format());
         blanche.fill(Qt::white);
-        QVERIFY(f->Picture2->image() == blanche);
+        QVERIFY(controles(f).Picture2->image() == blanche);
         QVERIFY(f->modele().dessinGraphe.traces().empty());
     }
 
     void hiddenCurvesLowerTheScale() {
         FenetreDeTest f;
         regler(f, {"1", "2", "0", "0"});
-        f->Picture1->option2[1]->click();
+        controles(f).Picture1->option2[1]->click();
         QCOMPARE(f->modele().ymax, 1.0f);
-        f->Picture1->option2[1]->click();
+        controles(f).Picture1->option2[1]->click();
         QCOMPARE(f->modele().ymax, 2.0f);
     }
 };

@@ -1,3 +1,4 @@
+#include "ControlesFeuilleP.h"
 #include "TestRegistry.h"
 
 #include "FenetreDeTest.h"
@@ -48,18 +49,18 @@ private slots:
         QFETCH(QStringList, attendu);
         QFETCH(QStringList, messages);
         for (int k = 0; k < 4; ++k)
-            (*f)->Picture4->Text1[k]->setText(boites[k]);
+            controles(*f).Picture4->Text1[k]->setText(boites[k]);
         // Enter validates the box like leaving it.
-        QTest::keyClick((*f)->Picture4->Text1[quittee], Qt::Key_Return);
+        QTest::keyClick(controles(*f).Picture4->Text1[quittee], Qt::Key_Return);
         for (int k = 0; k < 4; ++k)
-            QCOMPARE((*f)->Picture4->Text1[k]->text(), attendu[k]);
+            QCOMPARE(controles(*f).Picture4->Text1[k]->text(), attendu[k]);
         QCOMPARE(f->prompteur.messages(), messages);
         for (const auto& q : f->prompteur.questions)
             QCOMPARE(q.icone, Icone::critique);
     }
 
     void quitterLaBoiteValide() {
-        auto& boites = (*f)->Picture4->Text1;
+        auto& boites = controles(*f).Picture4->Text1;
         boites[0]->setText("0");
         boites[1]->setText("0");
         (*f)->activateWindow();
@@ -84,7 +85,7 @@ private slots:
     void filtreDesTouches() {
         QFETCH(QString, frappe);
         QFETCH(QString, texte);
-        QLineEdit* boite = (*f)->Picture4->Text1[3];
+        QLineEdit* boite = controles(*f).Picture4->Text1[3];
         boite->clear();
         QTest::keyClicks(boite, frappe);
         QCOMPARE(boite->text(), texte);
@@ -92,7 +93,7 @@ private slots:
     }
 
     void retourArriereAccepte() {
-        QLineEdit* boite = (*f)->Picture4->Text1[2];
+        QLineEdit* boite = controles(*f).Picture4->Text1[2];
         boite->setText("12");
         boite->end(false);
         QTest::keyClick(boite, Qt::Key_Backspace);

@@ -1,3 +1,4 @@
+#include "ControlesFeuilleP.h"
 #include "TestRegistry.h"
 
 #include "FenetreDeTest.h"
@@ -21,7 +22,7 @@ namespace {
 QByteArray enregistrer(FenetreDeTest& f, ChoixCopie choix, const QString& fichier) {
     f.prompteur.reponsesMenus = {choix};
     f.prompteur.reponsesFichiers = {fichier.toStdString()};
-    f->Command4->click();
+    controles(f).Command4->click();
     QFile lu(fichier);
     return lu.open(QIODevice::ReadOnly) ? lu.readAll() : QByteArray();
 }
@@ -44,25 +45,25 @@ private slots:
         FenetreDeTest f;
         QGuiApplication::clipboard()->clear();
         f.prompteur.reponsesMenus.push_back(choix);
-        f->Command4->click();
+        controles(f).Command4->click();
         QCOMPARE(f.prompteur.questions.back().genre, std::string("menu"));
         QVERIFY(f.prompteur.questions.back().texte.starts_with("Copier l'animation|Copier le graphe"));
         // The confirmation shows even when nothing was chosen, and passing
         // over "Copier" keeps it.
-        QVERIFY(f->info->text().startsWith("L'image est copiée"));
+        QVERIFY(controles(f).info->text().startsWith("L'image est copiée"));
         if (image.isValid()) QCOMPARE(QGuiApplication::clipboard()->image().size(), image);
     }
 
     void printDialogCancelledPrintsNothing() {
         FenetreDeTest f;
-        f->Command10->click();
+        controles(f).Command10->click();
         QCOMPARE(f.prompteur.questions.back().genre, std::string("dialogue"));
         QCOMPARE(f.prompteur.questions.back().titre, std::string("Imprimer"));
     }
 
     void calculatorOpensModally() {
         FenetreDeTest f;
-        f->Command8->click();
+        controles(f).Command8->click();
         QCOMPARE(f.prompteur.questions.back().genre, std::string("dialogue"));
         QCOMPARE(f.prompteur.questions.back().titre, std::string("Machine à calculer"));
     }
@@ -87,14 +88,14 @@ private slots:
         QFETCH(int, chemins);
         QFETCH(int, ecartsAdmis);
         FenetreDeTest f;
-        if (scenario == "final state" || scenario == "tangents") f->Command3->click();
+        if (scenario == "final state" || scenario == "tangents") controles(f).Command3->click();
         if (scenario == "two kept runs") {
-            f->frame2->Check2->click();
-            f->Command3->click();
-            f->Picture3->HScroll1->setValue(1000);
-            f->Command3->click();
+            controles(f).frame2->Check2->click();
+            controles(f).Command3->click();
+            controles(f).Picture3->HScroll1->setValue(1000);
+            controles(f).Command3->click();
         }
-        if (scenario.contains("animated")) f->Command5->click();
+        if (scenario.contains("animated")) controles(f).Command5->click();
         for (int tick = 0; tick < 40 && scenario.contains("animated"); ++tick) {
             if (tick == 20 && scenario.startsWith("enlarged")) f->modele().Command12_Click();
             if (tick == 20 && scenario.startsWith("colour")) {
@@ -103,10 +104,10 @@ private slots:
             }
             f->modele().Timer1_Timer();
         }
-        if (scenario == "bold lines") f->frame2->Check1->click();
+        if (scenario == "bold lines") controles(f).frame2->Check1->click();
         if (scenario == "tangents") f->modele().tander(300, f.etat.courbes.emplacement(0));
 
-        const QImage ecran = f->Picture2->image();
+        const QImage ecran = controles(f).Picture2->image();
         QImage encore(ecran.size(), QImage::Format_RGB32);
         SurfaceImage surface(encore);
         f->modele().dessinGraphe.dessiner(surface);
@@ -152,9 +153,9 @@ private slots:
     void savedTableIsTheGrid() {
         FenetreDeTest f;
         f.etat.fichcourant = "/classe/TP2.C15";
-        f->Command3->click();
-        f->frame2->Check3->click();
-        QVERIFY(!f->frame2->Check3->isChecked());
+        controles(f).Command3->click();
+        controles(f).frame2->Check3->click();
+        QVERIFY(!controles(f).frame2->Check3->isChecked());
         QTemporaryDir dossier;
         const QByteArray csv = enregistrer(f, copEnregistrerTableau, dossier.filePath("t.csv"));
         enregistrer(f, copEnregistrerTableau, dossier.filePath("t.csv"));
@@ -167,22 +168,22 @@ private slots:
         QStringList lignes = QString::fromUtf8(csv).split("\r\n");
         QCOMPARE(lignes.takeLast(), QString());
         QCOMPARE(lignes.takeFirst(), QString("t (min);Acide carboxylique;Alcool;Ester;Eau;Qr"));
-        QCOMPARE(lignes.size(), f->MSFlexGrid1->rowCount());
+        QCOMPARE(lignes.size(), controles(f).MSFlexGrid1->rowCount());
         for (int r = 0; r < lignes.size(); ++r) {
             const QStringList cellules = lignes[r].split(';');
             QCOMPARE(cellules.size(), 6);
             for (int c = 0; c < 6; ++c)
-                QCOMPARE(cellules[c], f->MSFlexGrid1->item(r, c)->text());
+                QCOMPARE(cellules[c], controles(f).MSFlexGrid1->item(r, c)->text());
         }
         QVERIFY(!lignes.last().split(';')[5].isEmpty());
     }
 
     void helpKeepsTheGraph() {
         FenetreDeTest f;
-        f->Command3->click();
-        const QImage avant = f->Picture2->image();
-        f->Command7->click();
-        QCOMPARE(f->Picture2->image(), avant);
+        controles(f).Command3->click();
+        const QImage avant = controles(f).Picture2->image();
+        controles(f).Command7->click();
+        QCOMPARE(controles(f).Picture2->image(), avant);
         // Either the guide opens or a French message says it is missing.
         const bool ouverte = f->findChild<QWidget*>("aide") && f->findChild<QWidget*>("aide")->isVisible();
         QVERIFY(ouverte || !f.prompteur.messages().isEmpty());
