@@ -41,6 +41,20 @@ const std::vector<FicheControle>& controlesFeuilleP() {
     return table;
 }
 
+const std::vector<std::string_view>& chaineTabulationFeuilleP() {
+    static const std::vector<std::string_view> chaine = {
+        "Command2", "Command11", "Command4", "Command10", "Command8", "Command7", "Command1",
+        "MSFlexGrid1", "Command6", "Command12", "Onglets",
+        "Combo1", "Combo2", "Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)",
+        "HScroll1", "Check5", "Check4", "Combo3",
+        "HScroll2", "Check1", "Check2", "Check3",
+        "VScroll2", "Option1(0)", "Label4(1)", "option2(0)", "Label4(2)", "option2(1)", "Label4(3)", "option2(2)",
+        "Label4(4)", "option2(3)", "Option1(1)", "VScroll3", "rtf1",
+        "Command5", "Command3", "Command9", "btexo", "fich", "supertext",
+    };
+    return chaine;
+}
+
 std::optional<std::string> indiceControle(std::string_view nomControle, int y, std::string_view infoActuel,
                                           std::string_view messageCopie) {
     const std::string_view nom = nomControle.substr(0, nomControle.find('('));

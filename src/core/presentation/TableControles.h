@@ -1,7 +1,8 @@
 #pragma once
 // The main window's controls that have words of their own: the hint that the
 // line `info` writes when the mouse passes over them, the tool tip, and the
-// name told to assistive technologies. Both shells take them from here.
+// name told to assistive technologies; and the order Tab goes through them.
+// Both shells take them from here.
 
 #include <optional>
 #include <string>
@@ -21,6 +22,12 @@ struct FicheControle {
 };
 
 const std::vector<FicheControle>& controlesFeuilleP();
+
+// The order Tab takes through the main window's controls, as the eye reads
+// it: the button row, the graph's buttons (or the table over the graph),
+// the tab strip and the panel shown, the run buttons, then the exercise.
+// The shell passes over a control that is hidden, disabled or covered.
+const std::vector<std::string_view>& chaineTabulationFeuilleP();
 
 // The hint of a control ("Text1(2)" counting as "Text1"), the mouse `y`
 // pixels below its top. Nothing leaves `info` as it is: controls without a

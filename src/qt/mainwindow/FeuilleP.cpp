@@ -269,21 +269,9 @@ void FeuilleP::installerIndices() {
 }
 
 void FeuilleP::installerClavier() {
-    // As the eye reads the window: the button row, the graph's buttons (or
-    // the table over the graph), the tab strip and the panel shown, the run
-    // buttons, then the exercise.
-    QList<QWidget*> ordre = {Command2, Command11,        Command4,        Command10, Command8,
-                             Command7, Command1,         MSFlexGrid1,     Command6,  Command12,
-                             Onglets,  Picture4->Combo1, Picture4->Combo2};
-    for (QLineEdit* boite : Picture4->Text1)
-        ordre << boite;
-    ordre << Picture3->HScroll1 << Picture3->Check5 << Picture3->Check4 << Picture3->Combo3;
-    ordre << frame2->HScroll2 << frame2->Check1 << frame2->Check2 << frame2->Check3;
-    ordre << Picture1->VScroll2 << Picture1->Option1[0];
-    for (int i = 0; i < 4; ++i)
-        ordre << Picture1->Label4[i + 1] << Picture1->option2[i];
-    ordre << Picture1->Option1[1] << Picture1->VScroll3 << rtf1;
-    ordre << Command5 << Command3 << Command9 << btexo << fich << supertext;
+    QList<QWidget*> ordre;
+    for (const std::string_view nom : chaineTabulationFeuilleP())
+        ordre << findChild<QWidget*>(QString::fromUtf8(nom.data(), static_cast<int>(nom.size())));
     for (int i = 1; i < ordre.size(); ++i)
         QWidget::setTabOrder(ordre[i - 1], ordre[i]);
 

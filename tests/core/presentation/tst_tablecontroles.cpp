@@ -36,3 +36,10 @@ ESSAI(fichesUniques) {
         for (std::size_t j = i + 1; j < table.size(); ++j) VERIFIE(table[i].nom != table[j].nom);
     }
 }
+
+// Each control is one stop of the chain: a second one would cut it short.
+ESSAI(chaineTabulation) {
+    const auto& chaine = chaineTabulationFeuilleP();
+    for (std::size_t i = 0; i < chaine.size(); ++i)
+        for (std::size_t j = i + 1; j < chaine.size(); ++j) VERIFIE(chaine[i] != chaine[j], std::string(chaine[i]));
+}
