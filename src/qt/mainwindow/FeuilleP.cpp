@@ -2,7 +2,6 @@
 
 #include "calculator/Machine.h"
 #include "common/NumberText.h"
-#include "common/Rounding.h"
 #include "engine/AmountRules.h"
 #include "engine/Durations.h"
 #include "engine/History.h"
@@ -25,6 +24,7 @@
 #include "platform/BordsFenetre.h"
 #include "platform/SurfaceQt.h"
 #include "view/Apparatus.h"
+#include "view/FondFeuilleP.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -417,18 +417,9 @@ void FeuilleP::Command8_Click() {
 
 void FeuilleP::paintEvent(QPaintEvent*) {
     QPainter peintre(this);
-    const int hauteur = tailleFeuilleP.height();
-    for (int y = 0; y <= hauteur; ++y) {
-        const int r = static_cast<int>(arrondiPair(255.0 - 55.0 * y / hauteur));
-        const int b = static_cast<int>(arrondiPair(255.0 - 75.0 * y / hauteur));
-        // One row filled is a memset; as a line, the stroker went pixel by pixel.
-        peintre.fillRect(0, y, tailleFeuilleP.width() + 1, 1, QColor(r, r, b));
-    }
-    // The exercise area casts a 3-pixel shadow to the right and below.
-    const QRect ombre(
-        QPoint(supertext->x() + 3, fich->y() + 3),
-        QPoint(supertext->x() + supertext->width() + 3, supertext->y() + supertext->height() + 3));
-    peintre.fillRect(ombre, couleurs::gris);
+    SurfaceQt surface(peintre, size());
+    dessinerFondFeuilleP(surface, tailleFeuilleP.width(), tailleFeuilleP.height(), {supertext->x(), fich->y()},
+                         {supertext->x() + supertext->width(), supertext->y() + supertext->height()});
 }
 
 // The size is the outer one, frame included: before the first show the window
