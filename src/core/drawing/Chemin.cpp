@@ -27,6 +27,15 @@ Chemin& Chemin::fermer() {
     return *this;
 }
 
+Chemin& Chemin::polygone(std::initializer_list<Point> points) {
+    bool premier = true;
+    for (const Point p : points) {
+        premier ? deplacer(p) : ligne(p);
+        premier = false;
+    }
+    return fermer();
+}
+
 Chemin& Chemin::rectangle(Point coin1, Point coin2) {
     elements_.push_back({Type::rectangle, {coin1, coin2}});
     return *this;

@@ -6,6 +6,7 @@
 
 #include "drawing/Geometrie.h"
 
+#include <initializer_list>
 #include <vector>
 
 namespace vedo {
@@ -40,6 +41,8 @@ public:
     Chemin& fermer();
     // A closed figure from corner to corner.
     Chemin& rectangle(Point coin1, Point coin2);
+    // A closed figure through the points in turn.
+    Chemin& polygone(std::initializer_list<Point> points);
     Chemin& ellipse(Point centre, double rayonX, double rayonY);
     // A line to the start of an arc of the ellipse that fills the box, then
     // the arc; degrees anticlockwise on screen from the positive x axis.

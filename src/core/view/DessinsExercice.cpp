@@ -1,21 +1,9 @@
 #include "view/DessinsExercice.h"
 
 #include <cmath>
-#include <initializer_list>
 #include <numbers>
 
 namespace vedo {
-
-namespace {
-
-Chemin polygone(std::initializer_list<Point> points) {
-    Chemin c;
-    for (const Point p : points)
-        c.elements().empty() ? c.deplacer(p) : c.ligne(p);
-    return c.fermer();
-}
-
-} // namespace
 
 void dessinerEtoile(Surface& s, bool allumee, int cote) {
     s.lisser(true);
@@ -42,7 +30,7 @@ void dessinerSablier(Surface& s, Point coin, double l, double h) {
     const double vl = l + -l * 0.15 - l * 0.15, vh = h + -plateau - plateau;
     const Point centre{vx + vl / 2, vy + vh / 2};
     const double bas = vy + vh;
-    s.tracer(polygone({{vx, vy},
+    s.tracer(Chemin().polygone({{vx, vy},
                        {vx + vl, vy},
                        {centre.x + l * 0.06, centre.y + 0},
                        {vx + vl, bas},
@@ -51,10 +39,10 @@ void dessinerSablier(Surface& s, Point coin, double l, double h) {
              Plume{{60, 60, 60}, 1}, Couleur{220, 235, 250});
     // Sand: a heap at the bottom and what is left at the top.
     const Couleur sable{220, 170, 60};
-    s.tracer(polygone({{vx, bas}, {vx + vl, bas}, {centre.x, bas - vh * 0.3}}), std::nullopt, sable);
+    s.tracer(Chemin().polygone({{vx, bas}, {vx + vl, bas}, {centre.x, bas - vh * 0.3}}), std::nullopt, sable);
     const double y = vy + vh * 0.28;
     const double demi = vl / 2 * (1 - 0.28 * 2) * 0.9;
-    s.tracer(polygone({{centre.x - demi, y}, {centre.x + demi, y}, centre}), std::nullopt, sable);
+    s.tracer(Chemin().polygone({{centre.x - demi, y}, {centre.x + demi, y}, centre}), std::nullopt, sable);
     const Couleur bois{120, 70, 30};
     s.rectangle(coin, {coin.x + l, coin.y + plateau}, std::nullopt, bois);
     const double fond = coin.y + h;
@@ -66,14 +54,14 @@ void dessinerOuvrirExercice(Surface& s) {
     s.lisser(true);
     // An open book...
     const Plume encre{{40, 40, 90}, 1.2};
-    s.tracer(polygone({{2, 8}, {15, 11}, {15, 29}, {2, 26}}), encre, blanc);
-    s.tracer(polygone({{30, 8}, {17, 11}, {17, 29}, {30, 26}}), encre, blanc);
+    s.tracer(Chemin().polygone({{2, 8}, {15, 11}, {15, 29}, {2, 26}}), encre, blanc);
+    s.tracer(Chemin().polygone({{30, 8}, {17, 11}, {17, 29}, {30, 26}}), encre, blanc);
     for (int y = 14; y <= 24; y += 4) {
         s.segment({5, double(y)}, {12, y + 1.0}, encre);
         s.segment({20, y + 1.0}, {27, double(y)}, encre);
     }
     // ...and the arrow that opens it.
-    s.tracer(polygone({{12, 1}, {20, 1}, {20, 5}, {24, 5}, {16, 11}, {8, 5}, {12, 5}}), std::nullopt,
+    s.tracer(Chemin().polygone({{12, 1}, {20, 1}, {20, 5}, {24, 5}, {16, 11}, {8, 5}, {12, 5}}), std::nullopt,
              Couleur{0, 150, 0});
 }
 

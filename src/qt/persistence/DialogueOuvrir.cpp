@@ -1,33 +1,14 @@
 #include "persistence/DialogueOuvrir.h"
 
 #include "platform/ApplicationState.h"
+#include "platform/SurfaceQt.h"
+#include "view/DessinAttente.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QPainter>
+#include <QPixmap>
 
 namespace vedo {
-
-namespace {
-// An hourglass: two glass cones, sand running from the upper into the lower one.
-QPixmap sablier() {
-    QPixmap image(16, 22);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1.2));
-    p.setBrush(QColor(230, 240, 250));
-    p.drawPolygon(QPolygonF{{2, 2}, {14, 2}, {8, 11}, {14, 20}, {2, 20}, {8, 11}});
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(220, 170, 60));
-    p.drawPolygon(QPolygonF{{5, 6}, {11, 6}, {8, 10}});
-    p.drawPolygon(QPolygonF{{3.5, 19}, {12.5, 19}, {8, 15}});
-    p.setPen(QPen(QColor(120, 80, 40), 2));
-    p.drawLine(QPointF(1, 1.5), QPointF(15, 1.5));
-    p.drawLine(QPointF(1, 20.5), QPointF(15, 20.5));
-    return image;
-}
-} // namespace
 
 DialogueOuvrir::DialogueOuvrir(ApplicationState& application, QWidget* parent)
     : DialogueFichiers(application, "Ouvrir une configuration", "OUVRIR", parent) {
@@ -44,7 +25,8 @@ DialogueOuvrir::DialogueOuvrir(ApplicationState& application, QWidget* parent)
     Frame1->setGeometry(8, 258, 208, 33);
     Frame1->setFrameShape(QFrame::Box);
     auto* Image1 = new QLabel(Frame1);
-    Image1->setPixmap(sablier());
+    Image1->setPixmap(QPixmap::fromImage(
+        imageCalqueQt(largeurSablierAttente, hauteurSablierAttente, dessinerSablierAttente)));
     Image1->setObjectName("Image1");
     Image1->setGeometry(4, 4, 24, 25);
     Image1->setAlignment(Qt::AlignCenter);

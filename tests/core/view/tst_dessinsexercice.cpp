@@ -1,6 +1,7 @@
 #include "EssaiCoeur.h"
 
 #include "drawing/SurfaceEnregistree.h"
+#include "view/DessinAttente.h"
 #include "view/DessinsExercice.h"
 
 #include <functional>
@@ -16,8 +17,9 @@ bool finitPar(const std::string& texte, const std::string& fin) {
 
 } // namespace
 
-// Each picture is smooth; what it is made of, and how its last call ends.
-ESSAI(imagesDeLaFenetreExercice) {
+// Each picture of the exercise window and of the open dialog's wait notice
+// is smooth; what it is made of, and how its last call ends.
+ESSAI(petitesImagesLisses) {
     struct Ligne {
         const char* nom;
         std::function<void(Surface&)> dessin;
@@ -34,7 +36,9 @@ ESSAI(imagesDeLaFenetreExercice) {
           "restaurer"},
          {"open book and arrow", dessinerOuvrirExercice, 10, "tracer M 2,8 L 15,11 L 15,29 L 2,26 Z ",
           "Z - | #009600"},
-         {"red cross", dessinerFermerSansCharger, 3, "", "segment 25,7 7,25 #c80000 5 rond biseau"}},
+         {"red cross", dessinerFermerSansCharger, 3, "", "segment 25,7 7,25 #c80000 5 rond biseau"},
+         {"wait hourglass: closed glass, two heaps of sand, two wooden plates", dessinerSablierAttente, 6,
+          "tracer M 2,2 L 14,2 L 8,11 L 14,20 L 2,20 L 8,11 Z ", "segment 1,20.5 15,20.5 #785028 2 carre biseau"}},
         [](const Ligne& l) {
             SurfaceEnregistree s;
             l.dessin(s);
