@@ -1,8 +1,7 @@
 #pragma once
-// The system's clipboard: plain text, or a picture as the bytes of a PNG
-// file.
+// The system's clipboard, for the texts the core puts on it; the shells
+// copy their own pictures.
 
-#include <optional>
 #include <string>
 
 namespace vedo {
@@ -11,10 +10,8 @@ class PressePapiers {
 public:
     virtual ~PressePapiers() = default;
 
+    // What the clipboard held is replaced by `texte` alone.
     virtual void copierTexte(const std::string& texte) = 0;
-    virtual void copierImage(const std::string& png) = 0;
-    // Empty when the clipboard holds no text.
-    virtual std::optional<std::string> texte() const = 0;
 };
 
 } // namespace vedo

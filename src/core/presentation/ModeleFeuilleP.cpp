@@ -6,8 +6,9 @@
 
 namespace vedo {
 
-ModeleFeuilleP::ModeleFeuilleP(KeptRuns& courbes, VueFeuilleP& vue, Minuterie& minuterie, Questions& questions)
-    : courbes_(courbes), vue_(vue), minuterie_(minuterie), questions_(questions) {
+ModeleFeuilleP::ModeleFeuilleP(KeptRuns& courbes, VueFeuilleP& vue, Minuterie& minuterie, Questions& questions,
+                               PressePapiers& pressePapiers)
+    : courbes_(courbes), vue_(vue), minuterie_(minuterie), questions_(questions), pressePapiers_(pressePapiers) {
     minuterie_.top = [this] { Timer1_Timer(); };
 }
 
@@ -46,7 +47,12 @@ CouleursCourbes ModeleFeuilleP::couleurs() const {
 void ModeleFeuilleP::Command4_Click(Pixel position) {
     const ElementsMenu menu = menucop(vue_.copiesPossibles());
     questions_.menuPuis(menu, position, [this, menu](int choix) {
-        if (choixPossible(menu, choix)) vue_.copier(static_cast<ChoixCopie>(choix));
+        if (choixPossible(menu, choix)) {
+            if (choix == cop0031)
+                pressePapiers_.copierTexte(texteTableau(tableau.lignes()));
+            else
+                vue_.copier(static_cast<ChoixCopie>(choix));
+        }
         vue_.afficherInfo(std::string(messageCopie));
     });
 }

@@ -8,6 +8,7 @@
 #include "engine/KeptRuns.h"
 #include "engine/RunLoop.h"
 #include "platform/Minuterie.h"
+#include "platform/PressePapiers.h"
 #include "platform/Questions.h"
 #include "presentation/VueFeuilleP.h"
 #include "records/Configuration.h"
@@ -26,7 +27,8 @@ struct ModeleFeuilleP {
     // `courbes`: the application's kept runs, which outlive the window;
     // `Timer1` is `minuterie`, which the model sets going; `questions` are
     // asked as the window's.
-    ModeleFeuilleP(KeptRuns& courbes, VueFeuilleP& vue, Minuterie& minuterie, Questions& questions);
+    ModeleFeuilleP(KeptRuns& courbes, VueFeuilleP& vue, Minuterie& minuterie, Questions& questions,
+                   PressePapiers& pressePapiers);
     ModeleFeuilleP(const ModeleFeuilleP&) = delete;
     ModeleFeuilleP& operator=(const ModeleFeuilleP&) = delete;
 
@@ -143,7 +145,8 @@ struct ModeleFeuilleP {
     void Command9_Click(); // "Retour état initial"
     void Timer1_Timer(); // one tick of the animated run
     // "Co&pier": `menucop` at `position` on the screen, then what was
-    // chosen; `info` confirms the copy whatever the choice.
+    // chosen: the table's cells as text, or what the shell copies or saves;
+    // `info` confirms the copy whatever the choice.
     void Command4_Click(Pixel position);
     void Check1_Click(); // "Tracer en gras"
     void Check2_Click(); // "Conserver les courbes"
@@ -188,6 +191,7 @@ private:
     VueFeuilleP& vue_;
     Minuterie& minuterie_;
     Questions& questions_;
+    PressePapiers& pressePapiers_;
 };
 
 } // namespace vedo

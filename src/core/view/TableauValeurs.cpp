@@ -6,6 +6,8 @@
 #include "engine/Reaction.h"
 #include "view/GraphScale.h"
 
+#include <algorithm>
+
 namespace vedo {
 
 int nombreLignesTableau(int valeurDefilement) {
@@ -60,6 +62,19 @@ void TableauValeurs::ecrireLigne(int ligne, const Quantites& n) {
 std::array<std::string, colonnesTableau> TableauValeurs::enTetes(int reaction) const {
     const auto& noms = nomsEspeces(reaction);
     return {"\r\nt (" + nomUnite(unite_) + ")", noms[0], noms[1], noms[2], noms[3], "\r\nQr"};
+}
+
+std::string texteTableau(const std::vector<LigneTableau>& lignes) {
+    std::string texte;
+    for (std::size_t r = 0; r < lignes.size(); ++r) {
+        if (r > 0) texte += '\n';
+        for (std::size_t c = 0; c < lignes[r].size(); ++c) {
+            if (c > 0) texte += '\t';
+            texte += lignes[r][c];
+        }
+    }
+    std::replace(texte.begin(), texte.end(), '\r', '\n');
+    return texte;
 }
 
 } // namespace vedo

@@ -27,6 +27,11 @@ std::string texteCellule(double valeur);
 // Qr with three significant digits, or nothing when nA nB is 0.
 std::optional<std::string> texteQr(const Quantites& n);
 
+// The cells as the clipboard takes them: a tab between cells, a line feed
+// between rows. A carriage return becomes a line feed in place, so that the
+// text keeps its length: a cell's CR LF gives two line feeds.
+std::string texteTableau(const std::vector<LigneTableau>& lignes);
+
 class TableauValeurs {
 public:
     // Rebuilds the grid for a run of `duree` seconds: times in the unit of
@@ -40,6 +45,7 @@ public:
 
     int nombreLignes() const { return static_cast<int>(lignes_.size()); }
     const LigneTableau& ligne(int r) const { return lignes_.at(static_cast<std::size_t>(r)); }
+    const std::vector<LigneTableau>& lignes() const { return lignes_; }
     std::int16_t unite() const { return unite_; }
 
     // Header captions: "\r\nt (min)", the species names, "\r\nQr".

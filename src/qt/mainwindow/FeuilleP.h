@@ -14,6 +14,7 @@
 #include "output/Exportation.h"
 #include "platform/ApplicationState.h"
 #include "platform/MinuterieQt.h"
+#include "platform/PressePapiersQt.h"
 #include "platform/PictureBox.h"
 #include "platform/QuestionsFenetre.h"
 #include "presentation/ModeleFeuilleP.h"
@@ -168,7 +169,8 @@ private:
 
     MinuterieQt minuterie_{this, "Timer1"};
     QuestionsFenetre questions_{application.prompteur, this};
-    ModeleFeuilleP modele_{application.courbes, *this, minuterie_, questions_};
+    PressePapiersQt pressePapiers_;
+    ModeleFeuilleP modele_{application.courbes, *this, minuterie_, questions_, pressePapiers_};
     LiaisonReglages liaison_{modele_.reglages};
     std::unique_ptr<class ChoixImprimante> choixImprimante_; // kept between printings
     Exportation exportation_;                                // the folder of the last file saved

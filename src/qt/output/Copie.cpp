@@ -15,12 +15,6 @@ void copierImage(const QImage& image) {
     pressePapiers->setImage(image);
 }
 
-void copierContenuTableau(const QTableWidget& grille) {
-    QClipboard* pressePapiers = QGuiApplication::clipboard();
-    pressePapiers->clear();
-    pressePapiers->setText(texteGrille(grille));
-}
-
 void copierImageTableau(const QTableWidget& grille, const EnTeteGrille& enTete) {
     copierImage(imageGrille(grille, enTete).image);
 }
@@ -38,9 +32,6 @@ void copier(ChoixCopie choix, Prompter& prompter, QWidget* parent, const Vues& v
     case Cop002:
         copierImage(vues.graphe);
         break;
-    case cop0031:
-        if (vues.tableau) copierContenuTableau(*vues.tableau);
-        break;
     case cop0032:
         if (vues.tableau) copierImageTableau(*vues.tableau, vues.enTeteTableau);
         break;
@@ -49,6 +40,8 @@ void copier(ChoixCopie choix, Prompter& prompter, QWidget* parent, const Vues& v
         break;
     case copEnregistrerTableau:
         exportation.enregistrerTableau(prompter, parent, vues);
+        break;
+    case cop0031:
         break;
     }
 }

@@ -114,23 +114,6 @@ Qt::Alignment alignement(const QTableWidgetItem* cellule) {
 }
 } // namespace
 
-QString texteGrille(const QTableWidget& grille) {
-    QStringList lignes;
-    for (int r = 0; r < grille.rowCount(); ++r) {
-        QStringList cellules;
-        for (int c = 0; c < grille.columnCount(); ++c) {
-            const QTableWidgetItem* cellule = grille.item(r, c);
-            cellules << (cellule ? cellule->text() : QString());
-        }
-        lignes << cellules.join('\t');
-    }
-    // Each carriage return becomes a line feed in place: the text keeps its
-    // length, so a cell's CR LF gives two line feeds.
-    QString texte = lignes.join('\n');
-    texte.replace('\r', '\n');
-    return texte;
-}
-
 ImageGrille imageGrille(const QTableWidget& grille, const EnTeteGrille& enTeteDonne) {
     const EnTeteGrille enTete = enTeteAffiche(grille, enTeteDonne);
     QList<int> debutsColonnes;

@@ -1,6 +1,6 @@
 #pragma once
-// What the grid of the table of values hands out: its cells as text and a
-// picture of all its cells, rows scrolled out of sight included.
+// The picture of the grid of the table of values: all its cells, rows
+// scrolled out of sight included.
 
 #include <QImage>
 #include <QList>
@@ -10,10 +10,6 @@
 class QTableWidget;
 
 namespace vedo {
-
-// Cells separated by a tab, rows by a line feed; every carriage return, in a
-// cell too, is replaced in place by a line feed.
-QString texteGrille(const QTableWidget& grille);
 
 // The captions above the columns, as the window's header labels show them:
 // one per column, a leading line break putting it on its second line, and

@@ -92,6 +92,12 @@ private:
     }
 };
 
+class PressePapiersEnregistre : public vedo::PressePapiers {
+public:
+    void copierTexte(const std::string& texte) override { textes.push_back(texte); }
+    std::vector<std::string> textes;
+};
+
 // As the window's load leaves it: the first reaction, the duration selector
 // moved to its start-up position, then "Retour état initial"; or, with
 // `charger` false, as built, before the load.
@@ -109,7 +115,8 @@ struct FenetreEssai {
     VueEnregistree vue;
     MinuterieManuelle minuterie;
     vedo::QuestionsScriptees questions;
-    vedo::ModeleFeuilleP modele{courbes, vue, minuterie, questions};
+    PressePapiersEnregistre pressePapiers;
+    vedo::ModeleFeuilleP modele{courbes, vue, minuterie, questions, pressePapiers};
 };
 
 } // namespace essai

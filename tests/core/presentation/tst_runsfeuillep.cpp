@@ -481,7 +481,7 @@ ESSAI(menuCopier) {
     essai::lignes<Ligne>(
         {
             {"the apparatus picture", cop001, tout, {"copier 0", info}},
-            {"the table's cells, from the sub-menu", cop0031, tout, {"copier 2", info}},
+            {"the table's cells, from the sub-menu, put as text by the model", cop0031, tout, {info}},
             {"the table saved", copEnregistrerTableau, tout, {"copier 5", info}},
             {"the menu closed", -1, tout, {info}},
             {"an item the menu does not have", 9, tout, {info}},
@@ -495,10 +495,30 @@ ESSAI(menuCopier) {
             f.questions.reponsesMenus.push_back(l.reponse);
             f.modele.Command4_Click({5, 6});
             COMPARE(f.vue.journal, l.journal);
+            COMPARE(f.pressePapiers.textes.size(), std::size_t{l.reponse == cop0031 && l.possibles.tableau});
             COMPARE(f.questions.questions.size(), std::size_t{1});
             COMPARE(f.questions.questions[0].texte,
                     std::string("Copier l'animation|Copier le graphe|Copier le tableau"
                                 "[Copier le contenu du tableau|Copier une image du tableau]"
                                 "||Enregistrer le graphe…|Enregistrer le tableau…"));
         });
+}
+
+// The table's cells copied as text: every row of the table, the last one
+// the final state, its cells between tabs.
+ESSAI(contenuDuTableauCopie) {
+    FenetreEssai f;
+    f.modele.Command3_Click();
+    f.questions.reponsesMenus.push_back(cop0031);
+    f.modele.Command4_Click({0, 0});
+    COMPARE(f.pressePapiers.textes.size(), std::size_t{1});
+    const std::string& texte = f.pressePapiers.textes[0];
+    const int lignes = f.modele.tableau.nombreLignes();
+    COMPARE(static_cast<int>(std::count(texte.begin(), texte.end(), '\n')), lignes - 1);
+    std::vector<std::string> cellules;
+    std::istringstream derniere(texte.substr(texte.rfind('\n') + 1));
+    for (std::string cellule; std::getline(derniere, cellule, '\t');) cellules.push_back(cellule);
+    const LigneTableau& attendue = f.modele.tableau.ligne(lignes - 1);
+    COMPARE(cellules, std::vector<std::string>(attendue.begin(), attendue.end()));
+    VERIFIE(!cellules.back().empty());
 }

@@ -144,3 +144,27 @@ ESSAI(csv) {
                              COMPARE(lignes[12], std::string());
                          });
 }
+
+// The cells for the clipboard: tabs and line feeds, never a carriage return.
+ESSAI(texteDuPressePapiers) {
+    struct Ligne {
+        const char* nom;
+        std::vector<LigneTableau> lignes;
+        std::string texte;
+    };
+    essai::lignes<Ligne>(
+        {{"two rows", {{"0", "1", "2", "3", "4", "5"}, {"a", "b", "c", "d", "e", "f"}},
+          "0\t1\t2\t3\t4\t5\na\tb\tc\td\te\tf"},
+         {"empty cells keep their tabs", {{"0,0", "", "", "", "", ""}, {"", "", "4", "", "", ""}},
+          "0,0\t\t\t\t\t\n\t\t4\t\t\t"},
+         {"a carriage return and line feed inside a cell keep their length", {{"t\r\n(min)", "x", "", "", "", ""}},
+          "t\n\n(min)\tx\t\t\t\t"},
+         {"carriage returns in a row, a cell's end and the last cell",
+          {{"\r\r\n", "y\r", "", "", "", ""}, {"z", "", "", "", "", "\r"}}, "\n\n\n\ty\n\t\t\t\t\nz\t\t\t\t\t\n"},
+         {"no rows, no text", {}, ""}},
+        [](const Ligne& l) {
+            const std::string texte = texteTableau(l.lignes);
+            COMPARE(texte, l.texte);
+            VERIFIE(texte.find('\r') == std::string::npos);
+        });
+}

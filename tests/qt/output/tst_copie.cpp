@@ -3,6 +3,7 @@
 
 #include "output/Copie.h"
 #include "output/Exportation.h"
+#include "platform/PressePapiersQt.h"
 #include "platform/ScriptedPrompter.h"
 
 #include <QClipboard>
@@ -51,16 +52,13 @@ private slots:
         QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
     }
 
-    void tableTextOnClipboard() {
+    // The core's text takes the place of whatever the clipboard held, a picture too.
+    void textReplacesThePicture() {
         ScriptedPrompter prompter;
-        copier(cop0031, prompter, nullptr, vues(), exportation_);
-        const QString texte = QGuiApplication::clipboard()->text();
-        const QStringList lignes = texte.split('\n');
-        QCOMPARE(lignes.size(), 3);
-        for (const QString& ligne : lignes)
-            QCOMPARE(ligne.count('\t'), 5);
-        QCOMPARE(lignes[2], QString("2;0\t2;1\t2;2\t2;3\t2;4\t2;5"));
-        QVERIFY(!texte.contains('\r'));
+        copier(Cop002, prompter, nullptr, vues(), exportation_);
+        PressePapiersQt().copierTexte("0\t1,00\n5\t0,500");
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("0\t1,00\n5\t0,500"));
+        QVERIFY(QGuiApplication::clipboard()->image().isNull());
     }
 
     // Each item is enabled when the window has its thing.
@@ -83,11 +81,11 @@ private slots:
         QCOMPARE((QList<bool>{p.animation, p.graphe, p.tableau, p.dessinGraphe, p.tableauCsv}), possibles);
     }
 
-    void withoutTableItsCopyIsHarmless() {
+    void withoutTableItsPictureIsHarmless() {
         ScriptedPrompter prompter;
         Vues sansTableau = vues();
         sansTableau.tableau = nullptr;
-        copier(cop0031, prompter, nullptr, sansTableau, exportation_);
+        copier(cop0032, prompter, nullptr, sansTableau, exportation_);
         QCOMPARE(QGuiApplication::clipboard()->text(), texteIntact);
     }
 };

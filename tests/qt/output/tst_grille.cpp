@@ -45,37 +45,6 @@ QStringList mots(const QString& legende) {
 class TestGrille : public QObject {
     Q_OBJECT
 private slots:
-    void cellsAsText_data() {
-        QTest::addColumn<QList<QStringList>>("cellules");
-        QTest::addColumn<QString>("texte");
-        QTest::newRow("3 columns, 2 rows")
-            << QList<QStringList>{{"a", "b", "c"}, {"d", "e", "f"}} << "a\tb\tc\nd\te\tf";
-        QTest::newRow("empty cells keep their tabs")
-            << QList<QStringList>{{"0,0", "", ""}, {"", "", "4"}} << "0,0\t\t\n\t\t4";
-        QTest::newRow("a carriage return and line feed inside a cell keep their length")
-            << QList<QStringList>{{"t\r\n(min)", "x"}} << "t\n\n(min)\tx";
-        QTest::newRow("carriage returns in a row, a cell's end and the last cell")
-            << QList<QStringList>{{"\r\r\n", "y\r"}, {"z", "\r"}} << "\n\n\n\ty\n\nz\t\n";
-        QTest::newRow("a lone carriage return") << QList<QStringList>{{"a\rb"}} << "a\nb";
-        QTest::newRow("one cell") << QList<QStringList>{{"1,5"}} << "1,5";
-    }
-    void cellsAsText() {
-        QFETCH(QList<QStringList>, cellules);
-        QFETCH(QString, texte);
-        QTableWidget grille(static_cast<int>(cellules.size()), static_cast<int>(cellules[0].size()));
-        for (int r = 0; r < grille.rowCount(); ++r)
-            for (int c = 0; c < grille.columnCount(); ++c)
-                if (!cellules[r][c].isEmpty()) grille.setItem(r, c, new QTableWidgetItem(cellules[r][c]));
-        const QString copie = texteGrille(grille);
-        QCOMPARE(copie, texte);
-        QVERIFY(!copie.contains('\r'));
-    }
-
-    void noRowsNoText() {
-        QTableWidget grille(0, 6);
-        QCOMPARE(texteGrille(grille), QString());
-    }
-
     void pictureGeometry_data() {
         QTest::addColumn<QStringList>("enTetes");
         QTest::addColumn<bool>("enTeteGrille");
