@@ -76,6 +76,8 @@ void olive(Surface& s, double debut, double fin) {
     trait(s, {debut + 1, -1.3}, {fin - 1, -1.3}, reflet, 0.9);
 }
 
+} // namespace
+
 // Vertical ball condenser; the flask's axis is x = 14.
 void dessinerRefrigerantABoules(Surface& s) {
     constexpr double axe = 14;
@@ -119,6 +121,8 @@ void dessinerRefrigerantABoules(Surface& s) {
     tuyau(s, Chemin({37, 98}).cubique({60, 98}, {66, 138}, {126, 135}));
     tuyau(s, Chemin({37, 32}).cubique({72, 30}, {78, 70}, {126, 64}));
 }
+
+namespace {
 
 struct Becher {
     double gauche, haut, droite, bas;
@@ -186,6 +190,8 @@ struct Repere {
     }
 };
 
+} // namespace
+
 // Fractionating column with its thermometer, sloping condenser, receiving
 // beaker; the flask's axis is x = 12.
 void dessinerDistillation(Surface& s) {
@@ -237,6 +243,8 @@ void dessinerDistillation(Surface& s) {
     const Point entreeEau = repere.vers({96, -19});
     tuyau(s, Chemin(entreeEau).cubique({entreeEau.x + 5, entreeEau.y - 12}, {150, 42}, {195, 44}));
 }
+
+namespace {
 
 Image dessinLisse(Surface& surface, int largeur, int hauteur, void (*dessin)(Surface&)) {
     return aplatir(surface.calque(largeur, hauteur, [dessin](Surface& s) {

@@ -16,6 +16,10 @@ const Image& imageRefrigerantABoules(Surface& surface);
 // receiving beaker; its joint sits on the flask's axis at x = 12.
 const Image& imageDistillation(Surface& surface);
 
+// What the two pictures are drawn from, on a surface of their size.
+void dessinerRefrigerantABoules(Surface& surface);
+void dessinerDistillation(Surface& surface);
+
 // Pixels at least half covered keep their colour, made opaque; the others
 // take the transparent colour: the picture's edges then carry no magenta
 // fringe once drawn over another background.
