@@ -201,8 +201,8 @@ void MenuExercice::Closexo_Click() {
 bool MenuExercice::ouvrirExerciceTransmis(const QString& chemin) {
     if (!abandonAccepte()) return false;
     Fichexo fichexo(application_, zone_, zone_.fenetre);
-    fichexo.fichierexo->setText(QDir::toNativeSeparators(chemin));
-    fichexo.ouvreur_Click();
+    fichexo.modele().changer("fichierexo", QDir::toNativeSeparators(chemin).toStdString());
+    fichexo.modele().ouvreur_Click();
     return true;
 }
 
