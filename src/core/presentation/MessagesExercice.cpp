@@ -10,4 +10,10 @@ void signalerFichierAbsent(Questions& questions, const std::string& repexo, cons
     questions.message(Icone::critique, "Fichier absent", "Le fichier " + repexo + nom + " est introuvable");
 }
 
+bool abandonTexteAccepte(Questions& questions, bool texteModifie) {
+    if (!texteModifie) return true;
+    return questions.message(Icone::question, "Abandon des données?", "Attention: perte des modifications du texte.",
+                             {Bouton::ok, Bouton::annuler}) == Bouton::ok;
+}
+
 } // namespace vedo
