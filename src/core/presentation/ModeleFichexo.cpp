@@ -1,8 +1,8 @@
 #include "presentation/ModeleFichexo.h"
 
 #include "common/Espaces.h"
+#include "presentation/LectureExercice.h"
 #include "presentation/MessagesExercice.h"
-#include "records/FichierExercice.h"
 
 namespace vedo {
 
@@ -15,12 +15,6 @@ EtatControle controleDe(std::string_view nom, GenreControle genre, const char* l
     e.legende = legende;
     e.visible = visible;
     return e;
-}
-
-std::optional<FichierExercice> lireExercice(FichiersNommes& fichiers, const std::string& chemin) {
-    const auto debut = fichiers.lireDebut(chemin, enregistrementsExercice);
-    if (!debut) return std::nullopt;
-    return decoderExercice(debut->octets, debut->suiteIllisible);
 }
 
 constexpr std::string_view etoiles[] = {"etoile0", "etoile1", "etoile2"};
