@@ -1,8 +1,8 @@
 #pragma once
-// Record files read by their names, where the shell has a disk: the exercise
-// chooser reads the file it lists or is given, and the names inside it are
-// relative to that file's folder. A relative name is taken in the current
-// folder.
+// Files by their names, where the shell has a disk: the exercise chooser
+// reads the record file it lists or is given, whose names are relative to
+// its folder, and the exercise menu looks where it saves. A relative name is
+// taken in the current folder.
 
 #include <optional>
 #include <string>
@@ -27,6 +27,17 @@ public:
     virtual std::string dossier(const std::string& nom) const = 0;
     // Relative names are taken in `dossier` from now on.
     virtual void changerDossierCourant(const std::string& dossier) = 0;
+    // Where the file choosers start.
+    virtual std::string dossierCourant() const = 0;
+    // A file or a folder.
+    virtual bool existe(const std::string& nom) const = 0;
+    virtual bool estDossier(const std::string& nom) const = 0;
+    // The file, else the folder, of `nom`'s folder whose name differs from
+    // it only by letter case, as a system that ignores case would take it;
+    // `nom` when there is neither.
+    virtual std::string nomSurDisque(const std::string& nom) const = 0;
+    // `nom` with the system's separators, as the program shows names.
+    virtual std::string natif(const std::string& nom) const = 0;
 };
 
 } // namespace vedo

@@ -1,5 +1,5 @@
 #pragma once
-// The record files of the disk, for the core's exercise window.
+// The disk, for the core's exercise window and menu.
 
 #include "platform/FichiersNommes.h"
 
@@ -11,6 +11,11 @@ public:
     // Native separators.
     std::string dossier(const std::string& nom) const override;
     void changerDossierCourant(const std::string& dossier) override;
+    std::string dossierCourant() const override;
+    bool existe(const std::string& nom) const override;
+    bool estDossier(const std::string& nom) const override;
+    std::string nomSurDisque(const std::string& nom) const override;
+    std::string natif(const std::string& nom) const override;
 };
 
 } // namespace vedo

@@ -1,22 +1,15 @@
+#include "BancExercice.h"
 #include "EssaiCoeur.h"
 
-#include "platform/QuestionsScriptees.h"
 #include "presentation/ModeleFichexo.h"
-#include "records/FichierExercice.h"
-
-#include <map>
 
 using namespace vedo;
 
 namespace {
 
-// The exercise window over a disk of its own and a main window that notes,
-// in one journal with the messages and the window's own changes, what
-// opening an exercise does to it.
-struct Essai : FichiersNommes, FenetreExercice, QuestionsScriptees {
-    std::map<std::string, std::string> disque;
-    std::vector<std::string> textes; // the texts the main window can load
-    std::vector<std::string> journal;
+// The exercise window over a bench of its own, noting when its wait notice
+// shows and when it closes.
+struct Essai : BancExercice {
     ModeleFichexo modele{*this, *this, *this};
 
     Essai() {
@@ -25,31 +18,6 @@ struct Essai : FichiersNommes, FenetreExercice, QuestionsScriptees {
                                                       (immediat ? " aussitôt" : ""));
         };
         modele.fermer = [this] { journal.push_back("fermer"); };
-    }
-
-    void ajouter(const std::string& chemin, const FichierExercice& e) { disque[chemin] = *coderExercice(e); }
-
-    std::optional<DebutFichier> lireDebut(const std::string& nom, int nombre) override {
-        const auto f = disque.find(nom);
-        if (f == disque.end()) return std::nullopt;
-        return DebutFichier{f->second.substr(0, std::size_t(nombre) * 128)};
-    }
-    std::string dossier(const std::string& nom) const override { return nom.substr(0, nom.rfind('/') + 1); }
-    void changerDossierCourant(const std::string& d) override { journal.push_back("dossier courant " + d); }
-
-    void changerRepexo(const std::string& r) override { journal.push_back("repexo " + r); }
-    bool chargerTexte(const std::string& nom) override {
-        journal.push_back("texte " + nom);
-        return std::find(textes.begin(), textes.end(), nom) != textes.end();
-    }
-    void nommerFichier(const std::string& chemin) override { journal.push_back("fich " + chemin); }
-    void offrirCorrection(bool oui) override { journal.push_back(oui ? "correction offerte" : "sans correction"); }
-    void chargerConfiguration(const std::string& nom) override { journal.push_back("configuration " + nom); }
-    void texteNonModifie() override { journal.push_back("texte non modifié"); }
-    Bouton message(Icone icone, const std::string& titre, const std::string& texte, Boutons boutons,
-                   Bouton parDefaut) override {
-        journal.push_back("message " + titre);
-        return QuestionsScriptees::message(icone, titre, texte, boutons, parDefaut);
     }
 
     bool visible(const char* nom) const { return modele.controle(nom)->visible; }
