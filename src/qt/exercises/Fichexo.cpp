@@ -1,6 +1,5 @@
 #include "exercises/Fichexo.h"
 
-#include "exercises/FichierExercice.h"
 #include "exercises/ImagesExercice.h"
 #include "persistence/ListeFichiers.h"
 #include "persistence/ListeLecteurs.h"
@@ -8,9 +7,8 @@
 #include "persistence/ListesLiees.h"
 #include "platform/ApplicationState.h"
 #include "platform/PictureBox.h"
+#include "records/FichierExercice.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 
 namespace vedo {
@@ -43,10 +41,15 @@ QToolButton* boutonImage(QWidget* parent, const char* nom, const QIcon& icone, c
     return b;
 }
 
+QString texte(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
 } // namespace
 
 Fichexo::Fichexo(ApplicationState& application, ZoneExercice& zone, QWidget* parent)
-    : QDialog(parent), application_(application), zone_(zone) {
+    : QDialog(parent), fenetre_(application, zone), questions_(application.prompteur, this),
+      modele_(questions_, fichiers_, fenetre_) {
     setObjectName("Fichexo");
     setWindowTitle("Exercices");
     setFont(policeArial(8));
@@ -54,12 +57,16 @@ Fichexo::Fichexo(ApplicationState& application, ZoneExercice& zone, QWidget* par
     tito = new Banniere("Ouvrir un exercice", this);
     tito->setObjectName("tito");
     tito->setGeometry(0, 0, 600, 57);
-    construireChoix();
+    construireChoix(zone.repertoireApplication);
     construireApercu();
+    for (const EtatControle& e : modele_.controles())
+        actualiser(e, false);
+    modele_.actualise = [this](const EtatControle& e, bool immediat) { actualiser(e, immediat); };
+    modele_.fermer = [this] { accept(); };
     relier();
 }
 
-void Fichexo::construireChoix() {
+void Fichexo::construireChoix(const QString& repertoireApplication) {
     QFrame* choix = cadre(this, {8, 65, 330, 285});
     etiquetteListe = etiquette(choix, "etiquetteListe", "Liste des exercices:", {8, 6, 200, 16});
     etiquetteListe->setFont(policeArial(8, true));
@@ -75,35 +82,42 @@ void Fichexo::construireChoix() {
     fichierexo = new QLineEdit(choix);
     fichierexo->setObjectName("fichierexo");
     fichierexo->setGeometry(8, 250, 314, 24);
+    widgets_.insert("fichierexo", fichierexo);
 
-    lierListes(*Drive1, *Dir1, *File1, zone_.repertoireApplication);
+    lierListes(*Drive1, *Dir1, *File1, repertoireApplication);
+}
+
+QLabel* Fichexo::etiquetteModele(QWidget* parent, const char* nom, const QRect& rectangle) {
+    QLabel* l = etiquette(parent, nom, texte(modele_.controle(nom)->legende), rectangle);
+    widgets_.insert(nom, l);
+    return l;
 }
 
 void Fichexo::construireApercu() {
     QFrame* apercu = cadre(this, {346, 65, 246, 285});
-    titratexo = etiquette(apercu, "titratexo", QString(), {8, 6, 230, 40});
+    titratexo = etiquetteModele(apercu, "titratexo", {8, 6, 230, 40});
     titratexo->setFont(policeArial(10, true));
     titratexo->setWordWrap(true);
     titratexo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    selectionner = etiquette(apercu, "selectionner", "Sélectionner un fichier", {8, 120, 230, 20});
+    selectionner = etiquetteModele(apercu, "selectionner", {8, 120, 230, 20});
     selectionner->setAlignment(Qt::AlignCenter);
-    etiquetteNotions = etiquette(apercu, "etiquetteNotions", "Notions abordées :", {8, 50, 230, 16});
+    etiquetteNotions = etiquetteModele(apercu, "etiquetteNotions", {8, 50, 230, 16});
     notions = new QTextEdit(apercu);
     notions->setObjectName("notions");
     notions->setGeometry(8, 68, 230, 96);
     notions->setReadOnly(true);
-    etiquetteDifficulte =
-        etiquette(apercu, "etiquetteDifficulte", "Niveau de difficulté :", {8, 176, 120, 16});
-    for (int i = 0; i < 3; ++i) {
-        etoiles[i] = etiquette(apercu, "etoile", QString(), {134 + 26 * i, 172, 24, 24});
-        etoiles[i]->setObjectName(QString("etoile%1").arg(i));
-    }
+    widgets_.insert("notions", notions);
+    etiquetteDifficulte = etiquetteModele(apercu, "etiquetteDifficulte", {8, 176, 120, 16});
+    for (int i = 0; i < 3; ++i)
+        etoiles[i] = etiquetteModele(apercu, QString("etoile%1").arg(i).toLatin1().constData(),
+                                     {134 + 26 * i, 172, 24, 24});
     sabliers = new BoiteSabliers(apercu);
     sabliers->setObjectName("sabliers");
     sabliers->setGeometry(8, 202, 230, 30);
+    widgets_.insert("sabliers", sabliers);
     // The shadow first, so that the caption is drawn over it.
-    ombreCorrige = etiquette(apercu, "ombreCorrige", "Corrigé", {10, 246, 230, 24});
-    Corrige = etiquette(apercu, "Corrige", "Corrigé", {8, 244, 230, 24});
+    ombreCorrige = etiquetteModele(apercu, "ombreCorrige", {10, 246, 230, 24});
+    Corrige = etiquetteModele(apercu, "Corrige", {8, 244, 230, 24});
     const QFont police = policeArial(12, true);
     for (QLabel* l : {ombreCorrige, Corrige}) {
         l->setFont(police);
@@ -112,10 +126,13 @@ void Fichexo::construireApercu() {
     ombreCorrige->setStyleSheet("color: rgb(160, 160, 160);");
     Corrige->setStyleSheet("color: rgb(0, 0, 200);");
 
-    ouvreur = boutonImage(this, "ouvreur", iconeOuvrirExercice(), "Ouvrir l'exercice sélectionné",
-                          {480, 358, 48, 44});
-    Image5 = boutonImage(this, "Image5", iconeFermerSansCharger(), "Fermer sans charger d'exercice",
-                         {540, 358, 48, 44});
+    const auto bouton = [this](const char* nom, const QIcon& icone, const QRect& rectangle) {
+        QToolButton* b = boutonImage(this, nom, icone, texte(modele_.controle(nom)->infoBulle), rectangle);
+        widgets_.insert(nom, b);
+        return b;
+    };
+    ouvreur = bouton("ouvreur", iconeOuvrirExercice(), {480, 358, 48, 44});
+    Image5 = bouton("Image5", iconeFermerSansCharger(), {540, 358, 48, 44});
 
     attente = new QFrame(this);
     attente->setObjectName("attente");
@@ -125,20 +142,18 @@ void Fichexo::construireApercu() {
     etiquette(attente, "patienter", "Patienter quelques instants", {10, 12, 220, 20})
         ->setFont(policeArial(10, true));
     etiquette(attente, "chargement", " Chargement des fichiers", {10, 38, 220, 20});
-
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{etiquetteNotions, etiquetteDifficulte, etoiles[0], etoiles[1],
-                                         etoiles[2], Corrige, ombreCorrige, ouvreur, attente})
-        w->hide();
+    widgets_.insert("attente", attente);
 }
 
 void Fichexo::relier() {
     connect(File1, &QListWidget::currentTextChanged, this, [this](const QString& nom) {
-        if (!nom.isEmpty()) File1_Click(nom);
+        if (!nom.isEmpty()) modele_.File1_Click(dossierListe(), nom.toStdString());
     });
-    connect(File1, &ListeFichiers::fichierDoubleClique, this, &Fichexo::ouvreur_Click);
+    connect(File1, &ListeFichiers::fichierDoubleClique, this, [this] { modele_.ouvreur_Click(); });
     File1->installEventFilter(this);
-    connect(ouvreur, &QToolButton::clicked, this, &Fichexo::ouvreur_Click);
+    connect(fichierexo, &QLineEdit::textChanged, this,
+            [this](const QString& t) { modele_.changer("fichierexo", t.toStdString()); });
+    connect(ouvreur, &QToolButton::clicked, this, [this] { modele_.ouvreur_Click(); });
     connect(Image5, &QToolButton::clicked, this, &QDialog::reject);
 }
 
@@ -146,7 +161,7 @@ bool Fichexo::eventFilter(QObject* objet, QEvent* event) {
     if (objet == File1 && event->type() == QEvent::KeyPress) {
         const int touche = static_cast<QKeyEvent*>(event)->key();
         if (touche == Qt::Key_Return || touche == Qt::Key_Enter) {
-            ouvreur_Click();
+            modele_.ouvreur_Click();
             return true;
         }
     }
@@ -164,77 +179,33 @@ void Fichexo::showEvent(QShowEvent* event) {
 void Fichexo::activation() {
     if (File1->count() == 0) return;
     if (File1->currentRow() != 0)
-        File1->setCurrentRow(0);
-    else if (fichierexo->text().isEmpty()) // the list's focus may have selected and previewed it already
-        File1_Click(File1->item(0)->text());
+        File1->setCurrentRow(0); // previewed through the list's signal
+    else
+        modele_.activation(dossierListe(), File1->item(0)->text().toStdString());
     File1->setFocus();
 }
 
-void Fichexo::File1_Click(const QString& nom) {
-    const QString repertoire = avecSeparateur(File1->chemin());
-    QDir::setCurrent(File1->chemin());
-    application_.repexo = repertoire;
-    fichierexo->setText(repertoire + nom);
-    apercu();
+std::string Fichexo::dossierListe() const {
+    return avecSeparateur(File1->chemin()).toStdString();
 }
 
-void Fichexo::apercu() {
-    notions->clear();
-    sabliers->clear();
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{etoiles[0], etoiles[1], etoiles[2], etiquetteDifficulte, ouvreur})
-        w->hide();
-    if (fichierexo->text().trimmed().isEmpty()) return;
-    selectionner->hide();
-    for (QWidget* w : std::initializer_list<QWidget*>{etiquetteDifficulte, ouvreur, etiquetteNotions, Corrige,
-                                                      ombreCorrige})
-        w->show();
-
-    const auto exercice = lireFichierExercice(fichierexo->text());
-    if (!exercice) {
-        signalerLectureImpossible(application_, this);
-        return;
+void Fichexo::actualiser(const EtatControle& e, bool immediat) {
+    QWidget* w = widgets_.value(texte(e.nom));
+    if (!w) return;
+    const QString t = texte(e.legende);
+    if (e.nom.starts_with("etoile")) {
+        static_cast<QLabel*>(w)->setPixmap(imageEtoile(e.coche));
+    } else if (auto* l = qobject_cast<QLabel*>(w)) {
+        l->setText(t);
+    } else if (auto* boite = qobject_cast<QLineEdit*>(w)) {
+        if (boite->text() != t) boite->setText(t);
+    } else if (auto* zone = qobject_cast<QTextEdit*>(w)) {
+        zone->setPlainText(t);
+    } else if (auto* s = qobject_cast<BoiteSabliers*>(w)) {
+        s->setText(t);
     }
-    Corrige->setText(exercice->corrige() ? legendeCorrige : legendeNonCorrige);
-    ombreCorrige->setText(Corrige->text());
-    etoilesAllumees_ = exercice->etoilesAllumees();
-    for (int i = 0; i < 3; ++i) {
-        etoiles[i]->setPixmap(imageEtoile(i < etoilesAllumees_));
-        etoiles[i]->show();
-    }
-    notions->setPlainText(QString::fromStdString(exercice->texteNotions()));
-    titratexo->setText(QString::fromStdString(exercice->titre).trimmed());
-    sabliers->setText(QString::fromStdString(exercice->sabliers()));
-}
-
-void Fichexo::ouvreur_Click() {
-    const QString chemin = fichierexo->text();
-    if (chemin.trimmed().isEmpty()) return;
-    attente->show();
-    attente->repaint();
-    // The names inside an exercise file are relative to its own directory.
-    application_.repexo = avecSeparateur(QFileInfo(chemin).absolutePath());
-    const auto exercice = lireFichierExercice(chemin);
-    if (!exercice) {
-        signalerLectureImpossible(application_, this);
-        terminer();
-        return;
-    }
-    if (!chargerTexteExercice(zone_, cheminDansRepexo(application_, QString::fromStdString(exercice->enonce)))) {
-        signalerFichierAbsent(application_, this, QString::fromStdString(exercice->enonce));
-        terminer();
-        return;
-    }
-    zone_.fich->setText(chemin);
-    application_.correctionDisponible = exercice->corrige();
-    chargerConfigurationExercice(application_, zone_, QString::fromStdString(exercice->configuration));
-    application_.texteModifie = false;
-    terminer();
-}
-
-void Fichexo::terminer() {
-    attente->hide();
-    accept();
+    if (w->isHidden() == e.visible) w->setVisible(e.visible);
+    if (immediat) w->repaint();
 }
 
 } // namespace vedo

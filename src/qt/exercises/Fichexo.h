@@ -1,15 +1,20 @@
 #pragma once
-// The exercise window `Fichexo`: the chooser (drive, directory and ".E39"
-// file lists), the preview of the selected exercise (title, notions, stars of
-// difficulty, hourglasses of working time, corrected or not) and the button
-// that opens it into the main window.
+// The exercise window `Fichexo`, the shell of ModeleFichexo: the chooser
+// (drive, directory and ".E39" file lists), the widgets of the model's
+// preview with their pictures, and the button that opens the exercise into
+// the main window.
 
 #include "exercises/Banniere.h"
 #include "exercises/BoiteSabliers.h"
+#include "exercises/FenetreExerciceQt.h"
+#include "exercises/FichiersNommesQt.h"
 #include "exercises/ZoneExercice.h"
+#include "platform/QuestionsFenetre.h"
+#include "presentation/ModeleFichexo.h"
 
 #include <QDialog>
 #include <QFrame>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTextEdit>
@@ -23,9 +28,6 @@ struct ApplicationState;
 class ListeFichiers;
 class ListeLecteurs;
 class ListeRepertoires;
-
-inline const QString legendeCorrige = QStringLiteral("Exercice corrigé");
-inline const QString legendeNonCorrige = QStringLiteral("Non corrigé");
 
 class Fichexo : public QDialog {
     Q_OBJECT
@@ -58,31 +60,28 @@ public:
     // It runs by itself once the window is first shown, so that a message
     // about that file comes over the window.
     void activation();
-    // The steps of a click on a file of the list.
-    void File1_Click(const QString& nom);
-    // Previews the exercise `fichierexo` names.
-    void apercu();
-    // Opens it: statement, configuration, flags; then closes the window.
-    void ouvreur_Click();
 
-    // Lit stars, as the preview shows them (for the tests and the picture).
-    int etoilesAllumees() const { return etoilesAllumees_; }
+    ModeleFichexo& modele() { return modele_; }
 
 protected:
     bool eventFilter(QObject* objet, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
-    void construireChoix();
+    void construireChoix(const QString& repertoireApplication);
     void construireApercu();
     void relier();
-    // Hides the wait notice and closes the window. A text that failed to
-    // load leaves the text-modified flag as it was: nothing was replaced.
-    void terminer();
+    // A label of the model's, with its caption.
+    QLabel* etiquetteModele(QWidget* parent, const char* nom, const QRect& rectangle);
+    void actualiser(const EtatControle& etat, bool immediat);
+    // The list's folder, ending with the separator.
+    std::string dossierListe() const;
 
-    ApplicationState& application_;
-    ZoneExercice& zone_;
-    int etoilesAllumees_ = 0;
+    FenetreExerciceQt fenetre_;
+    FichiersNommesQt fichiers_;
+    QuestionsFenetre questions_;
+    ModeleFichexo modele_;
+    QHash<QString, QWidget*> widgets_;
     bool active_ = false;
 };
 

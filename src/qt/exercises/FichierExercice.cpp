@@ -1,14 +1,14 @@
 #include "exercises/FichierExercice.h"
 
+#include "exercises/FichiersNommesQt.h"
 #include "persistence/FichierEntier.h"
-#include "persistence/RecordFile.h"
+#include "presentation/LectureExercice.h"
 
 namespace vedo {
 
 std::optional<FichierExercice> lireFichierExercice(const QString& chemin) {
-    const auto debut = lireDebutFichier(chemin, enregistrementsExercice);
-    if (!debut) return std::nullopt;
-    return decoderExercice(debut->octets, debut->suiteIllisible);
+    FichiersNommesQt disque;
+    return lireExercice(disque, chemin.toStdString());
 }
 
 bool ecrireFichierExercice(const QString& chemin, const FichierExercice& e) {

@@ -2,6 +2,8 @@
 
 #include "exercises/RtfFichier.h"
 #include "platform/ApplicationState.h"
+#include "platform/QuestionsFenetre.h"
+#include "presentation/MessagesExercice.h"
 
 #include <QDir>
 #include <QTextDocument>
@@ -32,13 +34,13 @@ void chargerConfigurationExercice(ApplicationState& application, ZoneExercice& z
 }
 
 void signalerLectureImpossible(ApplicationState& application, QWidget* parent) {
-    application.prompteur.message(parent, QMessageBox::Critical, "Lecture impossible",
-                                  "Vérifier:\n- le nom du fichier,\n- l'état du lecteur.");
+    QuestionsFenetre questions(application.prompteur, parent);
+    signalerLectureImpossible(questions);
 }
 
 void signalerFichierAbsent(ApplicationState& application, QWidget* parent, const QString& nom) {
-    application.prompteur.message(parent, QMessageBox::Critical, "Fichier absent",
-                                  "Le fichier " + application.repexo + nom + " est introuvable");
+    QuestionsFenetre questions(application.prompteur, parent);
+    signalerFichierAbsent(questions, application.repexo.toStdString(), nom.toStdString());
 }
 
 } // namespace vedo

@@ -37,11 +37,8 @@ bool chargerTexteExercice(ZoneExercice& zone, const QString& chemin);
 // When `nom` is not blank: `fichcourant` = `repexo` + `nom`, then the loader.
 void chargerConfigurationExercice(ApplicationState& application, ZoneExercice& zone, const QString& nom);
 
-// "Vérifier: - le nom du fichier, - l'état du lecteur.", "Lecture impossible".
+// The messages of presentation/MessagesExercice.h, as questions of window `parent`.
 void signalerLectureImpossible(ApplicationState& application, QWidget* parent);
-
-// "Le fichier ... est introuvable", "Fichier absent": a statement or a
-// correction text that cannot be loaded.
 void signalerFichierAbsent(ApplicationState& application, QWidget* parent, const QString& nom);
 
 } // namespace vedo

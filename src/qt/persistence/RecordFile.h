@@ -3,6 +3,7 @@
 // records/FichierEnregistrements.h: a record is read or written in place, so
 // that a file however large costs one record.
 
+#include "platform/FichiersNommes.h"
 #include "records/FichierEnregistrements.h"
 
 #include <QByteArray>
@@ -32,13 +33,7 @@ bool ecrireEnregistrement(QIODevice& fichier, int numero, const QString& texte);
 // old one, so that a failed save leaves the previous file intact.
 bool ecrireFichierEnregistrements(const QString& chemin, const QStringList& textes);
 
-// The first `nombre` records of a file, as the readers of the core take them:
-// `suiteIllisible` tells that the file could not be read that far. No
-// result when it cannot be opened.
-struct DebutFichier {
-    std::string octets;
-    bool suiteIllisible = false;
-};
+// The first `nombre` records of a file; no result when it cannot be opened.
 std::optional<DebutFichier> lireDebutFichier(const QString& chemin, int nombre);
 
 } // namespace vedo

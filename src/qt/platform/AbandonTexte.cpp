@@ -1,14 +1,14 @@
 #include "platform/AbandonTexte.h"
 
 #include "platform/ApplicationState.h"
+#include "platform/QuestionsFenetre.h"
+#include "presentation/MessagesExercice.h"
 
 namespace vedo {
 
 bool abandonTexteAccepte(ApplicationState& application, QWidget* parent) {
-    if (!application.texteModifie) return true;
-    return application.prompteur.message(parent, QMessageBox::Question, "Abandon des données?",
-                                         "Attention: perte des modifications du texte.",
-                                         QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+    QuestionsFenetre questions(application.prompteur, parent);
+    return abandonTexteAccepte(questions, application.texteModifie);
 }
 
 } // namespace vedo

@@ -9,7 +9,7 @@ namespace vedo {
 
 struct ApplicationState;
 
-// True when nothing was changed or the student accepts to lose it.
+// The question of presentation/MessagesExercice.h, asked as window `parent`'s.
 bool abandonTexteAccepte(ApplicationState& application, QWidget* parent);
 
 } // namespace vedo

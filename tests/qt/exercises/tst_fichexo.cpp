@@ -90,7 +90,7 @@ private slots:
         QCOMPARE(f.Corrige->text(), legende);
         QCOMPARE(f.ombreCorrige->text(), legende);
         QCOMPARE(f.ombreCorrige->pos(), f.Corrige->pos() + QPoint(2, 2));
-        QCOMPARE(f.etoilesAllumees(), allumees);
+        QCOMPARE(f.modele().etoilesAllumees(), allumees);
         for (QLabel* etoile : f.etoiles)
             QVERIFY(!etoile->isHidden());
         QVERIFY(!f.etiquetteDifficulte->isHidden());
@@ -150,7 +150,7 @@ private slots:
         Essai e(r.chemin());
         e.etat.texteModifie = true;
         e.fichexo->activation();
-        e.fichexo->ouvreur_Click();
+        e.fichexo->modele().ouvreur_Click();
         QCOMPARE(e.prompteur.messages(), QStringList{"Fichier absent: Le fichier " + r.chemin() +
                                                      QDir::separator() + "EXO.RTF est introuvable"});
         QCOMPARE(e.prompteur.questions[0].icone, Icone::critique);
@@ -183,7 +183,7 @@ private slots:
         RepertoireExercices r;
         Essai e(r.chemin());
         e.fichexo->fichierexo->setText("   ");
-        e.fichexo->ouvreur_Click();
+        e.fichexo->modele().ouvreur_Click();
         QCOMPARE(e.supertext.toPlainText(), QString("Texte de départ"));
         QVERIFY(e.prompteur.questions.empty());
         QCOMPARE(e.fichexo->result(), int(QDialog::Rejected));
@@ -197,7 +197,7 @@ private slots:
         Essai e(liste.chemin());
         e.fichexo->activation();
         e.fichexo->fichierexo->setText(exercice);
-        e.fichexo->ouvreur_Click();
+        e.fichexo->modele().ouvreur_Click();
         QCOMPARE(e.supertext.toPlainText(), QString("Énoncé de LOIN"));
         QCOMPARE(e.configurationsChargees, QStringList{ailleurs.chemin("LOIN.C15")});
     }

@@ -47,7 +47,7 @@ private slots:
             QVERIFY(f.remove());
         else
             QVERIFY(f.resize(taille));
-        fichexo.ouvreur_Click();
+        fichexo.modele().ouvreur_Click();
         QCOMPARE(supertext.toPlainText(), texte);
         if (debutMessage.isEmpty()) {
             QVERIFY(prompteur.questions.empty());

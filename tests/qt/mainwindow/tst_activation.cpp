@@ -49,7 +49,7 @@ private slots:
         QTest::newRow("save dialog closes")
             << Geste([](FenetreDeTest& f) { controles(f).Command11->click(); }) << "dialogue" << true;
         QTest::newRow("exercise window closes")
-            << Geste(menuExercice(MenuExercice::openexo)) << "dialogue" << true;
+            << Geste(menuExercice(ModeleMenuExercice::openexo)) << "dialogue" << true;
         QTest::newRow("calculator closes")
             << Geste([](FenetreDeTest& f) { controles(f).Command8->click(); }) << "dialogue" << true;
         QTest::newRow("print dialog closes")
@@ -73,11 +73,11 @@ private slots:
         }) << "couleur" << false;
         QTest::newRow("text reopened through the platform's file dialog") << Geste([=](FenetreDeTest& f) {
             f.prompteur.reponsesFichiers.push_back(std::nullopt);
-            menuExercice(MenuExercice::opentexte)(f);
+            menuExercice(ModeleMenuExercice::opentexte)(f);
         }) << "ouvrir" << false;
         QTest::newRow("printer set-up for the exercise text") << Geste([=](FenetreDeTest& f) {
             f.prompteur.reponsesImprimante.push_back(false);
-            menuExercice(MenuExercice::imprimetexte)(f);
+            menuExercice(ModeleMenuExercice::imprimetexte)(f);
         }) << "imprimante" << false;
         QTest::newRow("copy menu dismissed") << Geste([](FenetreDeTest& f) {
             f.prompteur.reponsesMenus.push_back(-1);

@@ -42,7 +42,7 @@ struct Essai : FenetreDeTest {
             fichexo->ouvreur->click();
             return fichexo->result();
         });
-        choisir(MenuExercice::openexo);
+        choisir(ModeleMenuExercice::openexo);
     }
 
     void taper(const QString& texte) {
@@ -96,22 +96,22 @@ private slots:
         if (etape == "texte") {
             e.prompteur.reponsesFichiers.push_back(e.exercices.chemin("AVEC_C.RTF").toStdString());
             e.ouvrir("AVEC.E39");
-            e.choisir(MenuExercice::opentexte);
+            e.choisir(ModeleMenuExercice::opentexte);
         }
-        if (etape == "ferme") e.choisir(MenuExercice::Closexo);
-        const QList<bool> actifs = e.menu().actifs();
-        QTEST(actifs[MenuExercice::opencor], "correction");
-        QTEST(actifs[MenuExercice::Closexo], "fermer");
-        for (int i : {MenuExercice::PRISENMAIN, MenuExercice::openexo, MenuExercice::savetexte,
-                      MenuExercice::opentexte, MenuExercice::imprimetexte})
+        if (etape == "ferme") e.choisir(ModeleMenuExercice::Closexo);
+        const auto actifs = e.menu().modele().actifs();
+        QTEST(actifs[ModeleMenuExercice::opencor], "correction");
+        QTEST(actifs[ModeleMenuExercice::Closexo], "fermer");
+        for (int i : {ModeleMenuExercice::PRISENMAIN, ModeleMenuExercice::openexo, ModeleMenuExercice::savetexte,
+                      ModeleMenuExercice::opentexte, ModeleMenuExercice::imprimetexte})
             QVERIFY(actifs[i]);
     }
 
     void disabledItemDoesNothing() {
         Essai e;
         const QString avant = controles(e).supertext->toPlainText();
-        e.choisir(MenuExercice::Closexo);
-        e.choisir(MenuExercice::opencor);
+        e.choisir(ModeleMenuExercice::Closexo);
+        e.choisir(ModeleMenuExercice::opencor);
         QCOMPARE(controles(e).supertext->toPlainText(), avant);
         QCOMPARE(e.prompteur.messages(), QStringList());
     }
@@ -147,7 +147,7 @@ private slots:
         Essai e;
         e.exercices.ajouter("EXO");
         e.ouvrir("EXO.E39");
-        e.choisir(MenuExercice::opencor);
+        e.choisir(ModeleMenuExercice::opencor);
         QCOMPARE(controles(e).supertext->toPlainText(), QString("Correction de EXO"));
         QCOMPARE(controles(e).Picture3->HScroll1->value(), 350);
         QCOMPARE(e.etat.fichcourant, e.exercices.chemin("EXO_C.C15"));
@@ -166,11 +166,11 @@ private slots:
 
     void typingAfterOpeningAsks_data() {
         QTest::addColumn<int>("commande");
-        QTest::newRow("open an exercise") << int(MenuExercice::openexo);
-        QTest::newRow("see the correction") << int(MenuExercice::opencor);
-        QTest::newRow("reopen a text") << int(MenuExercice::opentexte);
-        QTest::newRow("close the exercise") << int(MenuExercice::Closexo);
-        QTest::newRow("getting started") << int(MenuExercice::PRISENMAIN);
+        QTest::newRow("open an exercise") << int(ModeleMenuExercice::openexo);
+        QTest::newRow("see the correction") << int(ModeleMenuExercice::opencor);
+        QTest::newRow("reopen a text") << int(ModeleMenuExercice::opentexte);
+        QTest::newRow("close the exercise") << int(ModeleMenuExercice::Closexo);
+        QTest::newRow("getting started") << int(ModeleMenuExercice::PRISENMAIN);
     }
     void typingAfterOpeningAsks() {
         QFETCH(int, commande);
@@ -203,7 +203,7 @@ private slots:
         e.ouvrir("EXO.E39");
         e.taper("!");
         e.prompteur.reponsesMessages.push_back(Bouton::ok);
-        e.choisir(MenuExercice::Closexo);
+        e.choisir(ModeleMenuExercice::Closexo);
         QVERIFY(controles(e).supertext->toPlainText().startsWith("Vedoriruvirivi"));
         QCOMPARE(controles(e).fich->text(), QString());
         QVERIFY(!e.etat.texteModifie);
@@ -240,7 +240,7 @@ private slots:
         Essai e;
         if (installation != "absente") e.exercices.ajouterPriseEnMain(installation == "complete");
         const QString accueil = controles(e).supertext->toPlainText();
-        e.choisir(MenuExercice::PRISENMAIN);
+        e.choisir(ModeleMenuExercice::PRISENMAIN);
         QCOMPARE(e.prompteur.messages(), messages);
         QCOMPARE(controles(e).supertext->toPlainText(), texte.isEmpty() ? accueil : texte);
         QCOMPARE(controles(e).fich->text(), texte.isEmpty() ? QString() : e.exercices.chemin(nomPriseEnMain));
@@ -276,7 +276,7 @@ private slots:
         if (!present.isEmpty()) RepertoireExercices::ecrireTexte(chemin, "ancien");
         e.prompteur.reponsesFichiers.push_back(e.exercices.chemin(nom).toStdString());
         e.prompteur.reponsesMessages.push_back(boutonDe(reponse));
-        e.choisir(MenuExercice::savetexte);
+        e.choisir(ModeleMenuExercice::savetexte);
         if (!present.isEmpty()) {
             QCOMPARE(e.prompteur.messages(), QStringList{"Ecraser le fichier?: Le fichier " + chemin +
                                                          " existe déjà.\nEcraser l'ancien?"});
@@ -301,7 +301,7 @@ private slots:
         QVERIFY(QDir(e.exercices.chemin()).mkdir("occupe.RTF"));
         e.prompteur.reponsesFichiers.push_back(e.exercices.chemin("occupe.RTF").toStdString());
         e.prompteur.reponsesMessages.push_back(Bouton::ok);
-        e.choisir(MenuExercice::savetexte);
+        e.choisir(ModeleMenuExercice::savetexte);
         QCOMPARE(e.prompteur.messages(),
                  QStringList{"Erreur d'écriture.: Vérifier l'état du lecteur et le nom du fichier."});
         QCOMPARE(e.prompteur.questions.back().icone, Icone::critique);
@@ -319,7 +319,7 @@ private slots:
         e.ouvrir("EXO.E39");
         const QString chemin = e.exercices.chemin(lisible ? "EXO_C.RTF" : "absent.rtf");
         e.prompteur.reponsesFichiers.push_back(chemin.toStdString());
-        e.choisir(MenuExercice::opentexte);
+        e.choisir(ModeleMenuExercice::opentexte);
         if (lisible) {
             QCOMPARE(controles(e).supertext->toPlainText(), QString("Correction de EXO"));
             QCOMPARE(controles(e).fich->text(), "Texte: " + chemin);
@@ -349,7 +349,7 @@ private slots:
             apres = fichexo.fichierexo->text();
             return int(QDialog::Rejected);
         });
-        e.choisir(MenuExercice::openexo);
+        e.choisir(ModeleMenuExercice::openexo);
         QCOMPARE(avant, QString());
         QCOMPARE(apres, e.exercices.chemin("EXO.E39"));
     }
@@ -401,7 +401,7 @@ private slots:
         installation.ajouter("EXO");
         const QString echange = installation.chemin(nomFichierEchange);
         FenetreDeTest e(echange);
-        e.prompteur.reponsesMenus.push_back(MenuExercice::opentexte);
+        e.prompteur.reponsesMenus.push_back(ModeleMenuExercice::opentexte);
         e.prompteur.reponsesFichiers.push_back(installation.chemin("EXO_C.RTF").toStdString());
         controles(e).btexo->click();
         controles(e).supertext->append("Ma réponse");
@@ -417,7 +417,7 @@ private slots:
         QCOMPARE(e.prompteur.messages().last(), questionAbandon);
         QCOMPARE(controles(e).fich->text(), ouvert ? installation.chemin("EXO.E39") : fich);
         QCOMPARE(e.etat.correctionDisponible, ouvert);
-        QCOMPARE(controles(e).menuExercice->actifs()[MenuExercice::opencor], ouvert);
+        QCOMPARE(controles(e).menuExercice->modele().actifs()[ModeleMenuExercice::opencor], ouvert);
     }
 };
 
