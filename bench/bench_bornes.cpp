@@ -85,7 +85,7 @@ std::string collerDansQuantite(const QString& collage) {
     FeuilleP fenetre(etat);
     fenetre.show();
     QApplication::processEvents();
-    QLineEdit* boite = fenetre.Picture4->Text1[2];
+    auto* boite = fenetre.findChild<QLineEdit*>("Text1(2)");
     QApplication::clipboard()->setText(collage);
     const auto debut = std::chrono::steady_clock::now();
     boite->selectAll();

@@ -1,6 +1,8 @@
-// Whole runs of the engine, alone and drawn on the graph picture.
+// Whole runs of the engine, alone and drawn on the graph picture as the
+// desktop draws it: the core's drawing on the surface over a QImage.
 
 #include "engine/RunLoop.h"
+#include "platform/SurfaceImage.h"
 #include "view/DessinGraphe.h"
 #include "view/GraphPainter.h"
 
@@ -11,6 +13,9 @@
 using namespace vedo;
 
 namespace {
+
+const CouleursCourbes couleurs = {Couleur{0, 0, 255}, Couleur{255, 0, 255}, Couleur{255, 0, 0},
+                                  Couleur{0, 255, 0}};
 
 struct SinkVide : RunSink {
     long points = 0;
@@ -72,14 +77,14 @@ BENCHMARK(BM_RunLent)->Unit(benchmark::kMillisecond);
 // Argument 1: the drawing is also recorded for the graph's files, as the window does.
 void BM_RunLentDessine(benchmark::State& etat) {
     QImage image(largeurGrapheNormal, hauteurGrapheNormal, QImage::Format_RGB32);
+    SurfaceImage surface(image);
     DessinGraphe dessin;
     for (auto _ : etat) {
         Quantites n;
         const auto p = runLent(n);
-        dessin.dessinerCadre(image, {});
+        dessin.dessinerCadre(surface, image.width(), image.height(), {});
         PointsPrecedents prec;
-        TraceurCourbes traceur(image, {1, p.duree, p.ymax}, {true, true, true, true},
-                               {Qt::blue, Qt::magenta, Qt::red, Qt::green}, 1, prec,
+        TraceurCourbes traceur(surface, {1, p.duree, p.ymax}, {true, true, true, true}, couleurs, 1, prec,
                                etat.range(0) == 1 ? &dessin : nullptr);
         ConstantesVitesse k;
         speed(n, p, traceur, k);
@@ -108,12 +113,13 @@ void BM_OnzeRunsConserves(benchmark::State& etat) {
     const int k = int(etat.range(0));
     QImage image = k == 1 ? QImage(largeurGrapheNormal, hauteurGrapheNormal, QImage::Format_RGB32)
                           : QImage(largeurGrapheAgrandi, hauteurGrapheAgrandi, QImage::Format_RGB32);
+    SurfaceImage surface(image);
     CadreGraphe cadre;
     cadre.echelle = {k, 600, 0.6f};
-    cadre.couleurs = {Qt::blue, Qt::magenta, Qt::red, Qt::green};
+    cadre.couleurs = couleurs;
     for (auto _ : etat) {
-        dessinerCadre(image, cadre);
-        dessinerCourbesConservees(image, cadre.echelle, cadre.affichees, 1, store);
+        dessinerCadre(surface, cadre);
+        dessinerCourbesConservees(surface, cadre.echelle, cadre.affichees, 1, store);
     }
 }
 BENCHMARK(BM_OnzeRunsConserves)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
@@ -121,6 +127,7 @@ BENCHMARK(BM_OnzeRunsConserves)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 void BM_TickAnime(benchmark::State& etat) {
     QImage image(largeurGrapheNormal, hauteurGrapheNormal, QImage::Format_RGB32);
     image.fill(Qt::white);
+    SurfaceImage surface(image);
     const auto p = runDefaut();
     Quantites n = {0.1, 0.1, 0, 0};
     EtatAnimation anim;
@@ -131,8 +138,7 @@ void BM_TickAnime(benchmark::State& etat) {
             n = {0.1, 0.1, 0, 0};
             anim = {};
         }
-        TraceurCourbes traceur(image, {1, p.duree, p.ymax}, {true, true, true, true},
-                               {Qt::blue, Qt::magenta, Qt::red, Qt::green}, 1, prec);
+        TraceurCourbes traceur(surface, {1, p.duree, p.ymax}, {true, true, true, true}, couleurs, 1, prec);
         timerTick(n, anim, p, 50, traceur, k);
     }
 }

@@ -28,6 +28,8 @@ case "$ensemble" in
     paquets+=(dbus-daemon at-spi2-core python3-pyatspi)
     # The core built to WebAssembly (scripts/wasm.sh), its tests run by node.
     paquets+=(emscripten nodejs)
+    # The benchmarks are built with the tests, so that they keep building.
+    paquets+=(libbenchmark-dev)
     ;;
   *)
     echo "Ensemble inconnu : $ensemble (run ou test)" >&2
