@@ -30,6 +30,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QHash>
 #include <QHeaderView>
 #include <QPainter>
 #include <QScreen>
@@ -269,9 +270,14 @@ void FeuilleP::installerIndices() {
 }
 
 void FeuilleP::installerClavier() {
+    const auto texte = [](std::string_view t) { return QString::fromUtf8(t.data(), static_cast<int>(t.size())); };
+    // The controls by name, found in one walk for the two tables.
+    QHash<QString, QWidget*> nommes;
+    for (QWidget* w : findChildren<QWidget*>())
+        if (!w->objectName().isEmpty() && !nommes.contains(w->objectName())) nommes.insert(w->objectName(), w);
     QList<QWidget*> ordre;
     for (const std::string_view nom : chaineTabulationFeuilleP())
-        ordre << findChild<QWidget*>(QString::fromUtf8(nom.data(), static_cast<int>(nom.size())));
+        ordre << nommes.value(texte(nom));
     for (int i = 1; i < ordre.size(); ++i)
         QWidget::setTabOrder(ordre[i - 1], ordre[i]);
 
@@ -299,13 +305,10 @@ void FeuilleP::installerClavier() {
                 [this, sens = sens] { Onglets->suivant(sens); });
 
     for (const FicheControle& fiche : controlesFeuilleP()) {
-        QWidget* controle = findChild<QWidget*>(QString::fromUtf8(fiche.nom.data(), static_cast<int>(fiche.nom.size())));
+        QWidget* controle = nommes.value(texte(fiche.nom));
         if (!controle) continue;
-        if (!fiche.infoBulle.empty())
-            controle->setToolTip(QString::fromUtf8(fiche.infoBulle.data(), static_cast<int>(fiche.infoBulle.size())));
-        if (!fiche.nomAccessible.empty())
-            controle->setAccessibleName(
-                QString::fromUtf8(fiche.nomAccessible.data(), static_cast<int>(fiche.nomAccessible.size())));
+        if (!fiche.infoBulle.empty()) controle->setToolTip(texte(fiche.infoBulle));
+        if (!fiche.nomAccessible.empty()) controle->setAccessibleName(texte(fiche.nomAccessible));
     }
     MSFlexGrid1->setAccessibleName(Label1[6]->text());
 }

@@ -57,7 +57,7 @@ void SurfaceImage::texte(double x, double ligneDeBase, const std::string& texte,
 }
 
 MesureTexte SurfaceImage::mesurer(const std::string& texte, const Police& police) const {
-    return mesurerTexte(texte, police);
+    return mesureur_.mesurer(texte, police);
 }
 
 void SurfaceImage::trait(Pixel de, Pixel a, const Plume& plume) {

@@ -4,6 +4,7 @@
 // that the image can be read, resized or replaced between calls.
 
 #include "drawing/Surface.h"
+#include "platform/SurfaceQt.h"
 
 #include <QImage>
 #include <QPainterPath>
@@ -69,6 +70,7 @@ private:
     std::function<void()> apres_;
     Etat etat_;
     std::vector<Etat> etatsSauves_;
+    mutable MesureurTexte mesureur_;
 };
 
 // A surface over an image of its own, black to start with.

@@ -10,9 +10,12 @@
 
 namespace vedo {
 
-MesureTexte mesurerTexte(const std::string& texte, const Police& police) {
-    const QFontMetricsF mesure(policeQt(police));
-    return {mesure.horizontalAdvance(QString::fromStdString(texte)), mesure.height(), mesure.ascent()};
+MesureTexte MesureurTexte::mesurer(const std::string& texte, const Police& police) {
+    if (!metriques_ || !(police == police_)) {
+        metriques_.emplace(policeQt(police));
+        police_ = police;
+    }
+    return {metriques_->horizontalAdvance(QString::fromStdString(texte)), metriques_->height(), metriques_->ascent()};
 }
 
 void SurfaceQt::remplir(Couleur couleur) {
@@ -60,7 +63,7 @@ void SurfaceQt::texte(double x, double ligneDeBase, const std::string& texte, co
 }
 
 MesureTexte SurfaceQt::mesurer(const std::string& texte, const Police& police) const {
-    return mesurerTexte(texte, police);
+    return mesureur_.mesurer(texte, police);
 }
 
 void SurfaceQt::prendrePolice(const Police& police) {

@@ -6,6 +6,7 @@
 
 #include "drawing/Surface.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QSize>
 
@@ -15,6 +16,18 @@
 class QPainter;
 
 namespace vedo {
+
+// What texts measure in the metrics of their font itself, whatever device
+// it is drawn on. The last font's metrics are kept: a picture measures many
+// texts in a few fonts, and making the metrics costs more than using them.
+class MesureurTexte {
+public:
+    MesureTexte mesurer(const std::string& texte, const Police& police);
+
+private:
+    Police police_;
+    std::optional<QFontMetricsF> metriques_;
+};
 
 class SurfaceQt : public Surface {
 public:
@@ -71,10 +84,9 @@ private:
     QSize taille_;
     std::optional<Police> police_; // the font this surface last gave the painter
     std::vector<std::optional<Police>> groupes_;
+    mutable MesureurTexte mesureur_;
 };
 
-// The metrics of the font itself, whatever device it is drawn on.
-MesureTexte mesurerTexte(const std::string& texte, const Police& police);
 
 // A transparent picture drawn by `dessin` through a SurfaceQt on an image:
 // premultiplied as painted, or as the core's pixels.
